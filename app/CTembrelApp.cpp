@@ -1,0 +1,41 @@
+#include "app/CTembrelApp.h"
+
+#include "app/CSplashWnd.h"
+#include "browser/CTembrelDlg.h"
+#include "platform/FileSystem.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/QtLauncher.h"
+#include "platform/QtUi.h"
+#include "platform/audio/AudioSystem.h"
+
+#include <QTimer>
+
+CTembrelApp::CTembrelApp()
+    : m_ui(std::make_unique<QtUi>()), m_files(std::make_unique<LocalFileSystem>()),
+      m_launcher(std::make_unique<QtLauncher>()), m_desktop(std::make_unique<QtDesktop>()),
+      m_audio(std::make_unique<AudioSystem>()) {
+    AudioSystem* audio = m_audio.get();
+    m_services.reset(new Services{*m_ui, audio->playback(), audio->sounds(), *m_files,
+                                  *m_launcher, *m_desktop,
+                                  [audio] { return audio->makeRecorder(); },
+                                  programdir::withSeparator()});
+}
+
+// The windows go before the services they use.
+CTembrelApp::~CTembrelApp() { m_mainWindow.reset(); }
+
+int CTembrelApp::run(const QStringList& arguments) {
+    const StartOptions options = parseStartOptions(arguments.mid(1));
+    return runBrowser(options);
+}
+
+int CTembrelApp::runBrowser(const StartOptions& options) {
+    // Constructing the main window reads its settings and scans the main directory before
+    // any window of the program shows.
+    m_mainWindow = std::make_unique<CTembrelDlg>(*m_services);
+    CSplashWnd::EnableSplashScreen(options.showSplash);
+    QTimer::singleShot(0, m_mainWindow.get(),
+                       [window = m_mainWindow.get()] { CSplashWnd::ShowSplashScreen(window); });
+    m_mainWindow->exec();
+    return 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/CommandLine.h"
+
+#include <QStringList>
+#include <memory>
+
+class CTembrelDlg;
+struct Services;
+class QtUi;
+class LocalFileSystem;
+class QtLauncher;
+class QtDesktop;
+class AudioSystem;
+
+// Builds the program's services and windows and runs the start sequence. The main window's
+// modal run is the program's run: when it closes, the program ends.
+class CTembrelApp {
+public:
+    CTembrelApp();
+    ~CTembrelApp();
+    int run(const QStringList& arguments);
+
+private:
+    int runBrowser(const StartOptions& options);
+
+    std::unique_ptr<QtUi> m_ui;
+    std::unique_ptr<LocalFileSystem> m_files;
+    std::unique_ptr<QtLauncher> m_launcher;
+    std::unique_ptr<QtDesktop> m_desktop;
+    std::unique_ptr<AudioSystem> m_audio;
+    std::unique_ptr<Services> m_services;
+    std::unique_ptr<CTembrelDlg> m_mainWindow;
+};

@@ -1,0 +1,148 @@
+#include "app/SettingsStore.h"
+
+#include "platform/AtomicFile.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <optional>
+
+namespace settings {
+namespace {
+
+
+QList<QByteArray> readLines(const QString& path, bool* crlf = nullptr) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray all = file.readAll();
+    if (crlf)
+        *crlf = all.contains("\r\n");
+    QList<QByteArray> lines = all.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray& line : lines)
+        if (line.endsWith('\r'))
+            line.chop(1);
+    return lines;
+}
+
+std::optional<QByteArray> sectionName(const QByteArray& line) {
+    const QByteArray t = line.trimmed();
+    if (t.size() < 2 || !t.startsWith('[') || !t.contains(']'))
+        return std::nullopt;
+    return t.mid(1, t.indexOf(']') - 1).trimmed();
+}
+
+bool sameName(const QByteArray& a, const QString& b) {
+    return QString::fromUtf8(a).compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// The key of a "key=value" line, or nothing for other lines (comments included).
+std::optional<QByteArray> keyOf(const QByteArray& line) {
+    const qsizetype eq = line.indexOf('=');
+    const QByteArray t = line.trimmed();
+    if (eq < 0 || t.startsWith(';') || t.startsWith('#') || t.startsWith('['))
+        return std::nullopt;
+    return line.left(eq).trimmed();
+}
+
+QByteArray valueOf(const QByteArray& line) { return line.mid(line.indexOf('=') + 1).trimmed(); }
+
+struct Position {
+    qsizetype sectionLine = -1; // the section header, -1 if absent
+    qsizetype keyLine = -1;     // the key's line, -1 if absent
+    qsizetype lastLine = -1;    // last non-blank line of the section
+};
+
+Position locate(const QList<QByteArray>& lines, const QString& section, const QString& key) {
+    Position pos;
+    bool inside = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (const auto name = sectionName(lines[i])) {
+            if (pos.sectionLine >= 0 && inside)
+                break; // only the first section of that name counts
+            inside = sameName(*name, section);
+            if (inside)
+                pos.sectionLine = pos.lastLine = i;
+            continue;
+        }
+        if (!inside)
+            continue;
+        if (!lines[i].trimmed().isEmpty())
+            pos.lastLine = i;
+        const auto k = keyOf(lines[i]);
+        if (k && pos.keyLine < 0 && sameName(*k, key))
+            pos.keyLine = i;
+    }
+    return pos;
+}
+
+std::optional<QByteArray> rawValue(const QString& section, const QString& key,
+                                   const QString& path) {
+    const QList<QByteArray> lines = readLines(path);
+    const Position pos = locate(lines, section, key);
+    if (pos.keyLine < 0)
+        return std::nullopt;
+    return valueOf(lines[pos.keyLine]);
+}
+
+} // namespace
+
+QString readString(const QString& section, const QString& key, const QString& fallback,
+                   const QString& path) {
+    const auto value = rawValue(section, key, path);
+    const QString text = value ? QString::fromUtf8(*value) : fallback;
+    return text.left(kMaxValueLength);
+}
+
+int readInt(const QString& section, const QString& key, int fallback, const QString& path) {
+    const auto value = rawValue(section, key, path);
+    if (!value)
+        return fallback;
+    // The decimal number at the start of the value; no digits read as 0.
+    long long number = 0;
+    qsizetype i = 0;
+    const bool negative = value->startsWith('-');
+    if (negative || value->startsWith('+'))
+        i = 1;
+    for (; i < value->size() && (*value)[i] >= '0' && (*value)[i] <= '9'; ++i) {
+        number = number * 10 + ((*value)[i] - '0');
+        if (number > 0x7fffffffLL)
+            number = 0x80000000LL; // keep within the 32-bit range as the value wraps
+    }
+    return int(negative ? -number : number);
+}
+
+bool writeString(const QString& section, const QString& key, const QString& value,
+                 const QString& path) {
+    // A line break inside a name or value would add lines of its own to the file.
+    for (const QString* text : {&section, &key, &value})
+        if (text->contains(QLatin1Char('\n')) || text->contains(QLatin1Char('\r')))
+            return false;
+    bool crlf = false;
+    QList<QByteArray> lines = readLines(path, &crlf);
+    const QByteArray entry = key.trimmed().toUtf8() + '=' + value.trimmed().toUtf8();
+    const Position pos = locate(lines, section, key);
+    if (pos.keyLine >= 0) {
+        // The key keeps the spelling it has in the file.
+        lines[pos.keyLine] = *keyOf(lines[pos.keyLine]) + '=' + value.trimmed().toUtf8();
+    } else if (pos.sectionLine >= 0) {
+        lines.insert(pos.lastLine + 1, entry);
+    } else {
+        lines << '[' + section.trimmed().toUtf8() + ']' << entry;
+    }
+    const QByteArray eol = crlf ? "\r\n" : "\n";
+    QByteArray text;
+    for (const QByteArray& line : std::as_const(lines))
+        text += line + eol;
+    return writeFileAtomically(path, text);
+}
+
+QString dataFilePath(const QString& programDir) {
+    if (programDir.endsWith(QLatin1Char('/')))
+        return programDir + QStringLiteral("Tembrel.dat");
+    return programDir + QStringLiteral("/Tembrel.dat");
+}
+
+} // namespace settings

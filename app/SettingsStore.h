@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The program's data file: an INI file next to the executable, read and written one key at a
+// time. Section and key names match without regard to case; a value is the text after the first
+// "=" with surrounding blanks removed, at most 259 characters. Every write replaces the whole
+// file atomically (a temporary file renamed over it), so a crash never leaves half a file.
+namespace settings {
+
+// The text every string read passes as its default: an exact match means "missing".
+inline const QString kMissing = QStringLiteral("Error! Data file not found!");
+inline constexpr int kMaxValueLength = 259;
+
+QString readString(const QString& section, const QString& key, const QString& fallback,
+                   const QString& path);
+int readInt(const QString& section, const QString& key, int fallback, const QString& path);
+// Creates the file, the section and the key when missing; never deletes anything.
+bool writeString(const QString& section, const QString& key, const QString& value,
+                 const QString& path);
+
+// The data file of a program directory ("dir/" or "dir" both work).
+QString dataFilePath(const QString& programDir);
+
+} // namespace settings

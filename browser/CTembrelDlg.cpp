@@ -1,0 +1,195 @@
+#include "browser/CTembrelDlg.h"
+
+#include "browser/CommandIds.h"
+#include "browser/FolderScan.h"
+#include "widgets/CBitmapButton.h"
+#include "widgets/SortedListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QWindow>
+
+namespace {
+
+// Button placement in dialog units of the window's layout (1 unit = 1.5 px across,
+// 1.625 px down for the window's 8-point face).
+struct ButtonPlace {
+    int id;
+    const char* caption;
+    int x;
+    int y;
+};
+
+constexpr ButtonPlace kButtons[] = {
+    {cmd::Menu, "Menu", 3, 1},         {cmd::Volume, "Volume", 200, 47},
+    {cmd::RecordVolume, "Recordc", 200, 67}, {cmd::Help, "Help", 208, 3},
+    {cmd::Minimize, "Minimize", 215, 3}, {cmd::Close, "Close", 222, 3},
+    {cmd::Prev, "Prev", 15, 125},      {cmd::Play, "Play", 33, 125},
+    {cmd::Next, "Next", 52, 125},      {cmd::Stop, "Stop", 71, 125},
+    {cmd::PlayLoop, "Rev", 90, 125},   {cmd::Record, "Record", 108, 125},
+    {cmd::Open, "Open", 127, 125},     {cmd::CopyTo, "Copy", 156, 125},
+    {cmd::Delete, "Delete", 174, 125}, {cmd::Insert, "Insert", 192, 125},
+    {cmd::Rename, "Rename", 210, 125},
+};
+
+QPoint fromDialogUnits(int x, int y) { return QPoint(x * 3 / 2, y * 13 / 8); }
+
+} // namespace
+
+CTembrelDlg::CTembrelDlg(Services& services, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), m_services(services),
+      m_settings(readMainSettings(services.programDir, services.ui)) {
+    m_currentFolder = mainDirectory();
+    ScanFolder(m_currentFolder);
+
+    setWindowTitle(QStringLiteral("Tembrel"));
+    setFixedSize(kWidth, kHeight);
+    m_background = std::make_unique<QSvgRenderer>(QStringLiteral(":/art/background.svg"));
+    m_player = std::make_unique<CWavePlayer>(services.playback, services.sounds, services.ui);
+    m_player->Open(m_currentSoundPath);
+    buildList();
+    buildButtons();
+    fillListFromNames();
+    m_list->setCurSel(0);
+    UpdateStatus();
+    loadCursors();
+    registerBrowsingCommands();
+    registerPlaybackCommands();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+CTembrelDlg::~CTembrelDlg() { releaseOwned(); }
+
+QString CTembrelDlg::mainDirectory() const {
+    return m_services.programDir + m_settings.mainDirectoryName;
+}
+
+void CTembrelDlg::buildList() {
+    m_list = new SortedListBox(this);
+    m_list->setGeometry(QRect(fromDialogUnits(20, 19), QSize(192, 132)));
+    m_list->setObjectName(QStringLiteral("soundList"));
+    // Child controls: white text on black.
+    QPalette palette = m_list->palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Highlight, QColor(0, 171, 205));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    m_list->setPalette(palette);
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(m_list, &QListWidget::itemSelectionChanged, this,
+            &CTembrelDlg::onSelectionChanged);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { onCommand(cmd::Play); });
+}
+
+void CTembrelDlg::buildButtons() {
+    for (const ButtonPlace& place : kButtons) {
+        auto* button = new CBitmapButton(QString::fromLatin1(place.caption), place.id, this);
+        button->move(fromDialogUnits(place.x, place.y));
+        connect(button, &QAbstractButton::clicked, this, [this, id = place.id] { onCommand(id); });
+        m_buttons[place.id] = button;
+    }
+}
+
+CBitmapButton* CTembrelDlg::button(int id) const {
+    const auto it = m_buttons.find(id);
+    return it == m_buttons.end() ? nullptr : it->second;
+}
+
+void CTembrelDlg::registerCommand(int id, std::function<void()> handler) {
+    m_commands[id] = std::move(handler);
+}
+
+bool CTembrelDlg::hasCommand(int id) const { return m_commands.contains(id); }
+
+void CTembrelDlg::onCommand(int id) {
+    const auto it = m_commands.find(id);
+    if (it != m_commands.end())
+        it->second();
+}
+
+void CTembrelDlg::registerBrowsingCommands() {
+    registerCommand(cmd::RefreshList, [this] { RefreshList(); });
+    registerCommand(cmd::Exit, [this] { reject(); });
+    registerCommand(cmd::Close, [this] { reject(); });
+    registerCommand(cmd::Minimize, [this] { showMinimized(); });
+}
+
+void CTembrelDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (m_background->isValid())
+        m_background->render(&painter, QRectF(0, 0, kWidth, kHeight));
+    // The face asked for is 7 units high; on screen that is the smallest size that stays
+    // readable, so the lines are drawn 10 pixels high.
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(10);
+    painter.setFont(font);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::black);
+    painter.setPen(QColor(0, 171, 205));
+    const QFontMetrics metrics(font);
+    painter.drawText(QPoint(245, 25 + metrics.ascent()), m_statusLine1);
+    painter.drawText(QPoint(245, 37 + metrics.ascent()), m_statusLine2);
+}
+
+void CTembrelDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    // A press on the free area moves the whole window while the button is held.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    m_dragging = true;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CTembrelDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragging)
+        move(event->globalPosition().toPoint() - m_dragOffset);
+}
+
+void CTembrelDlg::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
+
+void CTembrelDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        onCommand(cmd::Play);
+        return;
+    case Qt::Key_Escape:
+        onCommand(cmd::Exit);
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void CTembrelDlg::closeEvent(QCloseEvent* event) {
+    releaseOwned();
+    QDialog::closeEvent(event);
+}
+
+void CTembrelDlg::releaseOwned() {
+    m_playAllTimer.stop();
+    if (m_player)
+        m_player->Close();
+}
+
+void CTembrelDlg::loadCursors() {
+    if (m_settings.cursorTheme == 1) {
+        m_normalCursor = QCursor(Qt::ArrowCursor);
+        m_busyCursor = QCursor(Qt::WaitCursor);
+        m_hasNormalCursor = true;
+    }
+    if (m_hasNormalCursor)
+        setCursor(m_normalCursor);
+}

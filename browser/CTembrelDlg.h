@@ -1,0 +1,124 @@
+#pragma once
+
+#include "browser/CWavePlayer.h"
+#include "browser/MainSettings.h"
+#include "browser/Services.h"
+
+#include <QBasicTimer>
+#include <QCursor>
+#include <QDialog>
+#include <QPixmap>
+#include <QPoint>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <memory>
+
+class SortedListBox;
+class CBitmapButton;
+class QSvgRenderer;
+
+// The main window: a skinned, captionless window listing the ".wav" files of the current
+// folder, with the two status lines of the selected sound. Every command reaches it by its
+// identifier; features register their handlers with registerCommand().
+class CTembrelDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 356;
+    static constexpr int kHeight = 241;
+
+    // Reads the settings copies (missing strings are reported, in order) and scans the main
+    // directory, then builds the window.
+    CTembrelDlg(Services& services, QWidget* parent = nullptr);
+    ~CTembrelDlg() override;
+
+    // Browsing.
+    void ScanFolder(const QString& folder);
+    void RefreshList();
+    void UpdateStatus();
+    void setCurrentFolder(const QString& folder); // then RefreshList
+    const QString& currentFolder() const { return m_currentFolder; }
+    const QStringList& names() const { return m_names; }
+    int nameCount() const { return m_nameCount; }
+    int currentIndex() const { return m_currentIndex; }
+    const QString& currentSoundPath() const { return m_currentSoundPath; }
+    double playTime() const { return m_playTime; }
+    QString statusLine1() const { return m_statusLine1; }
+    QString statusLine2() const { return m_statusLine2; }
+    // The selected row's file in the current folder (".wav" after an empty name when none).
+    QString selectedSoundPath() const;
+    QString selectedName() const;
+
+    // Playback.
+    void PlayCurrent();
+    void StopPlayback();
+    void playPrevious();
+    void playNext();
+    void playLoop();
+    void playAll();
+    void playAllTick();
+    bool playAllActive() const { return m_playAllActive; }
+
+    // Commands.
+    void registerCommand(int id, std::function<void()> handler);
+    bool hasCommand(int id) const;
+    void onCommand(int id);
+
+    SortedListBox& list() { return *m_list; }
+    CWavePlayer& player() { return *m_player; }
+    Services& services() { return m_services; }
+    const MainSettings& settingsCopies() const { return m_settings; }
+    MainSettings& settingsCopies() { return m_settings; }
+    QCursor normalCursor() const { return m_normalCursor; }
+    QCursor busyCursor() const { return m_busyCursor; }
+    CBitmapButton* button(int id) const;
+
+    // The folder shown at start: program directory + main directory name.
+    QString mainDirectory() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildButtons();
+    void buildList();
+    void fillListFromNames();
+    void loadCursors();
+    void registerBrowsingCommands();
+    void registerPlaybackCommands();
+    void onSelectionChanged();
+    void releaseOwned();
+
+    Services& m_services;
+    MainSettings m_settings;
+    QString m_currentFolder;
+    QStringList m_names;
+    int m_nameCount = 0;
+    int m_currentIndex = -1;
+    QString m_currentSoundPath;
+    double m_playTime = 0.0;
+    QString m_statusLine1;
+    QString m_statusLine2;
+
+    bool m_playAllActive = false;
+    int m_playAllPosition = 0;
+    int m_tickCount = 0;
+    QBasicTimer m_playAllTimer;
+
+    std::unique_ptr<CWavePlayer> m_player;
+    std::unique_ptr<QSvgRenderer> m_background;
+    SortedListBox* m_list = nullptr;
+    std::map<int, CBitmapButton*> m_buttons;
+    std::map<int, std::function<void()>> m_commands;
+    QCursor m_normalCursor;
+    QCursor m_busyCursor;
+    bool m_hasNormalCursor = false;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+};

@@ -1,0 +1,56 @@
+// Browsing: the folder scan, the list and the status lines of the main window.
+#include "browser/CTembrelDlg.h"
+
+#include "browser/FolderScan.h"
+#include "browser/StatusText.h"
+#include "platform/ProgramDirectory.h"
+#include "widgets/SortedListBox.h"
+
+void CTembrelDlg::ScanFolder(const QString& folder) { m_names = scanWavFolder(folder); }
+
+void CTembrelDlg::fillListFromNames() {
+    QStringList shown;
+    shown.reserve(m_names.size());
+    for (const QString& name : std::as_const(m_names))
+        if (!name.isEmpty())
+            shown.append(name);
+    m_list->addStrings(shown);
+    m_nameCount = int(m_names.size());
+}
+
+void CTembrelDlg::RefreshList() {
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->resetContent();
+        ScanFolder(m_currentFolder);
+        fillListFromNames();
+        m_list->setCurSel(0);
+    }
+    UpdateStatus();
+}
+
+void CTembrelDlg::setCurrentFolder(const QString& folder) {
+    m_currentFolder = folder;
+    RefreshList();
+}
+
+QString CTembrelDlg::selectedName() const { return m_list->text(m_list->curSel()); }
+
+QString CTembrelDlg::selectedSoundPath() const {
+    return pathhelp::soundPath(m_currentFolder, selectedName());
+}
+
+void CTembrelDlg::UpdateStatus() {
+    m_currentIndex = m_list->curSel();
+    const QString path = selectedSoundPath();
+    const std::optional<qint64> length = m_services.files.fileSize(path);
+    if (!length)
+        return; // the previous lines stay, as does the play time
+    m_player->ReadWaveInfo(path); // an unreadable header keeps the last file's values
+    m_playTime = playTimeSeconds(*length, m_player->waveInfo());
+    m_statusLine1 = statusPlayTimeLine(m_playTime, m_player->waveInfo().channelsText);
+    m_statusLine2 = statusPositionLine(m_currentIndex + 1, m_nameCount);
+    update(QRect(240, 20, kWidth - 240, 32));
+}
+
+void CTembrelDlg::onSelectionChanged() { UpdateStatus(); }

@@ -1,0 +1,44 @@
+#pragma once
+
+// Command identifiers of the main window: buttons and menu items share them.
+namespace cmd {
+enum : int {
+    Ok = 1,
+    Exit = 2,
+    Prev = 1000,
+    Play = 1001,
+    Next = 1002,
+    Stop = 1003,
+    Delete = 1008,
+    PlayLoop = 1009,
+    Record = 1022,
+    Open = 1025,
+    About = 1028,
+    Volume = 1030,
+    RecordVolume = 1031,
+    Menu = 1035,
+    EditSound = 1036,
+    Close = 1051,
+    Help = 1052,
+    Minimize = 1097,
+    Insert = 32773,
+    Rename = 32774,
+    CopyTo = 32775,
+    Favorites = 32780,
+    RefreshList = 32781,
+    AssignFirst = 32783, // 32783..32794: the twelve event assignments
+    AssignLast = 32794,
+    TextList = 32795,
+    HtmlList = 32796,
+    SchemeBuilder = 32797,
+    Options = 32798,
+    Properties = 32799,
+    PlayAll = 32800,
+    WebPage = 32801,
+    SendMail = 32805,
+};
+} // namespace cmd
+
+// Timer of Play All.
+inline constexpr int kPlayAllTimerId = 115;
+inline constexpr int kPlayAllIntervalMs = 600;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "platform/Launcher.h"
+#include "platform/Ui.h"
+#include "platform/audio/AudioDevices.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+// What the windows reach the outside world through. The application object builds the real
+// ones; tests build doubles.
+struct Services {
+    IUi& ui;
+    IPlaybackDevice& playback;
+    ISoundPlayer& sounds;
+    IFileSystem& files;
+    IProcessLauncher& launcher;
+    IDesktop& desktop;
+    std::function<std::unique_ptr<IRecordingDevice>()> makeRecorder;
+    QString programDir; // with trailing separator
+};

@@ -1,0 +1,51 @@
+#include "platform/ProgramDirectory.h"
+
+#include <QFileInfo>
+
+namespace programdir {
+
+static QString executablePath() {
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+}
+
+QString withSeparator() {
+    const QString exe = executablePath();
+    const qsizetype cut = exe.lastIndexOf(QLatin1Char('/'));
+    return cut < 0 ? QString() : exe.left(cut + 1);
+}
+
+QString withoutSeparator() {
+    QString dir = withSeparator();
+    if (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
+        dir.chop(1);
+    return dir;
+}
+
+QString executableName() { return pathhelp::fileName(executablePath()); }
+
+} // namespace programdir
+
+namespace pathhelp {
+
+QString fileName(const QString& path) {
+    const qsizetype cut = path.lastIndexOf(QLatin1Char('/'));
+    return cut < 0 ? path : path.mid(cut + 1);
+}
+
+QString fileTitle(const QString& path) {
+    const QString name = fileName(path);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+QString join(const QString& folder, const QString& name) {
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+QString soundPath(const QString& folder, const QString& name) {
+    return join(folder, name + QStringLiteral(".wav"));
+}
+
+} // namespace pathhelp

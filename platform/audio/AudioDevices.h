@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <expected>
+
+// The sound services the program uses, as small interfaces with a real implementation over
+// PortAudio and libsndfile (platform/audio) and doubles in the tests.
+
+using AudioResult = std::expected<void, QString>; // error: a text to show the user
+
+// One file opened for single plays, the stand-in for the multimedia "waveaudio" device.
+class IPlaybackDevice {
+public:
+    virtual ~IPlaybackDevice() = default;
+    // Closes what was open, then opens path. Cheap: checks the file can be decoded but does no
+    // device work. An empty path succeeds and opens nothing (Play then plays nothing).
+    virtual AudioResult open(const QString& path) = 0;
+    // Plays the open file once from its start and returns at once.
+    virtual AudioResult play() = 0;
+    // Stops a play of this device; the file stays open.
+    virtual void stop() = 0;
+    // Closes the file; a play of it stops.
+    virtual void close() = 0;
+};
+
+// The stand-in for the platform's simple sound call: loops and synchronous plays. A loop
+// sounds together with the playback device's single play (both are mixed).
+class ISoundPlayer {
+public:
+    virtual ~ISoundPlayer() = default;
+    // Loops the file asynchronously until silence(); replaces a loop already sounding.
+    virtual bool playLoop(const QString& path) = 0;
+    // Plays the file once and returns when it has ended.
+    virtual bool playSync(const QString& path) = 0;
+    // Silences any loop or sound started here.
+    virtual void silence() = 0;
+};
+
+// One new recording from the default input, the stand-in for a new unnamed "waveaudio"
+// recording: open, record up to a limit, stop, save as a WAV file, close.
+class IRecordingDevice {
+public:
+    virtual ~IRecordingDevice() = default;
+    virtual AudioResult open() = 0;
+    // Starts recording and returns at once; recording ends by itself after limitMs.
+    virtual AudioResult record(int limitMs) = 0;
+    virtual AudioResult stop() = 0;
+    // Saves what was recorded as a WAV file at path.
+    virtual AudioResult save(const QString& path) = 0;
+    // Closes the device; an unsaved recording is lost.
+    virtual void close() = 0;
+};

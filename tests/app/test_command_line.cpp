@@ -1,0 +1,19 @@
+#include "app/CommandLine.h"
+#include "tests/support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+TEST(StartOptions, TheWordBlvSelectsTheSchemeBuilderOnlyWhenSpelledExactly) {
+    EXPECT_TRUE(parseStartOptions({"blv"}).schemeBuilderOnly);
+    EXPECT_FALSE(parseStartOptions({"BLV"}).schemeBuilderOnly);
+    EXPECT_FALSE(parseStartOptions({}).schemeBuilderOnly);
+    EXPECT_TRUE(parseStartOptions({"-Embedding", "blv"}).schemeBuilderOnly);
+    EXPECT_FALSE(parseStartOptions({"other", "blv"}).schemeBuilderOnly);
+}
+
+TEST(StartOptions, EmbeddingAndAutomationSwitchesTurnTheSplashOff) {
+    EXPECT_TRUE(parseStartOptions({}).showSplash);
+    EXPECT_FALSE(parseStartOptions({"/Embedding"}).showSplash);
+    EXPECT_FALSE(parseStartOptions({"-Automation"}).showSplash);
+    EXPECT_TRUE(parseStartOptions({"Embedding"}).showSplash);
+}

@@ -1,0 +1,137 @@
+#include "app/SettingsStore.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.path() + QStringLiteral("/Tembrel.dat");
+
+    void write(const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray contents() const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString read(const char* section, const char* key) const {
+        return settings::readString(QString::fromUtf8(section), QString::fromUtf8(key),
+                                    settings::kMissing, path);
+    }
+    int readInt(const char* section, const char* key, int fallback) const {
+        return settings::readInt(QString::fromUtf8(section), QString::fromUtf8(key), fallback,
+                                 path);
+    }
+};
+
+TEST_F(SettingsStoreTest, MissingFileSectionOrKeyGivesTheDefaults) {
+    EXPECT_EQ(read("Main_Directory", "Master_Directory"), settings::kMissing);
+    EXPECT_EQ(readInt("Record", "Rec_Time", 30), 30);
+    write("[Main_Directory]\nOther=1\n");
+    EXPECT_EQ(read("Main_Directory", "Master_Directory"), settings::kMissing);
+    EXPECT_EQ(readInt("Record", "Show_Win", 1), 1);
+}
+
+TEST_F(SettingsStoreTest, NamesMatchWithoutCaseAndValuesAreTrimmedAfterTheFirstEquals) {
+    write("[main_directory]\r\nmaster_directory =  My = Sounds  \r\n[Record]\r\nRec_Time=60\r\n");
+    EXPECT_EQ(read("Main_Directory", "Master_Directory"), QStringLiteral("My = Sounds"));
+    EXPECT_EQ(readInt("RECORD", "rec_time", 30), 60);
+}
+
+TEST_F(SettingsStoreTest, EmptyValuesAndIntegerPrefixes) {
+    write("[S]\nEmpty=\nNum=42abc\nNeg=-1\nText=abc\nBlank=   \n");
+    EXPECT_EQ(read("S", "Empty"), QString());
+    EXPECT_EQ(readInt("S", "Empty", 7), 0);
+    EXPECT_EQ(readInt("S", "Num", 7), 42);
+    EXPECT_EQ(readInt("S", "Neg", 7), -1);
+    EXPECT_EQ(readInt("S", "Text", 7), 0);
+    EXPECT_EQ(read("S", "Blank"), QString());
+}
+
+TEST_F(SettingsStoreTest, KeysOfOtherSectionsAndCommentsAreNotMixedUp) {
+    write("; a comment=1\n[Copy To Directory]\nDirectory=/a\n[Add From Directory]\n"
+          "Directory=/b\n");
+    EXPECT_EQ(read("Copy To Directory", "Directory"), QStringLiteral("/a"));
+    EXPECT_EQ(read("Add From Directory", "Directory"), QStringLiteral("/b"));
+    EXPECT_EQ(read("Copy To Directory", "; a comment"), settings::kMissing);
+}
+
+TEST_F(SettingsStoreTest, LongValuesAreCutTo259Characters) {
+    const QByteArray long300(300, 'x');
+    write("[S]\nK=" + long300 + "\n");
+    EXPECT_EQ(read("S", "K").size(), 259);
+    EXPECT_TRUE(settings::writeString("S", "K2", QString(300, QLatin1Char('y')), path));
+    EXPECT_EQ(read("S", "K2"), QString(259, QLatin1Char('y')));
+}
+
+TEST_F(SettingsStoreTest, WritesCreateFileSectionAndKeyAndKeepEverythingElse) {
+    EXPECT_TRUE(settings::writeString("Record", "Rec_Time", "15", path));
+    EXPECT_EQ(contents(), QByteArray("[Record]\nRec_Time=15\n"));
+    EXPECT_TRUE(settings::writeString("Record", "Show_Win", "0", path));
+    EXPECT_TRUE(settings::writeString("Main_Directory", "Master_Directory", "Lib", path));
+    EXPECT_TRUE(settings::writeString("record", "REC_TIME", "120", path));
+    EXPECT_EQ(contents(), QByteArray("[Record]\nRec_Time=120\nShow_Win=0\n"
+                                     "[Main_Directory]\nMaster_Directory=Lib\n"));
+}
+
+TEST_F(SettingsStoreTest, WritesKeepCrLfFilesCrLfAndLeaveOtherLinesAlone) {
+    write("; keep me\r\n[A]\r\nX=1\r\n\r\n[B]\r\nY=2\r\n");
+    EXPECT_TRUE(settings::writeString("A", "Z", "3", path));
+    EXPECT_EQ(contents(), QByteArray("; keep me\r\n[A]\r\nX=1\r\nZ=3\r\n\r\n[B]\r\nY=2\r\n"));
+}
+
+TEST_F(SettingsStoreTest, ValuesWithLineBreaksAreRefusedSoTheyCannotAddKeys) {
+    write("[A]\nX=1\n");
+    EXPECT_FALSE(settings::writeString("A", "X", "2\n[B]\nY=3", path));
+    EXPECT_EQ(contents(), QByteArray("[A]\nX=1\n"));
+}
+
+TEST_F(SettingsStoreTest, NonAsciiValuesRoundTrip) {
+    const QString folder = QStringLiteral("/home/zoë/Klänge & \"Töne\"; $x <y>");
+    EXPECT_TRUE(settings::writeString("User_Directory", "User_Directory1", folder, path));
+    EXPECT_EQ(read("User_Directory", "User_Directory1"), folder);
+}
+
+TEST_F(SettingsStoreTest, DataFilePathAcceptsADoubledSeparatorAndBlanks) {
+    QDir().mkpath(dir.path() + QStringLiteral("/My Programs"));
+    const QString programDir = dir.path() + QStringLiteral("/My Programs/");
+    const QString file = settings::dataFilePath(programDir);
+    EXPECT_EQ(file, programDir + QStringLiteral("Tembrel.dat"));
+    EXPECT_TRUE(settings::writeString("A", "B", "c", programDir + QStringLiteral("/Tembrel.dat")));
+    EXPECT_EQ(settings::readString("A", "B", settings::kMissing, file), QStringLiteral("c"));
+}
+
+// A write that cannot complete (here: the file size limit stands in for a full disk) leaves the
+// old data file exactly as it was.
+TEST_F(SettingsStoreTest, AFailedWriteLeavesTheOldFileIntact) {
+    const QByteArray original = "[A]\nX=1\n";
+    write(original);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{64, 64};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool ok = settings::writeString("A", "Y", QString(500, QLatin1Char('z')), path);
+        _exit(ok ? 1 : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write reported success";
+    EXPECT_EQ(contents(), original);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tembrel.dat")})
+        << "no temporary file left behind";
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/audio/AudioDevices.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+// Sound doubles: they remember what would be sounding.
+class FakePlaybackDevice final : public IPlaybackDevice {
+public:
+    AudioResult open(const QString& path) override {
+        close();
+        if (!path.isEmpty() && !QFileInfo(path).isFile())
+            return std::unexpected(QStringLiteral("The specified file was not found."));
+        openPath = path;
+        return {};
+    }
+    AudioResult play() override {
+        if (openPath.isEmpty())
+            return std::unexpected(QStringLiteral("No file is open."));
+        playing = openPath;
+        played << openPath;
+        return {};
+    }
+    void stop() override { playing.clear(); }
+    void close() override {
+        playing.clear();
+        openPath.clear();
+    }
+
+    QString openPath;
+    QString playing; // empty when silent
+    QStringList played;
+};
+
+class FakeSoundPlayer final : public ISoundPlayer {
+public:
+    bool playLoop(const QString& path) override {
+        looping = path;
+        return true;
+    }
+    bool playSync(const QString& path) override {
+        syncPlayed << path;
+        return true;
+    }
+    void silence() override { looping.clear(); }
+
+    QString looping;
+    QStringList syncPlayed;
+};

@@ -1,0 +1,166 @@
+#include "tests/browser/MainWindowFixture.h"
+
+#include "app/SettingsStore.h"
+#include "browser/CommandIds.h"
+#include "browser/StatusText.h"
+#include "widgets/SortedListBox.h"
+
+#include <QDir>
+
+namespace {
+
+// A sound whose whole file lasts `seconds` at 22050 bytes per second (44-byte header).
+WavSpec lasting(double seconds) {
+    WavSpec spec;
+    spec.dataBytes = uint32_t(seconds * 22050) - 44;
+    return spec;
+}
+
+using MainWindow = MainWindowFixture;
+
+TEST_F(MainWindow, AMissingDataFileShowsTheMissingTextOncePerStringKeyInOrder) {
+    program.removeDataFile();
+    ui.answer(MsgResult::Ok).answer(MsgResult::Ok).answer(MsgResult::Ok);
+    CTembrelDlg& w = window();
+    ASSERT_EQ(ui.calls().size(), 3u);
+    for (const UiCall& call : ui.calls()) {
+        EXPECT_EQ(call.text, settings::kMissing);
+        EXPECT_EQ(call.caption, ui.appTitle());
+        EXPECT_EQ(call.buttons, MsgButtons::Ok);
+    }
+    EXPECT_EQ(w.currentFolder(), program.path() + settings::kMissing);
+    EXPECT_EQ(w.settingsCopies().recordTime, 30);
+    EXPECT_EQ(w.list().count(), 0) << "an unusable folder lists nothing";
+}
+
+TEST_F(MainWindow, ListsTheMainDirectorySortedWithoutCaseAndSelectsTheFirstRow) {
+    for (const char* name : {"zebra", "Apple", "banana", "Äpfel", "a.b"})
+        addSound(QString::fromUtf8(name));
+    program.writeFile(program.library() + "/Drum.WAV", makeWav({}));
+    program.writeFile(program.library() + "/readme.txt", "x");
+    CTembrelDlg& w = window();
+    EXPECT_EQ(listRows(), (QStringList{"a.b", "Äpfel", "Apple", "banana", "Drum", "zebra"}));
+    EXPECT_EQ(w.list().curSel(), 0);
+    EXPECT_EQ(w.nameCount(), 6);
+    EXPECT_EQ(w.currentFolder(), program.library());
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(program.library()).canonicalPath());
+}
+
+TEST_F(MainWindow, StatusLinesCountTheWholeFileAndFollowTheSelection) {
+    WavSpec stereo;
+    stereo.channels = 2;
+    stereo.avgBytesPerSecond = 20000;
+    stereo.dataBytes = 20010 - 44; // whole file = 1.0005 x the bytes per second
+    addSound("a", stereo);
+    addSound("b", lasting(2.5));
+    CTembrelDlg& w = window();
+    EXPECT_EQ(w.statusLine1(), QStringLiteral("1.00 sec, Stereo   "));
+    EXPECT_EQ(w.statusLine2(), QStringLiteral("Sound 1 from 2   "));
+    w.list().setCurSel(1);
+    EXPECT_EQ(w.statusLine1(), QStringLiteral("2.50 sec, Mono   "));
+    EXPECT_EQ(w.statusLine2(), QStringLiteral("Sound 2 from 2   "));
+    EXPECT_EQ(w.currentIndex(), 1);
+}
+
+TEST_F(MainWindow, AVanishedFileOrAnUnreadableHeaderKeepsWhatWasShown) {
+    addSound("a", lasting(1.0));
+    addSound("b", lasting(2.0));
+    program.writeFile(program.library() + "/c.wav", "not a sound at all, only text");
+    CTembrelDlg& w = window();
+    QFile::remove(program.library() + "/b.wav");
+    w.list().setCurSel(1);
+    EXPECT_EQ(w.statusLine2(), QStringLiteral("Sound 1 from 3   "));
+    w.list().setCurSel(2); // the header of the last file read is used
+    EXPECT_EQ(w.statusLine1(), formatSeconds(30.0 / 22050) + " sec, Mono   ");
+    EXPECT_EQ(w.statusLine2(), QStringLiteral("Sound 3 from 3   "));
+}
+
+TEST_F(MainWindow, AZeroByteRateShowsAFinitePlayTime) {
+    WavSpec broken;
+    broken.avgBytesPerSecond = 0;
+    addSound("odd", broken);
+    // makeWav computes a rate when given 0, so zero it in the bytes themselves.
+    QByteArray bytes = makeWav(broken);
+    bytes.replace(28, 4, QByteArray(4, '\0'));
+    program.writeFile(program.library() + "/odd.wav", bytes);
+    EXPECT_EQ(window().statusLine1(), QStringLiteral("0.00 sec, Mono   "));
+}
+
+TEST_F(MainWindow, AnEmptyFolderShowsNothing) {
+    CTembrelDlg& w = window();
+    EXPECT_EQ(w.list().count(), 0);
+    EXPECT_TRUE(w.statusLine1().isEmpty());
+    EXPECT_TRUE(w.statusLine2().isEmpty());
+}
+
+TEST_F(MainWindow, PlayAllStartsEachSoundAfterTwiceThePlayTimeOfTheSelectedRow) {
+    addSound("a", lasting(1.0));
+    addSound("b", lasting(2.0));
+    addSound("c", lasting(0.5));
+    CTembrelDlg& w = window();
+    w.onCommand(cmd::PlayAll);
+    QList<int> startTicks;
+    for (int tick = 1; tick <= 20; ++tick) {
+        const qsizetype before = playback.played.size();
+        w.playAllTick();
+        if (playback.played.size() > before)
+            startTicks << tick;
+    }
+    EXPECT_EQ(startTicks, (QList<int>{3, 6, 11}));
+    EXPECT_EQ(playback.played, (QStringList{program.library() + "/a.wav",
+                                            program.library() + "/b.wav",
+                                            program.library() + "/c.wav"}));
+}
+
+TEST_F(MainWindow, StopDuringPlayAllStartsNothingMore) {
+    addSound("a", lasting(1.0));
+    addSound("b", lasting(1.0));
+    CTembrelDlg& w = window();
+    w.onCommand(cmd::PlayAll);
+    for (int tick = 0; tick < 3; ++tick)
+        w.playAllTick();
+    ASSERT_EQ(playback.played.size(), 1);
+    w.onCommand(cmd::Stop);
+    EXPECT_TRUE(playback.playing.isEmpty());
+    for (int tick = 0; tick < 20; ++tick)
+        w.playAllTick();
+    EXPECT_EQ(playback.played.size(), 1);
+}
+
+TEST_F(MainWindow, NextAtTheLastRowAndPreviousAtTheFirstReplayThem) {
+    addSound("a");
+    addSound("b");
+    CTembrelDlg& w = window();
+    w.onCommand(cmd::Next);
+    w.onCommand(cmd::Next);
+    w.onCommand(cmd::Prev);
+    w.onCommand(cmd::Prev);
+    const QString a = program.library() + "/a.wav", b = program.library() + "/b.wav";
+    EXPECT_EQ(playback.played, (QStringList{b, b, a, a}));
+}
+
+TEST_F(MainWindow, PlayOfAVanishedFileShowsTheErrorOnceAndPlaysNothing) {
+    addSound("a");
+    CTembrelDlg& w = window();
+    QFile::remove(program.library() + "/a.wav");
+    ui.answer(MsgResult::Ok);
+    w.onCommand(cmd::Play);
+    EXPECT_EQ(ui.messageTexts(), QStringList{"The specified file was not found."});
+    EXPECT_TRUE(playback.playing.isEmpty());
+}
+
+TEST_F(MainWindow, LoopAndSinglePlaySoundTogetherUntilStop) {
+    addSound("a");
+    addSound("b");
+    CTembrelDlg& w = window();
+    w.onCommand(cmd::PlayLoop);
+    w.list().setCurSel(1);
+    w.onCommand(cmd::Play);
+    EXPECT_EQ(sounds.looping, program.library() + "/a.wav");
+    EXPECT_EQ(playback.playing, program.library() + "/b.wav");
+    w.onCommand(cmd::Stop);
+    EXPECT_TRUE(sounds.looping.isEmpty());
+    EXPECT_TRUE(playback.playing.isEmpty()) << "Stop silences everything that sounds";
+}
+
+} // namespace

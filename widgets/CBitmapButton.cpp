@@ -1,0 +1,31 @@
+#include "widgets/CBitmapButton.h"
+
+#include <QPainter>
+
+CBitmapButton::CBitmapButton(const QString& caption, int commandId, QWidget* parent)
+    : QAbstractButton(parent), m_commandId(commandId) {
+    const QString base = QStringLiteral(":/art/") + caption.toLower();
+    m_up.load(base + QStringLiteral("u.svg"));
+    m_down.load(base + QStringLiteral("d.svg"));
+    setText(caption);
+    setAccessibleName(caption);
+    setFocusPolicy(Qt::NoFocus);
+    resize(sizeHint());
+}
+
+QSize CBitmapButton::sizeHint() const {
+    return m_up.isValid() ? m_up.defaultSize() : QSize(24, 20);
+}
+
+void CBitmapButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QSvgRenderer& picture = (isDown() && m_down.isValid()) ? m_down : m_up;
+    if (picture.isValid()) {
+        picture.render(&painter, rect());
+        return;
+    }
+    // Without its picture the button still reads as a button.
+    painter.fillRect(rect(), isDown() ? QColor(40, 40, 40) : QColor(70, 70, 70));
+    painter.setPen(Qt::white);
+    painter.drawText(rect(), Qt::AlignCenter, text().left(2));
+}
