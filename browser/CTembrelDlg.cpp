@@ -58,6 +58,7 @@ CTembrelDlg::CTembrelDlg(Services& services, QWidget* parent)
     loadCursors();
     registerBrowsingCommands();
     registerPlaybackCommands();
+    installFeatureCommands();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }

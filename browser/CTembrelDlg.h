@@ -92,6 +92,7 @@ private:
     void loadCursors();
     void registerBrowsingCommands();
     void registerPlaybackCommands();
+    void installFeatureCommands();
     void onSelectionChanged();
     void releaseOwned();
 

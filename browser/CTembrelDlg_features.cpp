@@ -1,0 +1,6 @@
+// Hooks the commands of the feature folders into the main window. Each feature keeps its
+// handlers in its own folder and registers them here by their command identifiers.
+#include "browser/CTembrelDlg.h"
+
+void CTembrelDlg::installFeatureCommands() {
+}
