@@ -1,0 +1,69 @@
+#include "platform/audio/MixerPlayback.h"
+
+#include "platform/audio/SoundDecoder.h"
+
+#include <chrono>
+#include <thread>
+
+AudioResult MixerPlaybackDevice::open(const QString& path) {
+    close();
+    if (path.isEmpty()) {
+        m_state = State::OpenedNothing;
+        return {};
+    }
+    if (auto decoder = SoundDecoder::open(path); !decoder)
+        return std::unexpected(decoder.error());
+    m_path = path;
+    m_state = State::Opened;
+    return {};
+}
+
+AudioResult MixerPlaybackDevice::play() {
+    switch (m_state) {
+    case State::Closed:
+        return std::unexpected(QStringLiteral("No sound is open to play."));
+    case State::OpenedNothing:
+        return {};
+    case State::Opened:
+        break;
+    }
+    if (auto voice = m_mixer.play(VoiceSlot::Device, m_path, false); !voice)
+        return std::unexpected(voice.error());
+    return {};
+}
+
+void MixerPlaybackDevice::stop() {
+    m_mixer.silence(VoiceSlot::Device);
+}
+
+void MixerPlaybackDevice::close() {
+    stop();
+    m_state = State::Closed;
+    m_path.clear();
+}
+
+bool MixerSoundPlayer::playLoop(const QString& path) {
+    return m_mixer.play(VoiceSlot::Loop, path, true).has_value();
+}
+
+// Returns when the sound has been mixed to its end, when another thread silenced it, or when
+// the output stopped by itself; the time limit guards against a stalled server.
+bool MixerSoundPlayer::playSync(const QString& path) {
+    const auto voice = m_mixer.play(VoiceSlot::Sync, path, false);
+    if (!voice)
+        return false;
+    using namespace std::chrono;
+    const auto limit =
+        steady_clock::now() + seconds(3) +
+        duration_cast<steady_clock::duration>(duration<double>((*voice)->durationSeconds()));
+    while (!(*voice)->finished() && voice->use_count() > 1 && m_mixer.isRunning() &&
+           steady_clock::now() < limit)
+        std::this_thread::sleep_for(milliseconds(5));
+    m_mixer.silence(VoiceSlot::Sync, voice->get());
+    return true;
+}
+
+void MixerSoundPlayer::silence() {
+    m_mixer.silence(VoiceSlot::Loop);
+    m_mixer.silence(VoiceSlot::Sync);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/audio/AudioDevices.h"
+#include "platform/audio/PortAudioHost.h"
+#include "platform/audio/Voice.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+// Who a voice plays for; each has one voice at a time, and all of them sound together.
+enum class VoiceSlot { Device, Loop, Sync, Count };
+
+// The one output stream of the program. It keeps running between plays so a play reaches the
+// speaker without the cost of opening the device, and mixes the voices of all slots.
+// Control calls may come from any thread and are serialised by a lock the callback never
+// takes: the callback reads the slots through atomics only.
+class OutputMixer {
+public:
+    explicit OutputMixer(PortAudioHost& host);
+    ~OutputMixer();
+    OutputMixer(const OutputMixer&) = delete;
+    OutputMixer& operator=(const OutputMixer&) = delete;
+
+    // Silences the slot, then starts path in it (once, or looped until silenced). Starts the
+    // stream unless it runs; reopens it after a failure (for example a sound server that went
+    // away). The error is a text for the user.
+    std::expected<std::shared_ptr<const Voice>, QString> play(VoiceSlot slot, const QString& path,
+                                                              bool loop);
+    // Silences the slot if it still plays voice (or anything, when voice is null).
+    void silence(VoiceSlot slot, const Voice* voice = nullptr);
+    // False when the stream stopped by itself (the device or server failed).
+    bool isRunning();
+
+private:
+    static int callback(const void* input, void* output, unsigned long frames,
+                        const PaStreamCallbackTimeInfo* time, PaStreamCallbackFlags flags,
+                        void* self);
+    void mix(float* out, unsigned long frames) noexcept;
+    std::expected<OutputFormat, QString> ensureRunning();
+    bool streamActive() const;
+    void silenceLocked(VoiceSlot slot, const Voice* voice);
+    void waitUntilCallbackLeft() const;
+    void closeStream();
+
+    static constexpr std::size_t kSlots = static_cast<std::size_t>(VoiceSlot::Count);
+    PortAudioHost& m_host;
+    std::mutex m_mutex;
+    PaStream* m_stream = nullptr;
+    OutputFormat m_format;
+    std::array<std::shared_ptr<Voice>, kSlots> m_owned;
+    std::array<std::atomic<Voice*>, kSlots> m_live{};
+    // Odd while the callback runs; lets a control call know no callback still holds a voice.
+    std::atomic<uint64_t> m_callbackEpoch{0};
+};

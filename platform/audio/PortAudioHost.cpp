@@ -1,0 +1,114 @@
+#include "platform/audio/PortAudioHost.h"
+
+#include "platform/audio/QuietAudioLog.h"
+
+#include <algorithm>
+
+namespace {
+
+QString noDeviceText(StreamDirection direction) {
+    return direction == StreamDirection::Output
+               ? QStringLiteral("No sound output device is available. Check that the sound "
+                                "server is running and an output device is connected.")
+               : QStringLiteral("No sound input device is available. Check that the sound "
+                                "server is running and a recording device is connected.");
+}
+
+int maxChannels(const PaDeviceInfo& info, StreamDirection direction) {
+    return direction == StreamDirection::Output ? info.maxOutputChannels : info.maxInputChannels;
+}
+
+PaStreamParameters parametersFor(PaDeviceIndex device, const StreamRequest& request) {
+    const PaDeviceInfo& info = *Pa_GetDeviceInfo(device);
+    const bool output = request.direction == StreamDirection::Output;
+    PaStreamParameters parameters{};
+    parameters.device = device;
+    parameters.channelCount = std::min(2, maxChannels(info, request.direction));
+    parameters.sampleFormat = request.sampleFormat;
+    parameters.suggestedLatency =
+        output ? info.defaultLowOutputLatency : info.defaultLowInputLatency;
+    return parameters;
+}
+
+// Small buffers keep the time from a play to its first sample short.
+constexpr unsigned long kFramesPerBuffer = 256;
+
+} // namespace
+
+PortAudioHost::~PortAudioHost() {
+    std::scoped_lock lock(m_mutex);
+    terminate();
+}
+
+bool PortAudioHost::initialise() {
+    if (m_initialised)
+        return true;
+    silenceAudioLibraryMessages();
+    m_initialised = Pa_Initialize() == paNoError;
+    return m_initialised;
+}
+
+void PortAudioHost::terminate() {
+    if (m_initialised)
+        Pa_Terminate();
+    m_initialised = false;
+}
+
+PaDeviceIndex PortAudioHost::findDevice(StreamDirection direction) {
+    const auto lookUp = [direction] {
+        const PaDeviceIndex device = direction == StreamDirection::Output
+                                         ? Pa_GetDefaultOutputDevice()
+                                         : Pa_GetDefaultInputDevice();
+        if (device == paNoDevice || maxChannels(*Pa_GetDeviceInfo(device), direction) < 1)
+            return paNoDevice;
+        return device;
+    };
+    PaDeviceIndex device = initialise() ? lookUp() : paNoDevice;
+    if (device == paNoDevice && m_openStreams == 0) {
+        terminate();
+        device = initialise() ? lookUp() : paNoDevice;
+    }
+    return device;
+}
+
+std::expected<OpenedStream, QString> PortAudioHost::open(const StreamRequest& request) {
+    std::scoped_lock lock(m_mutex);
+    const PaDeviceIndex device = findDevice(request.direction);
+    if (device == paNoDevice)
+        return std::unexpected(noDeviceText(request.direction));
+    const PaStreamParameters parameters = parametersFor(device, request);
+    const bool output = request.direction == StreamDirection::Output;
+    const double rate = Pa_GetDeviceInfo(device)->defaultSampleRate;
+    OpenedStream opened{nullptr, static_cast<int>(rate), parameters.channelCount};
+    const PaError error = Pa_OpenStream(&opened.stream, output ? nullptr : &parameters,
+                                        output ? &parameters : nullptr, rate, kFramesPerBuffer,
+                                        paNoFlag, request.callback, request.userData);
+    if (error != paNoError)
+        return std::unexpected(QStringLiteral("The sound device cannot be opened (%1).")
+                                   .arg(QString::fromUtf8(Pa_GetErrorText(error))));
+    ++m_openStreams;
+    return opened;
+}
+
+AudioResult PortAudioHost::start(PaStream* stream) {
+    std::scoped_lock lock(m_mutex);
+    const PaError error = Pa_StartStream(stream);
+    if (error != paNoError)
+        return std::unexpected(QStringLiteral("The sound device cannot be started (%1).")
+                                   .arg(QString::fromUtf8(Pa_GetErrorText(error))));
+    return {};
+}
+
+void PortAudioHost::stop(PaStream* stream) {
+    std::scoped_lock lock(m_mutex);
+    Pa_StopStream(stream);
+}
+
+void PortAudioHost::close(PaStream* stream) {
+    if (stream == nullptr)
+        return;
+    std::scoped_lock lock(m_mutex);
+    Pa_AbortStream(stream);
+    Pa_CloseStream(stream);
+    --m_openStreams;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/audio/AudioDevices.h"
+
+#include <QString>
+#include <expected>
+#include <mutex>
+#include <portaudio.h>
+
+// One stream opened on the default device of one direction, in the device's default rate and
+// up to two channels.
+struct OpenedStream {
+    PaStream* stream = nullptr;
+    int sampleRate = 0;
+    int channels = 0;
+};
+
+enum class StreamDirection { Output, Input };
+
+struct StreamRequest {
+    StreamDirection direction = StreamDirection::Output;
+    PaSampleFormat sampleFormat = paFloat32;
+    PaStreamCallback* callback = nullptr;
+    void* userData = nullptr;
+};
+
+// Owns the PortAudio library for the process: initialises it on first use, opens and closes
+// streams under one lock, and re-reads the device list when none is found and no stream is
+// open, so a sound server that appears after start-up is found. Thread-safe.
+class PortAudioHost {
+public:
+    PortAudioHost() = default;
+    ~PortAudioHost();
+    PortAudioHost(const PortAudioHost&) = delete;
+    PortAudioHost& operator=(const PortAudioHost&) = delete;
+
+    // Opens (but does not start) a stream; the error is a text for the user.
+    std::expected<OpenedStream, QString> open(const StreamRequest& request);
+    AudioResult start(PaStream* stream);
+    // Returns when the buffers already handed to the device have been played or recorded.
+    void stop(PaStream* stream);
+    // Discards what the device still holds and closes the stream.
+    void close(PaStream* stream);
+
+private:
+    bool initialise();
+    void terminate();
+    PaDeviceIndex findDevice(StreamDirection direction);
+
+    std::mutex m_mutex;
+    bool m_initialised = false;
+    int m_openStreams = 0;
+};

@@ -1,0 +1,165 @@
+#include "platform/audio/PortAudioRecorder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+constexpr double kRingSeconds = 2.0;
+constexpr auto kWriterPause = std::chrono::milliseconds(10);
+
+QString notOpenText() {
+    return QStringLiteral("The recording device is not open.");
+}
+
+} // namespace
+
+PortAudioRecorder::PortAudioRecorder(PortAudioHost& host) : m_host(host) {}
+
+PortAudioRecorder::~PortAudioRecorder() {
+    close();
+}
+
+AudioResult PortAudioRecorder::open() {
+    close();
+    auto opened =
+        m_host.open({StreamDirection::Input, paInt16, &PortAudioRecorder::callback, this});
+    if (!opened)
+        return std::unexpected(opened.error());
+    m_stream = opened->stream;
+    m_rate = opened->sampleRate;
+    m_channels = opened->channels;
+    m_ring = std::make_unique<SpscRing<int16_t>>(kRingSeconds * m_rate * m_channels);
+    m_chunk.resize(m_ring->capacity());
+    m_temp = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/tembrel-recording-XXXXXX.wav");
+    if (!m_temp->open()) {
+        const QString reason = m_temp->errorString();
+        close();
+        return std::unexpected(
+            QStringLiteral("No temporary file for the recording (%1).").arg(reason));
+    }
+    m_temp->close();
+    if (auto started = startTempFile(); !started) {
+        close();
+        return started;
+    }
+    m_tempWriter.reset(); // an empty but valid WAV until something is recorded
+    m_state = State::Open;
+    return {};
+}
+
+// Starts the temporary WAV over, empty.
+AudioResult PortAudioRecorder::startTempFile() {
+    SF_INFO info{};
+    info.samplerate = m_rate;
+    info.channels = m_channels;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    m_tempWriter.reset(
+        sf_open(QFile::encodeName(m_temp->fileName()).constData(), SFM_WRITE, &info));
+    if (!m_tempWriter)
+        return std::unexpected(QStringLiteral("The recording cannot be written (%1).")
+                                   .arg(QString::fromUtf8(sf_strerror(nullptr))));
+    return {};
+}
+
+AudioResult PortAudioRecorder::record(int limitMs) {
+    if (m_state == State::Closed)
+        return std::unexpected(notOpenText());
+    if (m_state == State::Recording)
+        return std::unexpected(QStringLiteral("The device is already recording."));
+    if (auto started = startTempFile(); !started)
+        return started;
+    m_limitFrames = static_cast<int64_t>(m_rate) * std::max(limitMs, 0) / 1000;
+    m_captured.store(0);
+    m_writer = std::jthread([this](std::stop_token stop) { writeUntilStopped(stop); });
+    if (auto started = m_host.start(m_stream); !started) {
+        finishWriting();
+        return started;
+    }
+    m_state = State::Recording;
+    return {};
+}
+
+AudioResult PortAudioRecorder::stop() {
+    if (m_state == State::Closed)
+        return std::unexpected(notOpenText());
+    if (m_state == State::Recording) {
+        m_host.stop(m_stream);
+        finishWriting();
+        m_state = State::Stopped;
+    }
+    return {};
+}
+
+AudioResult PortAudioRecorder::save(const QString& path) {
+    if (auto stopped = stop(); !stopped)
+        return stopped;
+    QFile source(m_temp->fileName());
+    QSaveFile target(path);
+    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
+        return std::unexpected(QStringLiteral("The recording cannot be saved as \"%1\" (%2).")
+                                   .arg(path, target.errorString()));
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 20);
+        if (chunk.isEmpty() || target.write(chunk) != chunk.size())
+            break;
+    }
+    if (!source.atEnd() || !target.commit())
+        return std::unexpected(QStringLiteral("The recording cannot be saved as \"%1\" (%2).")
+                                   .arg(path, target.errorString()));
+    return {};
+}
+
+void PortAudioRecorder::close() {
+    if (m_stream != nullptr) {
+        m_host.close(m_stream);
+        m_stream = nullptr;
+    }
+    finishWriting();
+    m_ring.reset();
+    m_temp.reset();
+    m_state = State::Closed;
+}
+
+// Ends the writer thread once it has stored everything the callback handed over.
+void PortAudioRecorder::finishWriting() {
+    if (m_writer.joinable()) {
+        m_writer.request_stop();
+        m_writer.join();
+    }
+    m_tempWriter.reset();
+}
+
+void PortAudioRecorder::writeUntilStopped(std::stop_token stop) {
+    while (!stop.stop_requested()) {
+        drainRing();
+        std::this_thread::sleep_for(kWriterPause);
+    }
+    drainRing();
+}
+
+void PortAudioRecorder::drainRing() {
+    const std::size_t samples = m_ring->read(m_chunk.data(), m_chunk.size());
+    if (samples > 0)
+        sf_write_short(m_tempWriter.get(), m_chunk.data(), static_cast<sf_count_t>(samples));
+}
+
+int PortAudioRecorder::callback(const void* input, void*, unsigned long frames,
+                                const PaStreamCallbackTimeInfo*, PaStreamCallbackFlags,
+                                void* self) {
+    return static_cast<PortAudioRecorder*>(self)->capture(static_cast<const int16_t*>(input),
+                                                          frames);
+}
+
+// Stops at the limit; what does not fit in the ring is dropped rather than waited for.
+int PortAudioRecorder::capture(const int16_t* input, unsigned long frames) noexcept {
+    const int64_t captured = m_captured.load(std::memory_order_relaxed);
+    const int64_t take = std::min<int64_t>(frames, m_limitFrames - captured);
+    if (take > 0 && input != nullptr)
+        m_ring->write(input, static_cast<std::size_t>(take) * m_channels);
+    m_captured.store(captured + std::max<int64_t>(take, 0), std::memory_order_release);
+    return captured + take >= m_limitFrames ? paComplete : paContinue;
+}

@@ -1,0 +1,86 @@
+#include "platform/audio/SoundDecoder.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString quoted(const QString& path) {
+    return QStringLiteral("\"%1\"").arg(path);
+}
+
+// A RIFF WAVE header that libsndfile refuses means an encoding it cannot decode, not a file
+// that is no sound at all.
+bool hasWaveHeader(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(12);
+    return head.size() == 12 && (head.startsWith("RIFF") || head.startsWith("RIFX")) &&
+           head.mid(8, 4) == "WAVE";
+}
+
+QString unsupportedText(const QString& path) {
+    return QStringLiteral("The sound %1 is stored in a format that cannot be played.")
+        .arg(quoted(path));
+}
+
+QString openErrorText(const QString& path, int error) {
+    switch (error) {
+    case SF_ERR_UNRECOGNISED_FORMAT:
+        return hasWaveHeader(path)
+                   ? unsupportedText(path)
+                   : QStringLiteral("The file %1 is not a sound file.").arg(quoted(path));
+    case SF_ERR_UNSUPPORTED_ENCODING:
+        return unsupportedText(path);
+    case SF_ERR_MALFORMED_FILE:
+        return QStringLiteral("The sound file %1 is damaged and cannot be played.")
+            .arg(quoted(path));
+    default:
+        return QStringLiteral("The sound file %1 cannot be read (%2).")
+            .arg(quoted(path), QString::fromUtf8(sf_error_number(error)));
+    }
+}
+
+std::expected<void, QString> checkReadable(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::unexpected(
+            QStringLiteral("The sound file %1 does not exist.").arg(quoted(path)));
+    if (info.isDir())
+        return std::unexpected(
+            QStringLiteral("%1 is a folder, not a sound file.").arg(quoted(path)));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::unexpected(QStringLiteral("The sound file %1 cannot be read (%2).")
+                                   .arg(quoted(path), file.errorString()));
+    return {};
+}
+
+bool playableShape(const SF_INFO& info) {
+    return info.channels >= 1 && info.samplerate >= 1000 && info.samplerate <= 768000;
+}
+
+} // namespace
+
+std::expected<SoundDecoder, QString> SoundDecoder::open(const QString& path) {
+    if (auto readable = checkReadable(path); !readable)
+        return std::unexpected(readable.error());
+    SF_INFO info{};
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (file == nullptr)
+        return std::unexpected(openErrorText(path, sf_error(nullptr)));
+    if (!playableShape(info)) {
+        sf_close(file);
+        return std::unexpected(unsupportedText(path));
+    }
+    return SoundDecoder(file, info);
+}
+
+int64_t SoundDecoder::read(float* out, int64_t frameCount) {
+    return sf_readf_float(m_file.get(), out, frameCount);
+}
+
+bool SoundDecoder::rewind() {
+    return sf_seek(m_file.get(), 0, SEEK_SET) == 0;
+}
