@@ -1,5 +1,7 @@
 #include "platform/audio/SoundDecoder.h"
 
+#include "platform/audio/WaveShape.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -9,37 +11,20 @@ QString quoted(const QString& path) {
     return QStringLiteral("\"%1\"").arg(path);
 }
 
-// A RIFF WAVE header that libsndfile refuses means an encoding it cannot decode, not a file
-// that is no sound at all.
-bool hasWaveHeader(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(12);
-    return head.size() == 12 && (head.startsWith("RIFF") || head.startsWith("RIFX")) &&
-           head.mid(8, 4) == "WAVE";
-}
-
-QString unsupportedText(const QString& path) {
-    return QStringLiteral("The sound %1 is stored in a format that cannot be played.")
-        .arg(quoted(path));
-}
-
-QString openErrorText(const QString& path, int error) {
-    switch (error) {
-    case SF_ERR_UNRECOGNISED_FORMAT:
-        return hasWaveHeader(path)
-                   ? unsupportedText(path)
-                   : QStringLiteral("The file %1 is not a sound file.").arg(quoted(path));
-    case SF_ERR_UNSUPPORTED_ENCODING:
-        return unsupportedText(path);
-    case SF_ERR_MALFORMED_FILE:
+QString openErrorText(const QString& path) {
+    const WaveShape shape = inspectWaveShape(path);
+    switch (shape.kind) {
+    case WaveShape::NotWave:
+        return QStringLiteral("The file %1 is not a sound file.").arg(quoted(path));
+    case WaveShape::Damaged:
         return QStringLiteral("The sound file %1 is damaged and cannot be played.")
             .arg(quoted(path));
-    default:
-        return QStringLiteral("The sound file %1 cannot be read (%2).")
-            .arg(quoted(path), QString::fromUtf8(sf_error_number(error)));
+    case WaveShape::Complete:
+        break;
     }
+    return QStringLiteral("The sound %1 is stored in a format that cannot be played (format "
+                          "tag 0x%2).")
+        .arg(quoted(path), QString::number(shape.formatTag, 16).rightJustified(4, u'0'));
 }
 
 std::expected<void, QString> checkReadable(const QString& path) {
@@ -69,10 +54,13 @@ std::expected<SoundDecoder, QString> SoundDecoder::open(const QString& path) {
     SF_INFO info{};
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (file == nullptr)
-        return std::unexpected(openErrorText(path, sf_error(nullptr)));
+        return std::unexpected(openErrorText(path));
     if (!playableShape(info)) {
         sf_close(file);
-        return std::unexpected(unsupportedText(path));
+        return std::unexpected(
+            QStringLiteral("The sound %1 has a sample rate that cannot be played (%2 Hz).")
+                .arg(quoted(path))
+                .arg(info.samplerate));
     }
     return SoundDecoder(file, info);
 }

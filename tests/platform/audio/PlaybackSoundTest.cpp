@@ -1,0 +1,145 @@
+// The engine's playback heard on the test sound server's sink.
+#include "SoundServerTest.h"
+
+namespace {
+
+struct Flavour {
+    const char* name;
+    int sampleRate;
+    int channels;
+    int format;
+};
+
+void PrintTo(const Flavour& flavour, std::ostream* out) {
+    *out << flavour.name;
+}
+
+constexpr int kWav = SF_FORMAT_WAV;
+const Flavour kFlavours[] = {
+    {"22050 Hz 8-bit mono", 22050, 1, kWav | SF_FORMAT_PCM_U8},
+    {"48000 Hz 24-bit stereo", 48000, 2, kWav | SF_FORMAT_PCM_24},
+    {"8000 Hz u-law mono", 8000, 1, kWav | SF_FORMAT_ULAW},
+    {"11025 Hz IMA ADPCM mono", 11025, 1, kWav | SF_FORMAT_IMA_ADPCM},
+    {"44100 Hz MS ADPCM stereo", 44100, 2, kWav | SF_FORMAT_MS_ADPCM},
+    {"96000 Hz float stereo", 96000, 2, kWav | SF_FORMAT_FLOAT},
+    {"16000 Hz 32-bit mono", 16000, 1, kWav | SF_FORMAT_PCM_32},
+};
+
+class PlaybackFlavourTest : public SoundServerTest,
+                            public ::testing::WithParamInterface<Flavour> {};
+
+class PlaybackTest : public SoundServerTest {};
+
+// The first sounding stretch at or after the mark, in seconds on the recording's timeline.
+struct Heard {
+    double begin = 0;
+    double seconds = 0;
+};
+
+Heard firstSound(const MonoSound& sound, double mark) {
+    const auto span = soundingSpan(sound, 0.05, static_cast<int64_t>(mark * sound.sampleRate));
+    if (!span)
+        return {};
+    return {static_cast<double>(span->begin) / sound.sampleRate,
+            static_cast<double>(span->end - span->begin) / sound.sampleRate};
+}
+
+} // namespace
+
+TEST_P(PlaybackFlavourTest, PlaysAOneSecondToneAtItsPitchAndLength) {
+    const Flavour& flavour = GetParam();
+    const QString path =
+        tone("tone.wav", {flavour.sampleRate, flavour.channels, flavour.format, 1.0, 440, 0.5});
+    IPlaybackDevice& device = m_audio.playbackDevice();
+    ASSERT_TRUE(device.open(path).has_value());
+    const double start = m_tap.mark();
+    ASSERT_TRUE(device.play().has_value());
+    wait(1.5);
+    const MonoSound sound = heard();
+    const Heard tone = firstSound(sound, start);
+    EXPECT_NEAR(tone.seconds, 1.0, 0.05);
+    const auto middle = sound.between(tone.begin + 0.2, tone.begin + 0.8);
+    EXPECT_NEAR(dominantFrequency(middle, sound.sampleRate, 300, 600), 440, 3);
+    EXPECT_NEAR(toneAmplitude(middle, sound.sampleRate, 440), 0.5, 0.08);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWavFlavour, PlaybackFlavourTest, ::testing::ValuesIn(kFlavours));
+
+TEST_F(PlaybackTest, StopSilencesTheSinkAtOnceAndTheNextPlayStartsFromTheBeginning) {
+    IPlaybackDevice& device = m_audio.playbackDevice();
+    ASSERT_TRUE(device.open(tone("tone.wav", {44100, 2, kWav | SF_FORMAT_PCM_16})).has_value());
+    ASSERT_TRUE(device.play().has_value());
+    wait(0.4);
+    const double stopped = m_tap.mark();
+    device.stop();
+    wait(0.4);
+    const double replayed = m_tap.mark();
+    ASSERT_TRUE(device.play().has_value());
+    wait(1.3);
+    const MonoSound sound = heard();
+    EXPECT_LT(rms(sound.between(stopped + kStopWithin, replayed)), kSilence);
+    EXPECT_NEAR(firstSound(sound, replayed).seconds, 1.0, 0.05);
+}
+
+TEST_F(PlaybackTest, LoopSoundsWithoutGapsUntilSilencedThenTheSinkFallsSilent) {
+    // 110 whole periods, so the loop joins without a step.
+    const QString loop = tone("loop.wav", {44100, 1, kWav | SF_FORMAT_PCM_16, 0.25, 440, 0.5});
+    ISoundPlayer& player = m_audio.soundPlayer();
+    const double start = m_tap.mark();
+    ASSERT_TRUE(player.playLoop(loop));
+    wait(3.0);
+    const double silenced = m_tap.mark();
+    player.silence();
+    wait(0.5);
+    const MonoSound sound = heard();
+    for (double t = start + 0.15; t + 0.02 <= silenced; t += 0.02)
+        ASSERT_GT(rms(sound.between(t, t + 0.02)), 0.3) << "gap at " << t - start << " s";
+    EXPECT_LT(rms(sound.between(silenced + kStopWithin, silenced + 0.5)), kSilence);
+}
+
+TEST_F(PlaybackTest, LoopAndSinglePlaySoundTogether) {
+    const QString loop = tone("loop.wav", {44100, 1, kWav | SF_FORMAT_PCM_16, 0.25, 440, 0.3});
+    const QString single = tone("single.wav", {22050, 1, kWav | SF_FORMAT_PCM_16, 1.0, 660, 0.3});
+    ISoundPlayer& player = m_audio.soundPlayer();
+    IPlaybackDevice& device = m_audio.playbackDevice();
+    ASSERT_TRUE(player.playLoop(loop));
+    wait(0.3);
+    const double both = m_tap.mark();
+    ASSERT_TRUE(device.open(single).has_value());
+    ASSERT_TRUE(device.play().has_value());
+    wait(1.0);
+    player.silence();
+    const MonoSound sound = heard();
+    const auto window = sound.between(both + 0.3, both + 0.8);
+    EXPECT_NEAR(toneAmplitude(window, sound.sampleRate, 440), 0.3, 0.06);
+    EXPECT_NEAR(toneAmplitude(window, sound.sampleRate, 660), 0.3, 0.06);
+}
+
+TEST_F(PlaybackTest, ASecondLoopReplacesTheFirst) {
+    ISoundPlayer& player = m_audio.soundPlayer();
+    ASSERT_TRUE(player.playLoop(tone("a.wav", {44100, 1, kWav | SF_FORMAT_PCM_16, 0.25, 440})));
+    wait(0.3);
+    const double replaced = m_tap.mark();
+    ASSERT_TRUE(player.playLoop(tone("b.wav", {44100, 1, kWav | SF_FORMAT_PCM_16, 0.25, 660})));
+    wait(0.6);
+    player.silence();
+    const MonoSound sound = heard();
+    const auto window = sound.between(replaced + 0.15, replaced + 0.55);
+    EXPECT_LT(toneAmplitude(window, sound.sampleRate, 440), 0.01);
+    EXPECT_NEAR(toneAmplitude(window, sound.sampleRate, 660), 0.5, 0.08);
+}
+
+TEST_F(PlaybackTest, SynchronousPlayReturnsWhenTheSoundHasEnded) {
+    const QString path = tone("sync.wav", {32000, 1, kWav | SF_FORMAT_PCM_16, 0.5, 440});
+    const double start = m_tap.mark();
+    const auto begun = std::chrono::steady_clock::now();
+    ASSERT_TRUE(m_audio.soundPlayer().playSync(path));
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begun;
+    const double returned = m_tap.mark();
+    wait(0.4);
+    const MonoSound sound = heard();
+    EXPECT_GE(took.count(), 0.45);
+    EXPECT_NEAR(firstSound(sound, start).seconds, 0.5, 0.05);
+    EXPECT_LT(rms(sound.between(returned + kStopWithin, returned + 0.4)), kSilence);
+    EXPECT_FALSE(m_audio.soundPlayer().playSync(m_dir.filePath("missing.wav")));
+}

@@ -1,0 +1,91 @@
+// The engine's recorder, recording the test sound server's monitor while the engine plays.
+#include "SoundServerTest.h"
+
+#include <QFile>
+#include <gmock/gmock.h>
+
+namespace {
+
+class RecordingTest : public SoundServerTest {
+protected:
+    void SetUp() override {
+        SoundServerTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        const QString path = tone("playing.wav", {44100, 2, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 4.0});
+        ASSERT_TRUE(m_audio.playbackDevice().open(path).has_value());
+        ASSERT_TRUE(m_audio.playbackDevice().play().has_value());
+        m_recorder = m_audio.newRecordingDevice();
+        ASSERT_TRUE(m_recorder->open().has_value());
+    }
+
+    std::unique_ptr<IRecordingDevice> m_recorder;
+};
+
+struct SavedSound {
+    SF_INFO info{};
+    MonoSound sound;
+};
+
+SavedSound readSaved(const QString& path) {
+    SavedSound saved;
+    if (SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &saved.info))
+        sf_close(file);
+    saved.sound = readMono(path).value_or(MonoSound{1, {}});
+    return saved;
+}
+
+} // namespace
+
+TEST_F(RecordingTest, RecordsUpToItsLimitAndSavesA16BitWavHoldingWhatPlayed) {
+    const QString path = m_dir.filePath("Take 1 \"ü\" & ;.wav");
+    QFile existing(path); // replaced by the save
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly) && existing.write("old") == 3);
+    existing.close();
+    ASSERT_TRUE(m_recorder->record(2000).has_value());
+    wait(2.6);
+    ASSERT_TRUE(m_recorder->stop().has_value());
+    ASSERT_TRUE(m_recorder->save(path).has_value());
+    m_recorder->close();
+    const SavedSound saved = readSaved(path);
+    EXPECT_EQ(saved.info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+    EXPECT_THAT(saved.info.channels, ::testing::AllOf(::testing::Ge(1), ::testing::Le(2)));
+    EXPECT_NEAR(saved.sound.seconds(), 2.0, 0.03);
+    const auto middle = saved.sound.between(0.5, 1.5);
+    EXPECT_NEAR(dominantFrequency(middle, saved.sound.sampleRate, 300, 600), 440, 3);
+    EXPECT_NEAR(toneAmplitude(middle, saved.sound.sampleRate, 440), 0.5, 0.08);
+}
+
+TEST_F(RecordingTest, StopBeforeTheLimitSavesWhatWasRecordedSoFar) {
+    ASSERT_TRUE(m_recorder->record(30000).has_value());
+    wait(1.0);
+    ASSERT_TRUE(m_recorder->stop().has_value());
+    const QString path = m_dir.filePath("short.wav");
+    ASSERT_TRUE(m_recorder->save(path).has_value());
+    const SavedSound saved = readSaved(path);
+    EXPECT_NEAR(saved.sound.seconds(), 1.0, 0.15);
+    EXPECT_GT(toneAmplitude(saved.sound.between(0.3, 0.7), saved.sound.sampleRate, 440), 0.4);
+}
+
+TEST_F(RecordingTest, CloseWithoutSaveKeepsNothing) {
+    ASSERT_TRUE(m_recorder->record(30000).has_value());
+    wait(0.5);
+    m_recorder->close();
+    const QString path = m_dir.filePath("discarded.wav");
+    const auto saved = m_recorder->save(path);
+    ASSERT_FALSE(saved.has_value());
+    EXPECT_FALSE(saved.error().isEmpty());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(RecordingTest, AFailedSaveNamesThePathAndKeepsTheRecordingForAnotherTry) {
+    ASSERT_TRUE(m_recorder->record(500).has_value());
+    wait(0.8);
+    const QString unreachable = m_dir.filePath("no such folder/take.wav");
+    const auto failed = m_recorder->save(unreachable);
+    ASSERT_FALSE(failed.has_value());
+    EXPECT_THAT(failed.error().toStdString(), ::testing::HasSubstr(unreachable.toStdString()));
+    const QString path = m_dir.filePath("take.wav");
+    ASSERT_TRUE(m_recorder->save(path).has_value());
+    EXPECT_NEAR(readSaved(path).sound.seconds(), 0.5, 0.03);
+}
