@@ -85,9 +85,9 @@ void CTembrelDlg::buildList() {
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    connect(m_list, &QListWidget::itemSelectionChanged, this,
+    connect(m_list, &SortedListBox::currentSelectionChanged, this,
             &CTembrelDlg::onSelectionChanged);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { onCommand(cmd::Play); });
+    connect(m_list, &SortedListBox::rowDoubleClicked, this, [this] { onCommand(cmd::Play); });
 }
 
 void CTembrelDlg::buildButtons() {

@@ -1,26 +1,55 @@
 #include "widgets/SortedListBox.h"
 
-#include <algorithm>
-
-// The user's language orders the names; without one ("C"), English rules do.
-static QLocale collationLocale() {
-    const QLocale system = QLocale::system();
-    return system.language() == QLocale::C ? QLocale(QLocale::English) : system;
+int NameListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_names.size());
 }
 
-SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent), m_collator(collationLocale()) {
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-    m_collator.setNumericMode(false);
+QVariant NameListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_names.size())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return m_names[index.row()];
+    return {};
+}
+
+void NameListModel::insertName(int row, const QString& name) {
+    beginInsertRows({}, row, row);
+    m_names.insert(row, name);
+    endInsertRows();
+}
+
+void NameListModel::removeName(int row) {
+    beginRemoveRows({}, row, row);
+    m_names.removeAt(row);
+    endRemoveRows();
+}
+
+void NameListModel::setNames(QStringList names) {
+    beginResetModel();
+    m_names = std::move(names);
+    endResetModel();
+}
+
+SortedListBox::SortedListBox(QWidget* parent)
+    : QListView(parent), m_model(new NameListModel(this)) {
+    setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
+    setLayoutMode(QListView::Batched);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &SortedListBox::currentSelectionChanged);
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit rowDoubleClicked(index.row()); });
 }
 
 int SortedListBox::insertionRow(const QString& name) const {
+    const QStringList& names = m_model->names();
     int low = 0;
-    int high = count();
+    int high = int(names.size());
     while (low < high) {
         const int mid = (low + high) / 2;
-        if (m_collator.compare(item(mid)->text(), name) <= 0)
+        if (m_collator.compare(names[mid], name) <= 0)
             low = mid + 1;
         else
             high = mid;
@@ -30,61 +59,46 @@ int SortedListBox::insertionRow(const QString& name) const {
 
 int SortedListBox::addString(const QString& name) {
     const int row = insertionRow(name);
-    insertItem(row, name);
+    m_model->insertName(row, name);
     return row;
 }
 
 void SortedListBox::addStrings(const QStringList& names) {
-    struct Keyed {
-        QCollatorSortKey key;
-        QString name;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(size_t(count() + names.size()));
-    for (int row = 0; row < count(); ++row)
-        keyed.push_back({m_collator.sortKey(item(row)->text()), item(row)->text()});
-    for (const QString& name : names)
-        keyed.push_back({m_collator.sortKey(name), name});
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const Keyed& a, const Keyed& b) { return a.key.compare(b.key) < 0; });
-    QStringList sorted;
-    sorted.reserve(qsizetype(keyed.size()));
-    for (const Keyed& k : keyed)
-        sorted.append(k.name);
-    const QSignalBlocker quiet(this);
-    clear();
-    addItems(sorted);
+    m_model->setNames(m_collator.sorted(m_model->names() + names));
 }
 
 void SortedListBox::deleteString(int row) {
     if (row >= 0 && row < count())
-        delete takeItem(row);
+        m_model->removeName(row);
 }
 
-void SortedListBox::resetContent() { clear(); }
+void SortedListBox::resetContent() { m_model->setNames({}); }
+
+int SortedListBox::count() const { return m_model->rowCount(); }
 
 QString SortedListBox::text(int row) const {
-    const QListWidgetItem* it = item(row);
-    return it ? it->text() : QString();
+    return row >= 0 && row < count() ? m_model->names()[row] : QString();
 }
 
 int SortedListBox::curSel() const {
-    const QList<QListWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? -1 : row(selected.first());
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void SortedListBox::setCurSel(int row) {
     if (row < 0 || row >= count()) {
-        clearSelection();
+        selectionModel()->clearSelection();
         return;
     }
-    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    scrollToItem(item(row));
+    const QModelIndex index = m_model->index(row);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
 }
 
 int SortedListBox::findStringExact(const QString& name) const {
-    for (int row = 0; row < count(); ++row)
-        if (item(row)->text().compare(name, Qt::CaseInsensitive) == 0)
+    const QStringList& names = m_model->names();
+    for (int row = 0; row < names.size(); ++row)
+        if (names[row].compare(name, Qt::CaseInsensitive) == 0)
             return row;
     return -1;
 }

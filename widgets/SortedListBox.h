@@ -1,28 +1,53 @@
 #pragma once
 
-#include <QCollator>
-#include <QListWidget>
+#include "widgets/NameCollator.h"
 
-// A list box that keeps its rows sorted the way a person reads names: without regard to case,
-// in the order of the user's language. Bulk fills sort once instead of once per row.
-class SortedListBox : public QListWidget {
+#include <QAbstractListModel>
+#include <QListView>
+#include <QStringList>
+
+// The rows of a SortedListBox: plain names, nothing per row but the text.
+class NameListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    const QStringList& names() const { return m_names; }
+    void insertName(int row, const QString& name);
+    void removeName(int row);
+    void setNames(QStringList names);
+
+private:
+    QStringList m_names;
+};
+
+// A list box that keeps its rows sorted the way a person reads names (see NameCollator).
+// Bulk fills sort once instead of once per row.
+class SortedListBox : public QListView {
     Q_OBJECT
 public:
     explicit SortedListBox(QWidget* parent = nullptr);
 
     // Inserts name at its sorted place and returns its row.
     int addString(const QString& name);
-    // Adds many names at once (sorted together with the rows already there).
+    // Adds many names at once, sorted together with the rows already there.
     void addStrings(const QStringList& names);
     void deleteString(int row);
     void resetContent();
+    int count() const;
     QString text(int row) const; // empty for a row that does not exist
     int curSel() const;          // -1 when nothing is selected
     void setCurSel(int row);     // -1 clears the selection
     // Row whose text equals name without regard to case, or -1.
     int findStringExact(const QString& name) const;
 
+signals:
+    void currentSelectionChanged();
+    void rowDoubleClicked(int row);
+
 private:
     int insertionRow(const QString& name) const;
-    QCollator m_collator;
+    NameCollator m_collator;
+    NameListModel* m_model;
 };
