@@ -15,9 +15,9 @@ CTembrelApp::CTembrelApp()
       m_launcher(std::make_unique<QtLauncher>()), m_desktop(std::make_unique<QtDesktop>()),
       m_audio(std::make_unique<AudioSystem>()) {
     AudioSystem* audio = m_audio.get();
-    m_services.reset(new Services{*m_ui, audio->playback(), audio->sounds(), *m_files,
+    m_services.reset(new Services{*m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files,
                                   *m_launcher, *m_desktop,
-                                  [audio] { return audio->makeRecorder(); },
+                                  [audio] { return audio->newRecordingDevice(); },
                                   programdir::withSeparator()});
 }
 

@@ -46,6 +46,7 @@ CTembrelDlg::CTembrelDlg(Services& services, QWidget* parent)
     ScanFolder(m_currentFolder);
 
     setWindowTitle(QStringLiteral("Tembrel"));
+    applyChildColours();
     setFixedSize(kWidth, kHeight);
     m_background = std::make_unique<QSvgRenderer>(QStringLiteral(":/art/background.svg"));
     m_player = std::make_unique<CWavePlayer>(services.playback, services.sounds, services.ui);
@@ -73,21 +74,28 @@ void CTembrelDlg::buildList() {
     m_list = new SortedListBox(this);
     m_list->setGeometry(QRect(fromDialogUnits(20, 19), QSize(192, 132)));
     m_list->setObjectName(QStringLiteral("soundList"));
-    // Child controls: white text on black.
-    QPalette palette = m_list->palette();
-    palette.setColor(QPalette::Base, Qt::black);
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::Text, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Highlight, QColor(0, 171, 205));
-    palette.setColor(QPalette::HighlightedText, Qt::black);
-    m_list->setPalette(palette);
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(m_list, &SortedListBox::currentSelectionChanged, this,
             &CTembrelDlg::onSelectionChanged);
     connect(m_list, &SortedListBox::rowDoubleClicked, this, [this] { onCommand(cmd::Play); });
+}
+
+// Every child control draws white text on black.
+void CTembrelDlg::applyChildColours() {
+    QPalette colours = palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase,
+                                     QPalette::Button})
+        colours.setColor(role, Qt::black);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        colours.setColor(role, Qt::white);
+    colours.setColor(QPalette::Light, QColor(70, 70, 70));
+    colours.setColor(QPalette::Mid, QColor(45, 45, 45));
+    colours.setColor(QPalette::Dark, QColor(25, 25, 25));
+    colours.setColor(QPalette::Highlight, QColor(0, 171, 205));
+    colours.setColor(QPalette::HighlightedText, Qt::black);
+    setPalette(colours);
 }
 
 void CTembrelDlg::buildButtons() {

@@ -86,6 +86,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void applyChildColours();
     void buildButtons();
     void buildList();
     void fillListFromNames();
