@@ -55,24 +55,30 @@ void PortAudioHost::terminate() {
 }
 
 PaDeviceIndex PortAudioHost::findDevice(StreamDirection direction) {
-    const auto lookUp = [direction] {
-        const PaDeviceIndex device = direction == StreamDirection::Output
-                                         ? Pa_GetDefaultOutputDevice()
-                                         : Pa_GetDefaultInputDevice();
-        if (device == paNoDevice || maxChannels(*Pa_GetDeviceInfo(device), direction) < 1)
-            return paNoDevice;
-        return device;
-    };
-    PaDeviceIndex device = initialise() ? lookUp() : paNoDevice;
-    if (device == paNoDevice && m_openStreams == 0) {
-        terminate();
-        device = initialise() ? lookUp() : paNoDevice;
-    }
+    if (!initialise())
+        return paNoDevice;
+    const PaDeviceIndex device = direction == StreamDirection::Output ? Pa_GetDefaultOutputDevice()
+                                                                      : Pa_GetDefaultInputDevice();
+    if (device == paNoDevice || maxChannels(*Pa_GetDeviceInfo(device), direction) < 1)
+        return paNoDevice;
     return device;
 }
 
+// A failure may come from a device list read before a sound server started or stopped: with
+// no stream open, the list is read again and the open tried once more.
 std::expected<OpenedStream, QString> PortAudioHost::open(const StreamRequest& request) {
     std::scoped_lock lock(m_mutex);
+    auto opened = tryOpen(request);
+    if (!opened && m_openStreams == 0) {
+        terminate();
+        opened = tryOpen(request);
+    }
+    if (opened)
+        ++m_openStreams;
+    return opened;
+}
+
+std::expected<OpenedStream, QString> PortAudioHost::tryOpen(const StreamRequest& request) {
     const PaDeviceIndex device = findDevice(request.direction);
     if (device == paNoDevice)
         return std::unexpected(noDeviceText(request.direction));
@@ -86,7 +92,6 @@ std::expected<OpenedStream, QString> PortAudioHost::open(const StreamRequest& re
     if (error != paNoError)
         return std::unexpected(QStringLiteral("The sound device cannot be opened (%1).")
                                    .arg(QString::fromUtf8(Pa_GetErrorText(error))));
-    ++m_openStreams;
     return opened;
 }
 

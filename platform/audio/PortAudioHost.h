@@ -45,6 +45,7 @@ public:
 private:
     bool initialise();
     void terminate();
+    std::expected<OpenedStream, QString> tryOpen(const StreamRequest& request);
     PaDeviceIndex findDevice(StreamDirection direction);
 
     std::mutex m_mutex;

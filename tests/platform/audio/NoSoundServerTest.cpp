@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <chrono>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <thread>
 
 using ::testing::HasSubstr;
 
@@ -52,16 +54,60 @@ bool isChild() {
     return !qEnvironmentVariableIsEmpty(kChildVariable);
 }
 
+// A private sound server of the test, stopped when the object goes.
+class PrivateSoundServer {
+public:
+    explicit PrivateSoundServer(const QString& dir) {
+        m_env.insert("TEMBREL_AUDIO_DIR", dir);
+        m_started = run("start");
+    }
+    ~PrivateSoundServer() {
+        if (m_started)
+            run("stop");
+    }
+    bool started() const { return m_started; }
+    // The server address the start printed, as for PULSE_SERVER.
+    QString address() const { return m_address; }
+
+private:
+    bool run(const QString& command) {
+        QProcess script;
+        script.setProcessEnvironment(m_env);
+        script.start("/bin/sh", {TEMBREL_PULSE_SCRIPT, command});
+        if (!script.waitForFinished(30000) || script.exitCode() != 0)
+            return false;
+        const QString out = QString::fromLocal8Bit(script.readAllStandardOutput());
+        const qsizetype at = out.indexOf("PULSE_SERVER='");
+        if (at >= 0)
+            m_address = out.mid(at + 14).section('\'', 0, 0);
+        return true;
+    }
+
+    QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
+    bool m_started = false;
+    QString m_address;
+};
+
 } // namespace
 
 TEST(NoSoundServer, OpenPlayAndRecordReportErrorsQuietlyAndNothingHangs) {
     QTemporaryDir dir;
-    const ChildRun run = runChild("NoSoundServerChild.*", dir);
+    const ChildRun run = runChild("NoSoundServerChild.Errors", dir);
     ASSERT_TRUE(run.finished) << "the engine hung without a sound server";
     EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
     EXPECT_THAT(run.out.toStdString(), HasSubstr("[       OK ] NoSoundServerChild.Errors"));
     EXPECT_THAT(run.err.toStdString(), ::testing::Not(HasSubstr("ALSA lib")));
     EXPECT_THAT(run.err.toStdString(), ::testing::Not(HasSubstr("server")));
+}
+
+TEST(NoSoundServer, AServerStartedLaterIsFoundByTheNextPlay) {
+    QTemporaryDir dir;
+    const ChildRun run = runChild("NoSoundServerChild.ServerStartsLater", dir);
+    ASSERT_TRUE(run.finished) << "the engine hung";
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    if (run.out.contains("[  SKIPPED ]") && !soundServerRequired())
+        GTEST_SKIP() << "no sound server can be started here";
+    EXPECT_THAT(run.out.toStdString(), HasSubstr("[       OK ] NoSoundServerChild.ServerStarts"));
 }
 
 TEST(NoSoundServerChild, Errors) {
@@ -90,4 +136,28 @@ TEST(NoSoundServerChild, Errors) {
     EXPECT_FALSE(recorder->save(dir.filePath("take.wav")).has_value());
     recorder->close();
     device.close();
+}
+
+TEST(NoSoundServerChild, ServerStartsLater) {
+    if (!isChild())
+        GTEST_SKIP() << "runs as the child of NoSoundServer only";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tone.wav");
+    ASSERT_TRUE(writeTone(path, {}).has_value());
+    AudioSystem audio;
+    IPlaybackDevice& device = audio.playbackDevice();
+    ASSERT_TRUE(device.open(path).has_value());
+    ASSERT_FALSE(device.play().has_value());
+    PrivateSoundServer server(dir.filePath("server"));
+    if (!server.started())
+        GTEST_SKIP() << "the sound server script failed";
+    qputenv("PULSE_SERVER", server.address().toLocal8Bit());
+    MonitorTap tap(audio);
+    ASSERT_TRUE(tap.start(5000).has_value());
+    const auto played = device.play();
+    ASSERT_TRUE(played.has_value()) << played.error().toStdString();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+    const auto heard = tap.finish();
+    ASSERT_TRUE(heard.has_value());
+    EXPECT_GT(rms(heard->samples), 0.1);
 }
