@@ -5,6 +5,7 @@
 #include "widgets/CBitmapButton.h"
 #include "widgets/SortedListBox.h"
 
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -46,6 +47,7 @@ CTembrelDlg::CTembrelDlg(Services& services, QWidget* parent)
     ScanFolder(m_currentFolder);
 
     setWindowTitle(QStringLiteral("Tembrel"));
+    setWindowIcon(QIcon(QStringLiteral(":/art/tembrel.svg")));
     applyChildColours();
     setFixedSize(kWidth, kHeight);
     m_background = std::make_unique<QSvgRenderer>(QStringLiteral(":/art/background.svg"));

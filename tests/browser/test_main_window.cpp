@@ -5,7 +5,10 @@
 #include "browser/StatusText.h"
 #include "widgets/SortedListBox.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
+#include <QTest>
 
 namespace {
 
@@ -161,6 +164,35 @@ TEST_F(MainWindow, LoopAndSinglePlaySoundTogetherUntilStop) {
     w.onCommand(cmd::Stop);
     EXPECT_TRUE(sounds.looping.isEmpty());
     EXPECT_TRUE(playback.playing.isEmpty()) << "Stop silences everything that sounds";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowFixture, APressOnTheFreeAreaDragsTheWindowAndEnterPlaysEscapeEnds) {
+    addSound("a");
+    CTembrelDlg& w = window();
+    w.show();
+    w.move(100, 100);
+    const QPoint start = w.pos();
+    const QPointF inside(5, 100), global = w.mapToGlobal(inside);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&w, &press);
+    QMouseEvent move(QEvent::MouseMove, inside + QPointF(30, 20), global + QPointF(30, 20),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside + QPointF(30, 20),
+                        global + QPointF(30, 20), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &release);
+    EXPECT_EQ(w.pos(), start + QPoint(30, 20));
+
+    QTest::keyClick(&w, Qt::Key_Return);
+    EXPECT_EQ(playback.playing, program.library() + "/a.wav");
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.result(), QDialog::Rejected);
 }
 
 } // namespace
