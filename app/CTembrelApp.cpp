@@ -2,12 +2,14 @@
 
 #include "app/CSplashWnd.h"
 #include "browser/CTembrelDlg.h"
+#include "lists/CommandLineExport.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtLauncher.h"
 #include "platform/QtUi.h"
 #include "platform/audio/AudioSystem.h"
 
+#include <QTextStream>
 #include <QTimer>
 
 CTembrelApp::CTembrelApp()
@@ -25,6 +27,8 @@ CTembrelApp::CTembrelApp()
 CTembrelApp::~CTembrelApp() { m_mainWindow.reset(); }
 
 int CTembrelApp::run(const QStringList& arguments) {
+    if (const std::optional<ConsoleTask> task = parseConsoleTask(arguments.mid(1)))
+        return runConsoleTask(*task);
     const StartOptions options = parseStartOptions(arguments.mid(1));
     return runBrowser(options);
 }
@@ -38,4 +42,22 @@ int CTembrelApp::runBrowser(const StartOptions& options) {
                        [window = m_mainWindow.get()] { CSplashWnd::ShowSplashScreen(window); });
     m_mainWindow->exec();
     return 0;
+}
+
+int CTembrelApp::runConsoleTask(const ConsoleTask& task) {
+    const QString name = programdir::executableName();
+    QTextStream errors(stderr);
+    switch (task.kind) {
+    case ConsoleTask::Kind::Help:
+        QTextStream(stdout) << commandLineHelp(name);
+        return 0;
+    case ConsoleTask::Kind::Mistake:
+        errors << name << ": " << task.mistake << " (see " << name << " --help)" << Qt::endl;
+        return 2;
+    case ConsoleTask::Kind::ExportList:
+        break;
+    }
+    ExportServices services{*m_files, m_services->playback, m_services->sounds,
+                            m_services->programDir, name};
+    return exportListFromCommandLine(task.list, task.folder, services, errors);
 }

@@ -23,6 +23,8 @@ public:
 
 private:
     int runBrowser(const StartOptions& options);
+    // --help and --export: no window, no question; the result is the exit status.
+    int runConsoleTask(const ConsoleTask& task);
 
     std::unique_ptr<QtUi> m_ui;
     std::unique_ptr<LocalFileSystem> m_files;

@@ -22,3 +22,69 @@ StartOptions parseStartOptions(const QStringList& arguments) {
     }
     return options;
 }
+
+static const QString kHelpSwitch = QStringLiteral("--help");
+static const QString kExportSwitch = QStringLiteral("--export");
+
+static ConsoleTask mistake(const QString& what) {
+    ConsoleTask task;
+    task.kind = ConsoleTask::Kind::Mistake;
+    task.mistake = what;
+    return task;
+}
+
+// arguments is exactly "--export", the kind word and the folder.
+static ConsoleTask exportTask(const QStringList& arguments) {
+    if (arguments.size() < 3 || arguments.first() != kExportSwitch)
+        return mistake(QStringLiteral("expected --export text|html|web FOLDER"));
+    if (arguments.size() > 3)
+        return mistake(QStringLiteral("unexpected argument '%1'").arg(arguments[3]));
+    const std::optional<ListKind> kind = listKindFromWord(arguments[1]);
+    if (!kind)
+        return mistake(
+            QStringLiteral("unknown list kind '%1': use text, html or web").arg(arguments[1]));
+    ConsoleTask task;
+    task.kind = ConsoleTask::Kind::ExportList;
+    task.list = *kind;
+    task.folder = arguments[2];
+    return task;
+}
+
+std::optional<ConsoleTask> parseConsoleTask(const QStringList& arguments) {
+    if (arguments.contains(kHelpSwitch))
+        return ConsoleTask{};
+    if (arguments.contains(kExportSwitch))
+        return exportTask(arguments);
+    return std::nullopt;
+}
+
+bool isConsoleRun(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QLatin1StringView argument(argv[i]);
+        if (argument == kHelpSwitch || argument == kExportSwitch)
+            return true;
+    }
+    return false;
+}
+
+QString commandLineHelp(const QString& programName) {
+    return QStringLiteral(
+               "Usage: %1 [blv] [-Embedding]\n"
+               "       %1 --export text|html|web FOLDER\n"
+               "       %1 --help\n"
+               "\n"
+               "Keeps a collection of WAV sounds.\n"
+               "\n"
+               "  blv                  start the scheme builder alone\n"
+               "  -Embedding           start without the start picture (also -Automation)\n"
+               "  --export text FOLDER write FOLDER/FilesList.txt, a plain-text list of the\n"
+               "                       folder's sounds, and exit\n"
+               "  --export html FOLDER write FOLDER/FilesList.htm, the list as an HTML page\n"
+               "  --export web FOLDER  write FOLDER/index.html, a web index of the sounds,\n"
+               "                       and copy its two images beside it\n"
+               "  --help               show this help and exit\n"
+               "\n"
+               "--export asks nothing and shows no window. It exits with 0 when the list was\n"
+               "written, 1 when it could not be, 2 when the arguments are wrong.\n")
+        .arg(programName);
+}

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "lists/ListKind.h"
+
 #include <QStringList>
+#include <optional>
 
 // How the program was asked to start.
 struct StartOptions {
@@ -11,3 +14,20 @@ struct StartOptions {
 // Switches start with "/" or "-"; the first argument that is not a switch is the word that
 // selects the start mode. arguments excludes the program name.
 StartOptions parseStartOptions(const QStringList& arguments);
+
+// A run that shows no window: "--help", or "--export text|html|web FOLDER".
+struct ConsoleTask {
+    enum class Kind { Help, ExportList, Mistake };
+    Kind kind = Kind::Help;
+    ListKind list = ListKind::Text;
+    QString folder;
+    QString mistake; // what is wrong with the arguments, for Mistake
+};
+
+// Any "--help" or "--export" among the arguments (program name excluded) makes the run a
+// console task; without them the run starts as parseStartOptions says.
+std::optional<ConsoleTask> parseConsoleTask(const QStringList& arguments);
+// The same decision on the raw arguments, before an application object exists.
+bool isConsoleRun(int argc, const char* const* argv);
+// What --help prints.
+QString commandLineHelp(const QString& programName);

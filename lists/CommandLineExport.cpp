@@ -1,0 +1,77 @@
+#include "lists/CommandLineExport.h"
+
+#include "browser/CWavePlayer.h"
+#include "browser/FolderScan.h"
+#include "lists/ListExport.h"
+#include "platform/FileSystem.h"
+#include "platform/Ui.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+// Boxes become lines on the error stream; nothing is ever asked.
+class ConsoleUi final : public IUi {
+public:
+    ConsoleUi(QString programName, QTextStream& errors)
+        : m_programName(std::move(programName)), m_errors(errors) {}
+
+    MsgResult messageBox(const QString& text, const QString& caption, MsgButtons,
+                         MsgIcon) override {
+        Q_UNUSED(caption);
+        QString line = text;
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        m_errors << m_programName << ": " << line << Qt::endl;
+        return MsgResult::Cancel;
+    }
+    std::optional<QString> openFileName(const OpenFileRequest&) override { return {}; }
+    std::optional<QString> browseForFolder(const FolderRequest&) override { return {}; }
+    QString appTitle() const override { return m_programName; }
+
+private:
+    QString m_programName;
+    QTextStream& m_errors;
+};
+
+std::optional<QString> folderProblem(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.exists())
+        return QStringLiteral("there is no folder %1").arg(folder);
+    if (!info.isDir())
+        return QStringLiteral("%1 is not a folder").arg(folder);
+    if (!info.isReadable() || !info.isExecutable())
+        return QStringLiteral("the folder %1 cannot be read").arg(folder);
+    return std::nullopt;
+}
+
+// The names the main window would list for folder, in its order.
+QStringList listedNames(const QString& folder) {
+    QStringList names = scanWavFolder(folder);
+    names.removeAll(QString());
+    return sortNamesAsListed(std::move(names));
+}
+
+} // namespace
+
+int exportListFromCommandLine(ListKind kind, const QString& folder, ExportServices& services,
+                              QTextStream& errors) {
+    const auto fail = [&](const QString& why) {
+        errors << services.programName << ": " << why << Qt::endl;
+        return 1;
+    };
+    const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (const std::optional<QString> problem = folderProblem(absolute))
+        return fail(*problem);
+    ConsoleUi ui(services.programName, errors);
+    CWavePlayer player(services.playback, services.sounds, ui);
+    ListTools tools{services.files, player, services.programDir};
+    const auto written = writeListFile(kind, absolute, listedNames(absolute), tools);
+    if (!written)
+        return fail(QString(written.error()).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    if (written->failedName)
+        return fail(QStringLiteral("%1 stops before \"%2\": its file could not be read")
+                        .arg(written->path, *written->failedName));
+    return 0;
+}

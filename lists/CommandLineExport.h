@@ -1,0 +1,25 @@
+#pragma once
+
+#include "lists/ListKind.h"
+
+#include <QString>
+
+class IFileSystem;
+class IPlaybackDevice;
+class ISoundPlayer;
+class QTextStream;
+
+struct ExportServices {
+    IFileSystem& files;
+    IPlaybackDevice& playback;
+    ISoundPlayer& sounds;
+    QString programDir;  // with trailing separator
+    QString programName; // starts every line written to errors
+};
+
+// Writes the list of kind for the ".wav" files of folder into folder, as the main window's
+// command writes it for that folder, asking nothing. Returns the exit status: 0 when the
+// complete list was written, 1 otherwise with one line on errors saying why. A sound the
+// player cannot open is reported on errors as well, and listed all the same.
+int exportListFromCommandLine(ListKind kind, const QString& folder, ExportServices& services,
+                              QTextStream& errors);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "browser/WaveInfo.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+class CWavePlayer;
+class IFileSystem;
+
+// One listed sound whose file was found.
+struct ListEntry {
+    int number = 0; // position in the list + 1: a missing file leaves a gap
+    QString name;
+    qint64 size = 0; // the whole file, headers included
+    // The header read for this file or, when it could not be read, the last one read before
+    // it in the same list (all zeros if there was none).
+    WaveInfo info;
+
+    double kilobytes() const { return double(size) * 0.0009765625; }
+    double playTime() const { return playTimeSeconds(size, info); }
+};
+
+struct ListEntries {
+    std::vector<ListEntry> entries;
+    int itemCount = 0; // every listed name, missing files included
+    // Set when gathering stopped at this name because its file could not be read.
+    std::optional<QString> failedName;
+};
+
+// What to do with a file that exists but whose size cannot be read.
+enum class UnreadableFile { Skip, Stop };
+
+// Gathers the entries of names (in list order) in folder: a missing file is skipped, every
+// found file gets its size, the player's Open (an open error is shown by the player and the
+// entry is kept) and the player's ReadWaveInfo. Only headers are read.
+ListEntries gatherListEntries(const QString& folder, const QStringList& names, IFileSystem& files,
+                              CWavePlayer& player, UnreadableFile onUnreadable);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "lists/ListKind.h"
+
+#include <QString>
+#include <QStringList>
+#include <expected>
+#include <optional>
+
+class CWavePlayer;
+class IFileSystem;
+
+// What writing a list needs besides the folder and its names.
+struct ListTools {
+    IFileSystem& files;
+    CWavePlayer& player; // Open and ReadWaveInfo run on every found file
+    QString programDir;  // with trailing separator; the web page's images come from here
+};
+
+struct WrittenList {
+    QString path;
+    // The web page only: the name at which it stopped because that file could not be read.
+    std::optional<QString> failedName;
+};
+
+// Writes the list of kind for names (in list order) into folder, replacing an older list all
+// at once: a list that cannot be written leaves the older file (or none) and nothing
+// half-written. The web page first copies its two images into folder; a missing image is
+// not an error. The error is a text for the user.
+std::expected<WrittenList, QString> writeListFile(ListKind kind, const QString& folder,
+                                                  const QStringList& names, ListTools& tools);
+
+// Names in the order the main window's list shows them: without regard to case, in the
+// order of the user's language.
+QStringList sortNamesAsListed(QStringList names);

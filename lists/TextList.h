@@ -1,0 +1,9 @@
+#pragma once
+
+#include "lists/ListEntries.h"
+
+#include <QByteArray>
+
+// The plain-text list "FilesList.txt": a framed title, the folder, one numbered line per found
+// sound and the count of every listed name.
+QByteArray writeTextList(const QString& folder, const ListEntries& list);
