@@ -1,5 +1,6 @@
 #include "platform/QtUi.h"
 
+#include "directories/CFolderBrowser.h"
 #include "platform/ProgramDirectory.h"
 
 #include <QApplication>
@@ -44,11 +45,11 @@ std::optional<QString> QtUi::openFileName(const OpenFileRequest& request) {
 }
 
 std::optional<QString> QtUi::browseForFolder(const FolderRequest& request) {
-    const QString folder = QFileDialog::getExistingDirectory(
-        QApplication::activeWindow(), request.instruction, request.startFolder);
-    if (folder.isEmpty())
+    CFolderBrowser browser(request.startFolder, QApplication::activeWindow());
+    browser.setInstruction(request.instruction);
+    if (browser.Browse() != CFolderBrowser::Picked)
         return std::nullopt;
-    return folder;
+    return browser.ResultFolder();
 }
 
 QString QtUi::appTitle() const { return programdir::executableName(); }

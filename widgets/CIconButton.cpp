@@ -6,9 +6,7 @@
 #include <QStyleOption>
 #include <QSvgRenderer>
 
-namespace {
-
-QPixmap loadPicture(const QString& path) {
+QPixmap loadSvgPicture(const QString& path) {
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
         return {};
@@ -18,6 +16,8 @@ QPixmap loadPicture(const QString& path) {
     renderer.render(&painter);
     return pixmap;
 }
+
+namespace {
 
 // One-pixel edge: top and left in one colour, bottom and right in the other.
 void drawEdge1(QPainter& painter, QRect r, const QColor& topLeft, const QColor& bottomRight) {
@@ -36,8 +36,8 @@ CIconButton::CIconButton(const QString& text, QWidget* parent) : QPushButton(tex
 }
 
 void CIconButton::SetIcons(const QString& hoverIcon, const QString& normalIcon) {
-    m_hover = loadPicture(hoverIcon);
-    m_normal = normalIcon.isEmpty() ? m_hover : loadPicture(normalIcon);
+    m_hover = loadSvgPicture(hoverIcon);
+    m_normal = normalIcon.isEmpty() ? m_hover : loadSvgPicture(normalIcon);
     updateGeometry();
     update();
 }
@@ -74,7 +74,8 @@ QSize CIconButton::sizeHint() const {
                               ? fontMetrics().size(Qt::TextShowMnemonic, text())
                               : QSize(0, 0);
     if (m_align == 1)
-        return QSize(qMax(icon.width(), caption.width()) + 12, icon.height() + caption.height() + 8);
+        return QSize(qMax(icon.width(), caption.width()) + 12,
+                     icon.height() + caption.height() + 8);
     return QSize(icon.width() + caption.width() + (caption.width() ? 18 : 8),
                  qMax(icon.height(), caption.height()) + 8);
 }
@@ -181,8 +182,8 @@ void CIconButton::drawCaption(QPainter& painter, QRect area, bool pressed, bool 
     if (pressed)
         area.translate(1, 1);
     painter.setFont(font());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.drawText(area, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, text());
 }

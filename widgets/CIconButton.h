@@ -3,6 +3,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
+// An SVG picture rendered at its own size; a null pixmap when it cannot be read.
+QPixmap loadSvgPicture(const QString& path);
+
 // A push button drawn by the program: an icon beside (or above) its caption, a flat look with
 // an edge only while the pointer is over it, and a second icon for the hover state. The
 // colours are the palette's, as every dialog of the program leaves them.

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <span>
+
+class CTembrelDlg;
+class QMenu;
+class QWidget;
+
+// The two pop-up menus of the main window, as a table: pop-up 0 from the Menu button, pop-up 1
+// from a right click anywhere in the window.
+struct MenuEntry {
+    enum Kind { Command, Separator, SubMenu };
+    Kind kind;
+    const char* text;                 // "&" marks the mnemonic
+    int id;                           // command identifier (Command only)
+    std::span<const MenuEntry> items; // SubMenu only
+};
+
+inline constexpr int kMenuPopup = 0;
+inline constexpr int kContextPopup = 1;
+// The About item the window would have in its system menu (shown without hiding the window).
+inline constexpr int kSystemAboutCommand = 16;
+
+std::span<const MenuEntry> popupEntries(int popup);
+
+// Builds a pop-up from the table. Items whose command has no handler are shown disabled.
+std::unique_ptr<QMenu> buildPopupMenu(int popup, const std::function<bool(int)>& hasHandler,
+                                      QWidget* parent);
+
+// Shows the pop-up at a screen position; after it closes the status lines are updated and the
+// chosen command, if any, runs.
+void showPopupMenu(CTembrelDlg& window, int popup, QPoint screenPosition);
+
+// Registers the Menu button, the right click, and both About paths on the main window.
+void installMainMenus(CTembrelDlg& window);

@@ -1,0 +1,129 @@
+#include "operations/FileOperations.h"
+
+#include "browser/CWavePlayer.h"
+#include "operations/OperationTexts.h"
+#include "operations/StartFolder.h"
+#include "platform/FileSystem.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/Ui.h"
+
+FileOperations::FileOperations(IUi& ui, IFileSystem& files, CWavePlayer& player, ISoundList& list,
+                               IBrowserWindow& window, QString dataFile)
+    : m_ui(ui), m_files(files), m_player(player), m_list(list), m_window(window),
+      m_dataFile(std::move(dataFile)) {}
+
+QString FileOperations::soundPath(const QString& name) const {
+    return pathhelp::soundPath(m_window.currentFolder(), name);
+}
+
+void FileOperations::deleteSound() {
+    m_window.playCurrent(); // the sound is heard before the question
+    const int row = m_list.selectedRow();
+    const QString name = m_list.rowText(row);
+    if (m_ui.messageBox(texts::deleteQuestion(name), texts::kDeleteCaption, MsgButtons::OkCancel,
+                        MsgIcon::None) != MsgResult::Ok)
+        return;
+    m_player.Stop();
+    m_player.Close();
+    if (!m_files.removeFile(soundPath(name))) {
+        m_ui.messageBox(texts::kDeleteFailed, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+    m_list.removeRow(row);
+    m_list.selectRow(row > 0 ? row - 1 : 0);
+}
+
+std::optional<RenameRequest> FileOperations::insertSound() {
+    m_player.Stop();
+    const OpenFileRequest request{texts::kInsertTitle, QStringLiteral("Wave Sounds"),
+                                  QStringLiteral("*.wav"),
+                                  defaultFolder(QStringLiteral("Add From Directory"), m_dataFile)};
+    std::optional<RenameRequest> rename;
+    if (const std::optional<QString> source = m_ui.openFileName(request)) {
+        const QString fileName = pathhelp::fileName(*source);
+        const QString name = pathhelp::fileTitle(fileName);
+        if (m_list.findRow(name) < 0) {
+            // Never replaces a file of that name that is not listed (another extension).
+            if (!m_files.copyFile(*source, pathhelp::join(m_window.currentFolder(), fileName),
+                                  false))
+                m_ui.messageBox(texts::kInsertFailed, texts::kErrorCaption, MsgButtons::Ok,
+                                MsgIcon::Stop);
+        } else {
+            m_ui.messageBox(texts::kNameExists, m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
+            rename = RenameRequest{name, *source};
+        }
+    }
+    m_window.refreshList();
+    return rename;
+}
+
+RenameRequest FileOperations::beginRename() {
+    m_player.Stop();
+    m_player.Close();
+    return RenameRequest{m_list.rowText(m_list.selectedRow()), {}};
+}
+
+void FileOperations::finishRename(const RenameRequest& request, const QString& enteredName) {
+    if (enteredName.isEmpty())
+        return;
+    if (request.insertSource.isEmpty())
+        renameSelected(enteredName);
+    else
+        insertUnderName(request.insertSource, enteredName);
+}
+
+// A name is usable when it stays inside the current folder and no other listed sound reads
+// the same (the list compares names without regard to case).
+bool FileOperations::isUsableNewName(const QString& name, int ownRow) const {
+    if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
+        return false;
+    const int listed = m_list.findRow(name);
+    return listed < 0 || listed == ownRow;
+}
+
+void FileOperations::renameSelected(const QString& enteredName) {
+    const int row = m_list.selectedRow();
+    const QString oldPath = soundPath(m_list.rowText(row));
+    const QString newPath = soundPath(enteredName);
+    if (!isUsableNewName(enteredName, row) || !m_files.copyFile(oldPath, newPath, false)) {
+        m_ui.messageBox(texts::kRenameRefused, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+    if (!m_files.removeFile(oldPath)) {
+        m_files.removeFile(newPath);
+        m_ui.messageBox(texts::kRenameFailed, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+    m_list.removeRow(row);
+    showNewRow(enteredName);
+}
+
+void FileOperations::insertUnderName(const QString& source, const QString& enteredName) {
+    if (!isUsableNewName(enteredName, -1) ||
+        !m_files.copyFile(source, soundPath(enteredName), false)) {
+        m_ui.messageBox(texts::kRenameRefused, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+    showNewRow(enteredName);
+}
+
+void FileOperations::showNewRow(const QString& name) {
+    m_list.selectRow(m_list.addRow(name));
+    m_window.repaint();
+}
+
+void FileOperations::copySoundTo() {
+    m_player.Stop();
+    const QString start = defaultFolder(QStringLiteral("Copy To Directory"), m_dataFile);
+    const QString name = m_list.rowText(m_list.selectedRow());
+    const std::optional<QString> folder =
+        m_ui.browseForFolder(FolderRequest{start, texts::copyToInstruction(name)});
+    if (!folder)
+        return;
+    const QString destination = pathhelp::soundPath(*folder, name);
+    if (!m_files.copyFile(soundPath(name), destination, true)) {
+        m_ui.messageBox(texts::kCopyFailed, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+    m_window.repaint();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "operations/BrowserView.h"
+
+#include <QString>
+#include <optional>
+
+class IUi;
+class IFileSystem;
+class CWavePlayer;
+
+// What the New File Name dialog is asked for: the name it shows first, and what its OK does
+// with the name typed. Without an insert source it renames the sound selected at that moment;
+// with one it copies that file into the current folder under the typed name.
+struct RenameRequest {
+    QString initialName;
+    QString insertSource;
+};
+
+// Delete, Insert, Rename and Copy to on the current folder and the selected sound. Every
+// question and failure goes through IUi; every file change through IFileSystem, so nothing
+// is overwritten that the user did not ask to replace and a refused step leaves the files
+// as they were.
+class FileOperations {
+public:
+    FileOperations(IUi& ui, IFileSystem& files, CWavePlayer& player, ISoundList& list,
+                   IBrowserWindow& window, QString dataFile);
+
+    void deleteSound();
+    // Copies a chosen file into the current folder. When a listed sound has its name, nothing
+    // is copied and the returned request asks for a new name for the chosen file.
+    std::optional<RenameRequest> insertSound();
+    // Stops and closes the player; the dialog then offers the selected sound's name.
+    RenameRequest beginRename();
+    // The dialog's OK with a non-empty name.
+    void finishRename(const RenameRequest& request, const QString& enteredName);
+    void copySoundTo();
+
+private:
+    bool isUsableNewName(const QString& name, int ownRow) const;
+    void renameSelected(const QString& enteredName);
+    void insertUnderName(const QString& source, const QString& enteredName);
+    void showNewRow(const QString& name);
+    QString soundPath(const QString& name) const;
+
+    IUi& m_ui;
+    IFileSystem& m_files;
+    CWavePlayer& m_player;
+    ISoundList& m_list;
+    IBrowserWindow& m_window;
+    QString m_dataFile;
+};

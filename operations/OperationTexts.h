@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The fixed texts of the file operations' boxes and pickers.
+namespace texts {
+
+inline const QString kErrorCaption = QStringLiteral("Error");
+inline const QString kDeleteCaption = QStringLiteral("Confirm to delete file");
+inline const QString kDeleteFailed = QStringLiteral("Delete error. File is not accessible");
+inline const QString kInsertTitle = QStringLiteral("Add sound to collection");
+inline const QString kInsertFailed = QStringLiteral("Insert error. Cannot copy this file!");
+inline const QString kNameExists =
+    QStringLiteral("Sound with this name already exists.\nSpecify a different filename.");
+inline const QString kRenameRefused =
+    QStringLiteral("Rename error. Please choose another file name");
+inline const QString kRenameFailed = QStringLiteral("Rename error. Cannot rename this file!");
+inline const QString kCopyFailed = QStringLiteral("Rename error. Illegal filename!");
+
+inline QString deleteQuestion(const QString& name) {
+    return QStringLiteral("Warning! File \"") + name + QStringLiteral(".wav\" will be deleted!");
+}
+
+inline QString copyToInstruction(const QString& name) {
+    return QStringLiteral("Copy file ") + name + QStringLiteral(".wav to:");
+}
+
+} // namespace texts
