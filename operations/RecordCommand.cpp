@@ -8,6 +8,7 @@
 #include "platform/ProgramDirectory.h"
 #include "widgets/SortedListBox.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -47,13 +48,14 @@ void RecordCommand::run() {
 QString RecordCommand::newRecordFile() const {
     const QString folder = m_window.currentFolder();
     const QStringList& names = m_window.names();
-    IFileSystem& files = m_window.services().files;
+    // A listed name differing only in case would be a confusing twin; a folder or any other
+    // entry of that name could not be replaced by a file anyway.
+    auto taken = [&](const QString& candidate) {
+        return names.contains(candidate, Qt::CaseInsensitive) ||
+               QFileInfo(pathhelp::soundPath(folder, candidate)).exists();
+    };
     const QString stem =
-        chooseRecordStem(m_window.settingsCopies().baseRecordingName, m_window.nameCount(),
-                         [&](const QString& candidate) {
-                             return names.contains(candidate, Qt::CaseInsensitive) ||
-                                    files.exists(pathhelp::soundPath(folder, candidate));
-                         });
+        chooseRecordStem(m_window.settingsCopies().baseRecordingName, m_window.nameCount(), taken);
     return pathhelp::soundPath(folder, stem);
 }
 
