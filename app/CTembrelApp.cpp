@@ -8,6 +8,7 @@
 #include "platform/QtLauncher.h"
 #include "platform/QtUi.h"
 #include "platform/audio/AudioSystem.h"
+#include "widgets/NameCollator.h"
 
 #include <QTextStream>
 #include <QTimer>
@@ -58,6 +59,7 @@ int CTembrelApp::runConsoleTask(const ConsoleTask& task) {
         break;
     }
     ExportServices services{*m_files, m_services->playback, m_services->sounds,
-                            m_services->programDir, name};
+                            m_services->programDir, name,
+                            [](const QStringList& names) { return NameCollator().sorted(names); }};
     return exportListFromCommandLine(task.list, task.folder, services, errors);
 }

@@ -47,10 +47,10 @@ std::optional<QString> folderProblem(const QString& folder) {
 }
 
 // The names the main window would list for folder, in its order.
-QStringList listedNames(const QString& folder) {
+QStringList listedNames(const QString& folder, const ExportServices& services) {
     QStringList names = scanWavFolder(folder);
     names.removeAll(QString());
-    return sortNamesAsListed(std::move(names));
+    return services.sortAsListed(names);
 }
 
 } // namespace
@@ -67,7 +67,7 @@ int exportListFromCommandLine(ListKind kind, const QString& folder, ExportServic
     ConsoleUi ui(services.programName, errors);
     CWavePlayer player(services.playback, services.sounds, ui);
     ListTools tools{services.files, player, services.programDir};
-    const auto written = writeListFile(kind, absolute, listedNames(absolute), tools);
+    const auto written = writeListFile(kind, absolute, listedNames(absolute, services), tools);
     if (!written)
         return fail(QString(written.error()).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     if (written->failedName)

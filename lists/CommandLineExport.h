@@ -3,6 +3,8 @@
 #include "lists/ListKind.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 class IFileSystem;
 class IPlaybackDevice;
@@ -15,6 +17,8 @@ struct ExportServices {
     ISoundPlayer& sounds;
     QString programDir;  // with trailing separator
     QString programName; // starts every line written to errors
+    // Puts names in the order of the main window's list.
+    std::function<QStringList(const QStringList&)> sortAsListed;
 };
 
 // Writes the list of kind for the ".wav" files of folder into folder, as the main window's

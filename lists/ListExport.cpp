@@ -8,10 +8,6 @@
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
 
-#include <QCollator>
-#include <QLocale>
-#include <algorithm>
-
 namespace {
 
 void copyWebImages(const QString& folder, ListTools& tools) {
@@ -57,22 +53,4 @@ std::expected<WrittenList, QString> writeListFile(ListKind kind, const QString& 
     if (!writeFileAtomically(path, render(kind, folder, list)))
         return std::unexpected(cannotWriteText(path));
     return WrittenList{path, list.failedName};
-}
-
-// The user's language orders the names; without one ("C"), English rules do. Must stay the
-// order of the main window's list box.
-QStringList sortNamesAsListed(QStringList names) {
-    const QLocale system = QLocale::system();
-    QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::English) : system);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(false);
-    std::vector<std::pair<QCollatorSortKey, QString>> keyed;
-    keyed.reserve(size_t(names.size()));
-    for (const QString& name : names)
-        keyed.emplace_back(collator.sortKey(name), name);
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-    for (qsizetype i = 0; i < names.size(); ++i)
-        names[i] = keyed[size_t(i)].second;
-    return names;
 }

@@ -29,7 +29,3 @@ struct WrittenList {
 // not an error. The error is a text for the user.
 std::expected<WrittenList, QString> writeListFile(ListKind kind, const QString& folder,
                                                   const QStringList& names, ListTools& tools);
-
-// Names in the order the main window's list shows them: without regard to case, in the
-// order of the user's language.
-QStringList sortNamesAsListed(QStringList names);
