@@ -17,6 +17,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -88,21 +89,8 @@ Outcome placeDemoFile(const fs::path& path, const Bytes& wanted, const Manifest&
     return writeFileAtomically(path, wanted) ? Outcome::Written : Outcome::Failed;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s LIBRARY_DIR\n", argv[0]);
-        return 2;
-    }
-    const fs::path library = argv[1];
-    std::error_code error;
-    fs::create_directories(library, error);
-    if (error) {
-        std::fprintf(stderr, "cannot create %s: %s\n", library.c_str(), error.message().c_str());
-        return 1;
-    }
-    const Manifest previous = readManifest(library / manifestName);
+// Places every demo file; the result is the new manifest and the number of failed writes.
+std::pair<Manifest, int> placeDemoCollection(const fs::path& library, const Manifest& previous) {
     Manifest current;
     int failures = 0;
     for (const demo::DemoFile& file : demo::demoCollection()) {
@@ -120,7 +108,26 @@ int main(int argc, char** argv) {
             ++failures;
         }
     }
-    if (!writeManifest(library / manifestName, current)) {
+    return {current, failures};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s LIBRARY_DIR\n", argv[0]);
+        return 2;
+    }
+    const fs::path library = argv[1];
+    std::error_code error;
+    fs::create_directories(library, error);
+    if (error) {
+        std::fprintf(stderr, "cannot create %s: %s\n", library.c_str(), error.message().c_str());
+        return 1;
+    }
+    const auto [manifest, failures] =
+        placeDemoCollection(library, readManifest(library / manifestName));
+    if (!writeManifest(library / manifestName, manifest)) {
         std::fprintf(stderr, "cannot write %s\n", (library / manifestName).c_str());
         return 1;
     }

@@ -4,6 +4,7 @@
 #include "tests/support/QtPrinters.h"
 #include "tests/support/WavBytes.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -135,6 +136,26 @@ TEST(CursorFilesTest, IconFileAndSingleFrameAniAreStaticCursors) {
     ASSERT_TRUE(single.has_value());
     EXPECT_EQ(single->frames.size(), 1);
     EXPECT_EQ(single->intervalMs, 0);
+}
+
+TEST(CursorFilesTest, PngPictureInsideACursorIsRead) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    squareImage(Qt::blue).save(&buffer, "PNG");
+    QByteArray cur;
+    for (quint16 field : {0, 2, 1})
+        appendLe16(cur, field);
+    cur.append(char(32)).append(char(32)).append(2, '\0');
+    appendLe16(cur, 7); // hotspot
+    appendLe16(cur, 8);
+    appendLe32(cur, quint32(png.size()));
+    appendLe32(cur, 22);
+
+    const std::optional<CursorAnimation> cursor = parseCursorBytes(cur + png);
+    ASSERT_TRUE(cursor.has_value());
+    EXPECT_EQ(cursor->frames.value(0).hotSpot(), QPoint(7, 8));
+    EXPECT_TRUE(samePicture(squareImage(Qt::blue), cursor->frames.value(0)));
 }
 
 TEST(CursorFilesTest, TruncatedFilesGiveNothing) {
