@@ -1,0 +1,25 @@
+#pragma once
+
+#include "tests/browser/MainWindowFixture.h"
+#include "tests/operations/FakeFileSystem.h"
+
+class CNewFileNameDlg;
+
+// The main window over a file system that can be told to refuse single steps.
+class OperationsFixture : public MainWindowFixture {
+protected:
+    OperationsFixture();
+
+    QString soundFile(const QString& name) const; // in the main directory
+    QByteArray bytesOf(const QString& path) const;
+    // A WAV file with its own bytes (the name is part of its data), for telling copies apart.
+    QString addMarkedSound(const QString& name, const QString& folder = {});
+    void select(const QString& name);
+    QString selectedRow();
+    // The New File Name dialog: the one open now (fails the test when there is none).
+    CNewFileNameDlg* renameDialog();
+    // Types name into the dialog and presses OK; the rename runs once events are processed.
+    void answerRename(const QString& name);
+
+    FakeFileSystem fakeFiles;
+};

@@ -1,0 +1,128 @@
+#include "tests/operations/OperationsFixture.h"
+
+#include "browser/CommandIds.h"
+#include "operations/CAdvancedPropertiesDlg.h"
+#include "operations/CSoundPropertiesDlg.h"
+#include "widgets/CIconButton.h"
+#include "widgets/SortedListBox.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+class SoundPropertiesTest : public OperationsFixture {
+protected:
+    // Runs the Properties command; while its dialog is open, look() sees it and then it closes.
+    void showProperties(const std::function<void(CSoundPropertiesDlg&)>& look) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<CSoundPropertiesDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            seen = true;
+            look(*dialog);
+            dialog->closeButton().click();
+        });
+        window().onCommand(cmd::Properties);
+        EXPECT_TRUE(seen);
+    }
+};
+
+// 8-bit mono at 11025 Hz, 1024 bytes in all.
+WavSpec smallMono() {
+    WavSpec spec;
+    spec.sampleRate = 11025;
+    spec.dataBytes = 1024 - 44;
+    return spec;
+}
+
+TEST_F(SoundPropertiesTest, ShowsEveryFieldOfAWritable1024ByteFile) {
+    addSound("Bell", smallMono());
+    showProperties([&](CSoundPropertiesDlg& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" Sound Properties"));
+        EXPECT_EQ(dialog.fieldText("fileName"), QStringLiteral("Bell.wav"));
+        EXPECT_EQ(dialog.fieldText("type"), QStringLiteral("Multimedia wave (.wav)"));
+        EXPECT_EQ(dialog.fieldText("location"), program.library());
+        EXPECT_EQ(dialog.fieldText("size"), QStringLiteral("1024 bytes (1.00 KB)"));
+        EXPECT_EQ(dialog.fieldText("attributes"), QString());
+        EXPECT_EQ(dialog.fieldText("format"), QStringLiteral("Mono, 11025 Hz, 8-bit, PCM"));
+        EXPECT_EQ(dialog.fieldText("playTime"), QStringLiteral("0.09 sec"));
+    });
+}
+
+TEST_F(SoundPropertiesTest, AFileTheUserMayNotWriteIsReadOnly) {
+    addSound("Bell");
+    fakeFiles.readOnly << soundFile("Bell");
+    showProperties([](CSoundPropertiesDlg& dialog) {
+        EXPECT_EQ(dialog.fieldText("attributes"), QStringLiteral("Read-Only"));
+    });
+}
+
+TEST_F(SoundPropertiesTest, ThePlayTimeCountsTheHeaderBytes) {
+    WavSpec spec;
+    spec.sampleRate = 44100;
+    spec.bitsPerSample = 16;
+    spec.channels = 1;
+    spec.dataBytes = 88200;
+    addSound("one second", spec);
+    showProperties([](CSoundPropertiesDlg& dialog) {
+        EXPECT_EQ(dialog.fieldText("playTime"), QStringLiteral("1.00 sec"));
+        EXPECT_EQ(dialog.fieldText("size"), QStringLiteral("88244 bytes (86.18 KB)"));
+    });
+}
+
+TEST_F(SoundPropertiesTest, AVanishedFileKeepsTheOtherFieldsFromTheLastHeaderRead) {
+    WavSpec stereo;
+    stereo.channels = 2;
+    stereo.bitsPerSample = 16;
+    stereo.sampleRate = 44100;
+    addSound("gone", stereo);
+    window();
+    QFile::remove(soundFile("gone"));
+    showProperties([&](CSoundPropertiesDlg& dialog) {
+        EXPECT_EQ(dialog.fieldText("fileName"), QStringLiteral("gone.wav"));
+        EXPECT_EQ(dialog.fieldText("size"), QString());
+        EXPECT_EQ(dialog.fieldText("attributes"), QString());
+        EXPECT_EQ(dialog.fieldText("format"), QStringLiteral("Stereo, 44100 Hz, 16-bit, PCM"));
+    });
+}
+
+TEST_F(SoundPropertiesTest, PlayIsHeardToItsEndAndMoreListsTheSixHeaderNumbers) {
+    addSound("Bell", smallMono());
+    showProperties([&](CSoundPropertiesDlg& dialog) {
+        dialog.playButton().click();
+        EXPECT_EQ(sounds.syncPlayed, QStringList{soundFile("Bell")});
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* more = qobject_cast<CAdvancedPropertiesDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(more, nullptr);
+            seen = true;
+            EXPECT_EQ(more->windowTitle(), QStringLiteral(" Advanced Properties"));
+            const std::array<QString, 6> expected{"1", "1", "11025", "11025", "1", "8"};
+            EXPECT_EQ(more->shownValues(), expected);
+            QTest::keyClick(more, Qt::Key_Escape);
+        });
+        dialog.moreButton().click();
+        EXPECT_TRUE(seen);
+        EXPECT_TRUE(dialog.isVisible()) << "Escape closed only the advanced dialog";
+    });
+}
+
+TEST_F(SoundPropertiesTest, EscapeClosesThePropertiesLikeClose) {
+    addSound("Bell");
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        seen = true;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    window().onCommand(cmd::Properties);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+} // namespace
