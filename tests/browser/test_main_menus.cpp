@@ -123,9 +123,10 @@ TEST_F(MainMenusWindow, EveryItemIsEnabledExactlyWhenItsCommandIsHandled) {
             QAction* action = actions.takeFirst();
             if (action->menu())
                 actions += action->menu()->actions();
-            else if (!action->isSeparator())
+            else if (!action->isSeparator()) {
                 EXPECT_EQ(action->isEnabled(), w.hasCommand(action->data().toInt()))
                     << action->text().toStdString();
+            }
         }
     }
 }
