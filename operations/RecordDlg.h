@@ -11,8 +11,7 @@ class CGradientBar;
 class CBitmapButton;
 class QSvgRenderer;
 
-inline constexpr int kRecordTimerId = 5; // the dialog's one timer
-inline constexpr int kRecordTickMs = 600;
+inline constexpr int kRecordTickMs = 600; // period of the dialog's one timer
 
 // The modal Record dialog: starts a new recording as it is built, shows the elapsed time on a
 // gradient bar that steps every 600 ms over 1..2R, and ends by Stop (the button, Enter, or by
@@ -32,8 +31,6 @@ public:
     void deleteRecording();
 
     const QString& recordFile() const { return m_recordFile; }
-    int recordSeconds() const { return m_recordSeconds; }
-    int ticks() const { return m_ticks; }
     bool isFinished() const { return m_finished; }
     CGradientBar& bar() const { return *m_bar; }
     CBitmapButton& stopButton() const { return *m_stop; }
