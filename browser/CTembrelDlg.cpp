@@ -1,7 +1,9 @@
 #include "browser/CTembrelDlg.h"
 
 #include "browser/CommandIds.h"
+#include "browser/CursorThemes.h"
 #include "browser/FolderScan.h"
+#include "platform/CursorFiles.h"
 #include "widgets/CBitmapButton.h"
 #include "widgets/SortedListBox.h"
 
@@ -11,6 +13,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QTimerEvent>
 #include <QWindow>
 
 namespace {
@@ -191,16 +194,48 @@ void CTembrelDlg::closeEvent(QCloseEvent* event) {
 
 void CTembrelDlg::releaseOwned() {
     m_playAllTimer.stop();
+    m_cursorTimer.stop();
     if (m_player)
         m_player->Close();
 }
 
 void CTembrelDlg::loadCursors() {
-    if (m_settings.cursorTheme == 1) {
+    const CursorTheme* theme = cursorTheme(m_settings.cursorTheme);
+    if (!theme)
+        return; // the platform's cursor shows
+    if (!theme->normalFile) {
         m_normalCursor = QCursor(Qt::ArrowCursor);
         m_busyCursor = QCursor(Qt::WaitCursor);
         m_hasNormalCursor = true;
-    }
-    if (m_hasNormalCursor)
         setCursor(m_normalCursor);
+        return;
+    }
+    const auto normal = loadCursorFile(m_services.programDir + QLatin1String(theme->normalFile));
+    const auto busy = loadCursorFile(m_services.programDir + QLatin1String(theme->busyFile));
+    if (busy && !busy->frames.isEmpty())
+        m_busyCursor = busy->frames.first(); // long operations block the loop: no animation
+    else
+        m_busyCursor = QCursor(Qt::WaitCursor);
+    if (!normal || normal->frames.isEmpty())
+        return;
+    m_normalFrames = normal->frames;
+    m_normalCursor = m_normalFrames.first();
+    m_hasNormalCursor = true;
+    setCursor(m_normalCursor);
+    if (m_normalFrames.size() > 1 && normal->intervalMs > 0)
+        m_cursorTimer.start(normal->intervalMs, this);
+}
+
+void CTembrelDlg::nextCursorFrame() {
+    m_cursorFrame = (m_cursorFrame + 1) % int(m_normalFrames.size());
+    setCursor(m_normalFrames[m_cursorFrame]);
+}
+
+void CTembrelDlg::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == m_playAllTimer.timerId())
+        playAllTick();
+    else if (event->timerId() == m_cursorTimer.timerId())
+        nextCursorFrame();
+    else
+        QDialog::timerEvent(event);
 }

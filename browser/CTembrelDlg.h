@@ -71,6 +71,7 @@ public:
     MainSettings& settingsCopies() { return m_settings; }
     QCursor normalCursor() const { return m_normalCursor; }
     QCursor busyCursor() const { return m_busyCursor; }
+    bool hasNormalCursor() const { return m_hasNormalCursor; }
     CBitmapButton* button(int id) const;
 
     // The folder shown at start: program directory + main directory name.
@@ -91,6 +92,7 @@ private:
     void buildList();
     void fillListFromNames();
     void loadCursors();
+    void nextCursorFrame();
     void registerBrowsingCommands();
     void registerPlaybackCommands();
     void installFeatureCommands();
@@ -121,6 +123,9 @@ private:
     QCursor m_normalCursor;
     QCursor m_busyCursor;
     bool m_hasNormalCursor = false;
+    QList<QCursor> m_normalFrames; // an animated normal cursor cycles through these
+    int m_cursorFrame = 0;
+    QBasicTimer m_cursorTimer;
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

@@ -5,7 +5,6 @@
 #include "platform/ProgramDirectory.h"
 #include "widgets/SortedListBox.h"
 
-#include <QTimerEvent>
 
 void CTembrelDlg::registerPlaybackCommands() {
     registerCommand(cmd::Play, [this] { PlayCurrent(); });
@@ -80,11 +79,4 @@ void CTembrelDlg::playAllTick() {
         ++m_playAllPosition;
         PlayCurrent();
     }
-}
-
-void CTembrelDlg::timerEvent(QTimerEvent* event) {
-    if (event->timerId() == m_playAllTimer.timerId())
-        playAllTick();
-    else
-        QDialog::timerEvent(event);
 }

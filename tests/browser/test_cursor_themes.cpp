@@ -1,0 +1,60 @@
+#include "browser/CursorThemes.h"
+#include "resources/cursors/CursorWriter.h"
+#include "tests/browser/MainWindowFixture.h"
+
+#include "app/SettingsStore.h"
+
+#include <QDir>
+
+namespace {
+
+class CursorThemes : public MainWindowFixture {
+protected:
+    void useTheme(int number) {
+        settings::writeString("Cursor", "Current", QString::number(number), program.dataFile());
+    }
+    QImage frame(QColor colour) {
+        QImage image(32, 32, QImage::Format_ARGB32);
+        image.fill(colour);
+        return image;
+    }
+};
+
+TEST_F(CursorThemes, TheTableNamesTwelveThemesAndNothingElse) {
+    EXPECT_STREQ(cursorTheme(1)->listText, "Windows Standard");
+    EXPECT_EQ(cursorTheme(1)->normalFile, nullptr);
+    EXPECT_STREQ(cursorTheme(4)->normalFile, "Bin/Cursors/NatureNormal.cur");
+    EXPECT_STREQ(cursorTheme(12)->busyFile, "Bin/Cursors/KnightWait.ani");
+    EXPECT_EQ(cursorTheme(0), nullptr);
+    EXPECT_EQ(cursorTheme(13), nullptr);
+}
+
+TEST_F(CursorThemes, ThemeOneUsesTheSystemCursors) {
+    useTheme(1);
+    EXPECT_TRUE(window().hasNormalCursor());
+    EXPECT_EQ(window().normalCursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(window().busyCursor().shape(), Qt::WaitCursor);
+}
+
+TEST_F(CursorThemes, AnUnknownThemeOrMissingFilesLeaveThePlatformCursor) {
+    useTheme(13);
+    EXPECT_FALSE(window().hasNormalCursor());
+    dialog.reset();
+    useTheme(7); // its files are not in this program directory
+    EXPECT_FALSE(window().hasNormalCursor());
+}
+
+TEST_F(CursorThemes, FileThemesLoadTheirPicturesAndHotspots) {
+    useTheme(4);
+    QDir().mkpath(program.path() + "Bin/Cursors");
+    program.writeFile(program.path() + "Bin/Cursors/NatureNormal.cur",
+                      cursorfile::curBytes(frame(Qt::green), QPoint(3, 5)));
+    program.writeFile(program.path() + "Bin/Cursors/NatureWait.ani",
+                      cursorfile::aniBytes({frame(Qt::red), frame(Qt::blue)}, QPoint(16, 16), {}));
+    ASSERT_TRUE(window().hasNormalCursor());
+    EXPECT_EQ(window().normalCursor().hotSpot(), QPoint(3, 5));
+    EXPECT_EQ(window().busyCursor().hotSpot(), QPoint(16, 16));
+    EXPECT_EQ(window().cursor().hotSpot(), QPoint(3, 5));
+}
+
+} // namespace
