@@ -169,18 +169,18 @@ void knightBusy(QPainter& p, double phase) {
     place(p, 10 + 12 * across, 18 - 8 * std::sin(std::numbers::pi * across), 0.95, 0, drawKnight);
 }
 
-CursorFileSpec animated(const char* name, int frames, QPoint hotspot, int jiffies,
-                        void (*draw)(QPainter&, double)) {
-    return CursorFileSpec{QString::fromLatin1(name), frames, hotspot, jiffies, draw};
+ThemeCursorFile animated(const char* name, int frames, QPoint hotspot, int jiffies,
+                         void (*draw)(QPainter&, double)) {
+    return ThemeCursorFile{QString::fromLatin1(name), frames, hotspot, jiffies, draw};
 }
 
-CursorFileSpec still(const char* name, QPoint hotspot, void (*draw)(QPainter&, double)) {
-    return CursorFileSpec{QString::fromLatin1(name), 1, hotspot, 0, draw};
+ThemeCursorFile still(const char* name, QPoint hotspot, void (*draw)(QPainter&, double)) {
+    return ThemeCursorFile{QString::fromLatin1(name), 1, hotspot, 0, draw};
 }
 
 } // namespace
 
-QList<CursorFileSpec> cursorFileSpecs() {
+QList<ThemeCursorFile> themeCursorFiles() {
     return {
         animated("NotezNormal.ani", 4, arrowTip, normalJiffies, notesNormal),
         animated("NotezWait.ani", 8, centre, busyJiffies, notesBusy),
@@ -207,26 +207,26 @@ QList<CursorFileSpec> cursorFileSpecs() {
     };
 }
 
-QImage renderCursorFrame(const CursorFileSpec& spec, int frame) {
+QImage renderCursorFrame(const ThemeCursorFile& file, int frame) {
     QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    spec.draw(painter, double(frame) / spec.frameCount);
+    file.draw(painter, double(frame) / file.frameCount);
     painter.end();
     return image;
 }
 
-QByteArray cursorFileBytes(const CursorFileSpec& spec) {
-    if (spec.fileName.endsWith(QLatin1String(".cur")))
-        return cursorfile::curBytes(renderCursorFrame(spec, 0), spec.hotspot);
+QByteArray cursorFileBytes(const ThemeCursorFile& file) {
+    if (file.fileName.endsWith(QLatin1String(".cur")))
+        return cursorfile::curBytes(renderCursorFrame(file, 0), file.hotspot);
     QList<QImage> frames;
-    for (int i = 0; i < spec.frameCount; ++i)
-        frames.append(renderCursorFrame(spec, i));
+    for (int i = 0; i < file.frameCount; ++i)
+        frames.append(renderCursorFrame(file, i));
     cursorfile::AniOptions options;
-    options.jiffies = spec.jiffies;
+    options.jiffies = file.jiffies;
     // Busy cursors also carry the per-step "rate" chunk; both forms occur in the wild.
-    options.rateChunk = spec.hotspot == centre;
-    options.title = spec.fileName.section(QLatin1Char('.'), 0, 0);
-    return cursorfile::aniBytes(frames, spec.hotspot, options);
+    options.rateChunk = file.hotspot == centre;
+    options.title = file.fileName.section(QLatin1Char('.'), 0, 0);
+    return cursorfile::aniBytes(frames, file.hotspot, options);
 }

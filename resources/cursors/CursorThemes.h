@@ -8,7 +8,7 @@
 #include <QString>
 
 // The cursor files of the themes, as they are placed in the program directory's Bin/Cursors.
-struct CursorFileSpec {
+struct ThemeCursorFile {
     QString fileName;
     int frameCount = 1; // 1 with a ".cur" name: a static cursor
     QPoint hotspot;
@@ -17,7 +17,7 @@ struct CursorFileSpec {
     void (*draw)(QPainter& p, double phase) = nullptr;
 };
 
-QList<CursorFileSpec> cursorFileSpecs();
-QImage renderCursorFrame(const CursorFileSpec& spec, int frame);
+QList<ThemeCursorFile> themeCursorFiles();
+QImage renderCursorFrame(const ThemeCursorFile& file, int frame);
 // The complete file: ".cur" bytes for a static cursor, ".ani" bytes otherwise.
-QByteArray cursorFileBytes(const CursorFileSpec& spec);
+QByteArray cursorFileBytes(const ThemeCursorFile& file);

@@ -36,9 +36,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     int failures = 0;
-    for (const CursorFileSpec& spec : cursorFileSpecs()) {
-        const QString path = out.filePath(spec.fileName);
-        const QByteArray bytes = cursorFileBytes(spec);
+    for (const ThemeCursorFile& file : themeCursorFiles()) {
+        const QString path = out.filePath(file.fileName);
+        const QByteArray bytes = cursorFileBytes(file);
         if (!alreadyWritten(path, bytes) && !writeFile(path, bytes)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ++failures;

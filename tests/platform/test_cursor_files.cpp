@@ -88,21 +88,21 @@ QByteArray dwords(std::initializer_list<quint32> values) {
 
 TEST(CursorFilesTest, EveryThemeFileLoadsWithItsFramesHotspotAndRate) {
     QTemporaryDir dir;
-    for (const CursorFileSpec& spec : cursorFileSpecs()) {
-        SCOPED_TRACE(spec.fileName.toStdString());
-        const QString path = dir.filePath(spec.fileName);
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(cursorFileBytes(spec));
-        file.close();
+    for (const ThemeCursorFile& file : themeCursorFiles()) {
+        SCOPED_TRACE(file.fileName.toStdString());
+        const QString path = dir.filePath(file.fileName);
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(cursorFileBytes(file));
+        out.close();
 
         const std::optional<CursorAnimation> cursor = loadCursorFile(path);
         ASSERT_TRUE(cursor.has_value());
-        ASSERT_EQ(cursor->frames.size(), spec.frameCount);
-        EXPECT_EQ(cursor->intervalMs, spec.frameCount > 1 ? spec.jiffies * 1000 / 60 : 0);
-        for (int i = 0; i < spec.frameCount; ++i) {
-            EXPECT_EQ(cursor->frames[i].hotSpot(), spec.hotspot);
-            EXPECT_TRUE(samePicture(renderCursorFrame(spec, i), cursor->frames[i])) << i;
+        ASSERT_EQ(cursor->frames.size(), file.frameCount);
+        EXPECT_EQ(cursor->intervalMs, file.frameCount > 1 ? file.jiffies * 1000 / 60 : 0);
+        for (int i = 0; i < file.frameCount; ++i) {
+            EXPECT_EQ(cursor->frames[i].hotSpot(), file.hotspot);
+            EXPECT_TRUE(samePicture(renderCursorFrame(file, i), cursor->frames[i])) << i;
         }
     }
 }
