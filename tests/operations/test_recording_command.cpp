@@ -146,10 +146,7 @@ TEST_F(Recording, ADeviceProblemRestoresTheWindowAndAddsNothing) {
             d.timerTick();
         d.stopRecording();
     });
-    ASSERT_EQ(ui.calls().size(), 1u);
-    EXPECT_EQ(ui.calls()[0].text, kDeviceProblem);
-    EXPECT_EQ(ui.calls()[0].caption, QStringLiteral("Error"));
-    EXPECT_EQ(ui.calls()[0].icon, MsgIcon::Stop);
+    EXPECT_EQ(ui.messageTexts(), QStringList{kDeviceProblem});
     EXPECT_FALSE(w.isMinimized());
     EXPECT_EQ(listRows(), QStringList{"a"});
 }
@@ -160,10 +157,7 @@ TEST_F(Recording, AFailedSaveShowsItsErrorAndTheListShowsNoNewSound) {
     CTembrelDlg& w = window();
     ui.answer(MsgResult::Ok);
     stopAfter(3);
-    ASSERT_EQ(ui.calls().size(), 1u);
-    EXPECT_EQ(ui.calls()[0].text, QStringLiteral("The disk is full."));
-    EXPECT_EQ(ui.calls()[0].caption, ui.appTitle());
-    EXPECT_EQ(ui.calls()[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(ui.messageTexts(), QStringList{"The disk is full."});
     EXPECT_FALSE(w.isMinimized());
     EXPECT_EQ(listRows(), QStringList{"a"});
     EXPECT_EQ(w.selectedName(), QStringLiteral("a"));

@@ -128,15 +128,6 @@ TEST_F(RecordDialog, ADeviceThatDoesNotOpenIsSilentUntilStopThenReportedWithoutS
     EXPECT_TRUE(d.isFinished());
 }
 
-TEST_F(RecordDialog, WithoutAnyDeviceStopReportsTheDeviceProblem) {
-    CRecordDlg d(file(), 15, ui, nullptr);
-    QSignalSpy cancelledSpy(&d, &CRecordDlg::recordCancelled);
-    ui.answer(MsgResult::Ok);
-    d.stopRecording();
-    EXPECT_EQ(ui.messageTexts(), QStringList{kDeviceProblem});
-    EXPECT_EQ(cancelledSpy.size(), 1);
-}
-
 TEST_F(RecordDialog, ARefusedRecordShowsItsErrorClosesTheDeviceAndEndsAsADeviceProblem) {
     script.recordError = QStringLiteral("The device is busy.");
     ui.answer(MsgResult::Ok);
@@ -169,22 +160,6 @@ TEST_F(RecordDialog, AFailedSaveShowsItsErrorClosesTheDeviceAndStillReportsDone)
     EXPECT_EQ(script.log.last(), QStringLiteral("close"));
     EXPECT_EQ(done->size(), 1) << "the main window refreshes its list and finds nothing new";
     EXPECT_FALSE(QFile::exists(file()));
-}
-
-TEST_F(RecordDialog, ShowsItsPictureWithTheBarAndThePictureButtons) {
-    CRecordDlg& d = dialog(15);
-    EXPECT_EQ(d.size(), QSize(300, 90));
-    EXPECT_TRUE(d.windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(d.stopButton().text(), QStringLiteral("Stop"));
-    EXPECT_EQ(d.deleteButton().text(), QStringLiteral("Delete"));
-    EXPECT_EQ(d.stopButton().size(), QSize(26, 24)) << "the size of its picture";
-    const QRect strip(0, 60, 300, 30);
-    for (QWidget* control :
-         {static_cast<QWidget*>(&d.bar()), static_cast<QWidget*>(&d.stopButton()),
-          static_cast<QWidget*>(&d.deleteButton())})
-        EXPECT_TRUE(strip.contains(control->geometry())) << control->accessibleName().toStdString();
-    EXPECT_FALSE(d.bar().geometry().intersects(d.stopButton().geometry()));
-    EXPECT_FALSE(d.stopButton().geometry().intersects(d.deleteButton().geometry()));
 }
 
 } // namespace
