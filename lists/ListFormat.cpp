@@ -2,20 +2,9 @@
 
 #include <QUrl>
 
-ListText& ListText::line(const QString& text) {
-    put(text);
-    m_bytes.append("\r\n", 2);
-    return *this;
-}
-
-ListText& ListText::line(QLatin1StringView text) {
-    m_bytes.append(text.data(), text.size());
-    m_bytes.append("\r\n", 2);
-    return *this;
-}
-
-ListText& ListText::put(const QString& text) {
-    m_bytes.append(text.toUtf8());
+ListText& ListText::lines(std::initializer_list<const char*> lines) {
+    for (const char* text : lines)
+        line(QLatin1StringView(text));
     return *this;
 }
 
@@ -29,7 +18,16 @@ static void appendReference(QString& out, char32_t codePoint) {
     out += QLatin1Char(';');
 }
 
+static bool isPlainText(QStringView text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80 || c == u'&' || c == u'<' || c == u'>' || c == u'"' || c == u'\'')
+            return false;
+    return true;
+}
+
 QString htmlText(QStringView text) {
+    if (isPlainText(text))
+        return text.toString();
     QString out;
     out.reserve(text.size());
     for (const char32_t codePoint : text.toUcs4()) {
@@ -66,11 +64,12 @@ QString linkTarget(const QString& fileName) {
 namespace credits {
 
 void writeCommentHead(ListText& text, QLatin1StringView version) {
-    text.line(QLatin1StringView("<!-- PROGRAM  : Tembrel"));
-    text.line(QLatin1StringView("VERSION   : ") + version);
-    text.line(QLatin1StringView("AUTHOR    : ") + kAuthor);
-    text.line(QLatin1StringView("E-Mail    : ") + kEmail);
-    text.line(QLatin1StringView("Home Page : ") + kHomePage + QLatin1StringView("-->"));
+    using L = QLatin1StringView;
+    text.line(L("<!-- PROGRAM  : Tembrel"));
+    text.put(L("VERSION   : ")).line(version);
+    text.put(L("AUTHOR    : ")).line(kAuthor);
+    text.put(L("E-Mail    : ")).line(kEmail);
+    text.put(L("Home Page : ")).put(kHomePage).line(L("-->"));
 }
 
 QString creditLine() {

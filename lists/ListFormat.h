@@ -3,19 +3,34 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
+#include <initializer_list>
 
-// Text of a list file, line by line: UTF-8, every line ended by CR LF.
+// Text of a list file, put together piece by piece; its bytes are UTF-8 and every line ends
+// with CR LF.
 class ListText {
 public:
-    ListText& line(const QString& text = {});
-    ListText& line(QLatin1StringView text);
     // Text without a line end.
-    ListText& put(const QString& text);
-    QByteArray bytes() const { return m_bytes; }
-    void reserve(qsizetype size) { m_bytes.reserve(size); }
+    ListText& put(QLatin1StringView text) {
+        m_text.append(text);
+        return *this;
+    }
+    ListText& put(QStringView text) {
+        m_text.append(text);
+        return *this;
+    }
+    ListText& put(qint64 number) { return put(QString::number(number)); }
+    // Text and a line end.
+    ListText& line(QLatin1StringView text = {}) { return put(text).put(kLineEnd); }
+    ListText& line(QStringView text) { return put(text).put(kLineEnd); }
+    // The same line end after each of lines.
+    ListText& lines(std::initializer_list<const char*> lines);
+
+    QByteArray bytes() const { return m_text.toUtf8(); }
+    void reserve(qsizetype size) { m_text.reserve(size); }
 
 private:
-    QByteArray m_bytes;
+    static constexpr QLatin1StringView kLineEnd{"\r\n"};
+    QString m_text;
 };
 
 // "%.2f" of kilobytes and play times.

@@ -4,14 +4,15 @@
 
 namespace {
 
-const QLatin1StringView kHyphens("------------------------------");
-const QLatin1StringView kBlanks("                              ");
+using L = QLatin1StringView;
 
-QString entryLine(const ListEntry& entry) {
-    return QString::number(entry.number) + QLatin1StringView(". ") + entry.name +
-           QLatin1StringView("....") + QString::number(entry.size) + QLatin1StringView(" bytes (") +
-           fixed2(entry.kilobytes()) + QLatin1StringView(" KB)....") + fixed2(entry.playTime()) +
-           QLatin1StringView(" sec....") + entry.info.channelsText;
+const L kHyphens("------------------------------");
+const L kBlanks("                              ");
+
+void writeEntry(ListText& text, const ListEntry& entry) {
+    text.put(entry.number).put(L(". ")).put(entry.name).put(L("....")).put(entry.size);
+    text.put(L(" bytes (")).put(fixed2(entry.kilobytes())).put(L(" KB)...."));
+    text.put(fixed2(entry.playTime())).put(L(" sec....")).line(entry.info.channelsText);
 }
 
 } // namespace
@@ -19,12 +20,11 @@ QString entryLine(const ListEntry& entry) {
 QByteArray writeTextList(const QString& folder, const ListEntries& list) {
     ListText text;
     text.reserve(200 + qsizetype(list.entries.size()) * 80);
-    text.line(kHyphens).line(QLatin1StringView("-  Tembrel Files List  -")).line(kHyphens);
-    text.line(kBlanks).line(QLatin1StringView("Directory of ") + folder).line(kBlanks);
+    text.line(kHyphens).line(L("-  Tembrel Files List  -")).line(kHyphens).line(kBlanks);
+    text.put(L("Directory of ")).line(folder).line(kBlanks);
     for (const ListEntry& entry : list.entries)
-        text.line(entryLine(entry));
+        writeEntry(text, entry);
     text.line(kBlanks).line(kHyphens);
-    text.put(QLatin1StringView("  ") + QString::number(list.itemCount) +
-             QLatin1StringView(" files"));
+    text.put(L("  ")).put(list.itemCount).put(L(" files"));
     return text.bytes();
 }
