@@ -3,10 +3,13 @@
 #include "directories/FolderStatusText.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -24,9 +27,45 @@ CFolderBrowser::CFolderBrowser(const QString& startFolder, QWidget* owner)
         m_tree->hideColumn(column);
     m_tree->header()->hide();
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { OnSelChanged(m_model->filePath(current)); });
+    // The selection, not the current item: a view that gains focus makes its first row
+    // current without selecting it, and that must not count as a choice.
+    connect(m_tree->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QString folder = selectedFolder();
+        if (!folder.isEmpty())
+            OnSelChanged(folder);
+    });
+    followStartFolder();
     buildLayout();
+}
+
+// Folders are read and sorted in the background, so the rows above the preselected folder keep
+// moving for a while. It is brought back into view after each change until the user takes
+// over the tree (a click, a key or the wheel).
+void CFolderBrowser::followStartFolder() {
+    const auto bringIntoView = [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (m_followStart && m_tree->currentIndex().isValid())
+                m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter);
+        });
+    };
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, bringIntoView);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, bringIntoView);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, bringIntoView);
+    m_tree->installEventFilter(this);
+    m_tree->viewport()->installEventFilter(this);
+}
+
+bool CFolderBrowser::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+        m_followStart = false;
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CFolderBrowser::buildLayout() {
@@ -64,7 +103,10 @@ void CFolderBrowser::selectFolder(const QString& path) {
     const QModelIndex index = m_model->index(path);
     if (!index.isValid())
         return;
-    m_tree->setCurrentIndex(index);
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        m_tree->expand(parent);
+    m_tree->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
     m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
@@ -93,6 +135,8 @@ void CFolderBrowser::OnInitialized() {
     m_initialized = true;
     if (QFileInfo(m_startFolder).isDir())
         selectFolder(QFileInfo(m_startFolder).absoluteFilePath());
+    else
+        m_tree->expand(m_model->index(QDir::rootPath()));
     m_status->setText(shortenStatusText(m_startFolder));
 }
 

@@ -35,9 +35,11 @@ protected:
     virtual void OnInitialized();
     virtual void OnSelChanged(const QString& path);
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
+    void followStartFolder();
 
     QString m_startFolder;
     QString m_resultFolder;
@@ -46,4 +48,5 @@ private:
     QLabel* m_instruction;
     QLabel* m_status;
     bool m_initialized = false;
+    bool m_followStart = true;
 };
