@@ -149,10 +149,6 @@ private:
     std::vector<double> m_baselineMs;
 };
 
-} // namespace
-
-namespace {
-
 struct SoxiTiming {
     int files = 0;
     double ms = 0;
@@ -188,91 +184,118 @@ QStringList rowsOf(const SortedListBox& list) {
     return rows;
 }
 
+// One folder of sounds and everything the writers need to list it.
+struct Bench {
+    explicit Bench(int count) : files(count) {
+        QDir().mkpath(folder);
+        std::printf("Making %d WAV files (1-8 KB) in %s ...\n", files, qPrintable(folder));
+        names = makeFolder(folder, files);
+        for (const QString& name : names)
+            paths.push_back(QFile::encodeName(pathhelp::soundPath(folder, name)));
+        list.addStrings(names);
+        gathered = gatherListEntries(folder, names, fileSystem, player, UnreadableFile::Skip);
+        page = writeWebPage(folder, gathered);
+    }
+
+    std::function<void()> writer(ListKind kind, ListTools& with) {
+        return [this, kind, &with] {
+            if (!writeListFile(kind, folder, names, with))
+                qFatal("list not written");
+        };
+    }
+    std::function<void()> eachPath(std::function<void(const QString&)> step) {
+        return [this, step] {
+            for (const QByteArray& path : paths)
+                step(QFile::decodeName(path));
+        };
+    }
+
+    int files;
+    QTemporaryDir programDir;
+    QString folder = programDir.path() + QStringLiteral("/Library");
+    QStringList names;
+    std::vector<QByteArray> paths;
+    AudioSystem audio;
+    CountingUi ui;
+    LocalFileSystem fileSystem;
+    CWavePlayer player{audio.playbackDevice(), audio.soundPlayer(), ui};
+    FreeDevice freeDevice;
+    CWavePlayer freePlayer{freeDevice, audio.soundPlayer(), ui};
+    ListTools tools{fileSystem, player, programDir.path() + QLatin1Char('/')};
+    ListTools freeTools{fileSystem, freePlayer, tools.programDir};
+    SortedListBox list;
+    ListEntries gathered;
+    QByteArray page;
+};
+
+void measureWriters(Bench& bench, PairedTimer& timer) {
+    std::printf("Writers (the whole command without its questions):\n");
+    timer.measure("text list FilesList.txt", bench.writer(ListKind::Text, bench.tools));
+    timer.measure("HTML list FilesList.htm", bench.writer(ListKind::Html, bench.tools));
+    timer.measure("web page index.html (+ 2 image copies)",
+                  bench.writer(ListKind::Web, bench.tools));
+    std::printf("The same writers over a playback device whose Open does nothing:\n");
+    timer.measure("text list", bench.writer(ListKind::Text, bench.freeTools));
+    timer.measure("HTML list", bench.writer(ListKind::Html, bench.freeTools));
+    timer.measure("web page", bench.writer(ListKind::Web, bench.freeTools));
+}
+
+void measureSteps(Bench& bench, PairedTimer& timer) {
+    std::printf("Where the time goes:\n");
+    timer.measure("player's Open, real playback device",
+                  bench.eachPath([&](const QString& path) { bench.player.Open(path); }));
+    timer.measure("player's ReadWaveInfo",
+                  bench.eachPath([&](const QString& path) { bench.player.ReadWaveInfo(path); }));
+    timer.measure("file size", bench.eachPath([&](const QString& path) {
+        (void)bench.fileSystem.fileSize(path);
+    }));
+    timer.measure("list box rows to names", [&] { (void)rowsOf(bench.list); });
+    const QString& folder = bench.folder;
+    timer.measure("text from gathered entries",
+                  [&] { (void)writeTextList(folder, bench.gathered); });
+    timer.measure("HTML from gathered entries",
+                  [&] { (void)writeHtmlList(folder, bench.gathered); });
+    timer.measure("web page from gathered entries",
+                  [&] { (void)writeWebPage(folder, bench.gathered); });
+    timer.measure("atomic write of the web page's bytes", [&] {
+        if (!writeFileAtomically(folder + QStringLiteral("/page.html"), bench.page))
+            qFatal("not written");
+    });
+}
+
+void reportSoxi(Bench& bench, const PairedTimer& timer) {
+    std::printf("For context:\n");
+    const SoxiTiming soxi = timeSoxi(bench.folder, bench.names);
+    const double base = timer.baselineMs();
+    if (soxi.files == bench.files) {
+        timer.print("soxi over all files (500 per call)", soxi.ms, soxi.ms / base);
+    } else if (soxi.files > 0) {
+        const double scaled = soxi.ms * bench.files / soxi.files;
+        std::printf("  soxi ran over %d of %d files in %.1f ms; SCALED to all files:\n", soxi.files,
+                    bench.files, soxi.ms);
+        timer.print("soxi, scaled estimate (500 per call)", scaled, scaled / base);
+    } else {
+        std::printf("  soxi: not run (not installed or failed)\n");
+    }
+    std::printf("  baseline itself: %.1f ms (median of all rounds)\n", base);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const int files = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
-    QTemporaryDir programDir;
-    const QString folder = programDir.path() + QStringLiteral("/Library");
-    QDir().mkpath(folder);
-    std::printf("Making %d WAV files (1-8 KB) in %s ...\n", files, qPrintable(folder));
-    const QStringList names = makeFolder(folder, files);
-    std::vector<QByteArray> paths;
-    for (const QString& name : names)
-        paths.push_back(QFile::encodeName(pathhelp::soundPath(folder, name)));
-
-    AudioSystem audio;
-    CountingUi ui;
-    LocalFileSystem fileSystem;
-    CWavePlayer player(audio.playbackDevice(), audio.soundPlayer(), ui);
-    FreeDevice freeDevice;
-    CWavePlayer freePlayer(freeDevice, audio.soundPlayer(), ui);
-    ListTools tools{fileSystem, player, programDir.path() + QLatin1Char('/')};
-    ListTools freeTools{fileSystem, freePlayer, tools.programDir};
-    const auto writer = [&](ListKind kind, ListTools& with) {
-        return [&, kind] {
-            if (!writeListFile(kind, folder, names, with))
-                qFatal("list not written");
-        };
-    };
-    const auto eachPath = [&](const std::function<void(const QString&)>& step) {
-        return [&, step] {
-            for (const QByteArray& path : paths)
-                step(QFile::decodeName(path));
-        };
-    };
-    SortedListBox list;
-    list.addStrings(names);
-    const ListEntries gathered =
-        gatherListEntries(folder, names, fileSystem, player, UnreadableFile::Skip);
-    const QByteArray page = writeWebPage(folder, gathered);
-    baseline(paths); // warms the page cache
-
+    Bench bench(argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000);
+    baseline(bench.paths); // warms the page cache
     std::printf("\n%d files; each row: median of 7 rounds, each round timing the baseline\n"
                 "(stat + read the first 44 bytes of every file) just before the row's work.\n",
-                files);
-    PairedTimer timer([&] { baseline(paths); }, files);
-    std::printf("Writers (the whole command without its questions):\n");
-    timer.measure("text list FilesList.txt", writer(ListKind::Text, tools));
-    timer.measure("HTML list FilesList.htm", writer(ListKind::Html, tools));
-    timer.measure("web page index.html (+ 2 image copies)", writer(ListKind::Web, tools));
-    std::printf("The same writers over a playback device whose Open does nothing:\n");
-    timer.measure("text list", writer(ListKind::Text, freeTools));
-    timer.measure("HTML list", writer(ListKind::Html, freeTools));
-    timer.measure("web page", writer(ListKind::Web, freeTools));
-    std::printf("Where the time goes:\n");
-    timer.measure("player's Open, real playback device",
-                  eachPath([&](const QString& path) { player.Open(path); }));
-    timer.measure("player's ReadWaveInfo",
-                  eachPath([&](const QString& path) { player.ReadWaveInfo(path); }));
-    timer.measure("file size",
-                  eachPath([&](const QString& path) { (void)fileSystem.fileSize(path); }));
-    timer.measure("list box rows to names", [&] { (void)rowsOf(list); });
-    timer.measure("text from gathered entries", [&] { (void)writeTextList(folder, gathered); });
-    timer.measure("HTML from gathered entries", [&] { (void)writeHtmlList(folder, gathered); });
-    timer.measure("web page from gathered entries", [&] { (void)writeWebPage(folder, gathered); });
-    timer.measure("atomic write of the web page's bytes", [&] {
-        if (!writeFileAtomically(folder + QStringLiteral("/page.html"), page))
-            qFatal("not written");
-    });
-    std::printf("For context:\n");
-    const SoxiTiming soxi = timeSoxi(folder, names);
-    const double base = timer.baselineMs();
-    if (soxi.files == files) {
-        timer.print("soxi over all files (500 per call)", soxi.ms, soxi.ms / base);
-    } else if (soxi.files > 0) {
-        const double scaled = soxi.ms * files / soxi.files;
-        std::printf("  soxi ran over %d of %d files in %.1f ms; SCALED to all files:\n", soxi.files,
-                    files, soxi.ms);
-        timer.print("soxi, scaled estimate (500 per call)", scaled, scaled / base);
-    } else {
-        std::printf("  soxi: not run (not installed or failed)\n");
-    }
-    std::printf("  baseline itself: %.1f ms (median of all rounds)\n", base);
-    std::printf("  web page size: %.1f MB; player error boxes: %d\n", double(page.size()) / 1e6,
-                ui.boxes);
+                bench.files);
+    PairedTimer timer([&] { baseline(bench.paths); }, bench.files);
+    measureWriters(bench, timer);
+    measureSteps(bench, timer);
+    reportSoxi(bench, timer);
+    std::printf("  web page size: %.1f MB; player error boxes: %d\n",
+                double(bench.page.size()) / 1e6, bench.ui.boxes);
     return 0;
 }
