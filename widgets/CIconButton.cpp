@@ -1,5 +1,6 @@
 #include "widgets/CIconButton.h"
 
+#include <QApplication>
 #include <QEnterEvent>
 #include <QPainter>
 #include <QStyle>
@@ -90,7 +91,7 @@ void CIconButton::setMouseOver(bool over) {
 // Only flat buttons track the pointer. A press keeps the pointer grabbed until the release,
 // so leaving while the button is held does not clear the mark until then.
 void CIconButton::enterEvent(QEnterEvent* event) {
-    if (m_flat && window()->isActiveWindow())
+    if (m_flat && QApplication::activeWindow())
         setMouseOver(true);
     QPushButton::enterEvent(event);
 }
