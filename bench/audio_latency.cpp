@@ -4,6 +4,7 @@
 // Prints figures only.
 #include "AudioSignals.h"
 #include "MonitorTap.h"
+#include "PrivateSink.h"
 #include "platform/audio/AudioSystem.h"
 
 #include <QCoreApplication>
@@ -135,6 +136,7 @@ int main(int argc, char** argv) {
         std::printf("cannot write the test sounds in %s\n", qPrintable(dir.path()));
         return 1;
     }
+    const PrivateSink sink;
     AudioSystem audio;
     MonitorTap tap(audio);
     if (auto started = tap.start(); !started) {

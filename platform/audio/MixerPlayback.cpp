@@ -46,7 +46,7 @@ bool MixerSoundPlayer::playLoop(const QString& path) {
     return m_mixer.play(VoiceSlot::Loop, path, true).has_value();
 }
 
-// Returns when the sound has been mixed to its end, when another thread silenced it, or when
+// Returns when the sound has come out to its end, when another thread silenced it, or when
 // the output stopped by itself; the time limit guards against a stalled server.
 bool MixerSoundPlayer::playSync(const QString& path) {
     const auto voice = m_mixer.play(VoiceSlot::Sync, path, false);
@@ -59,6 +59,8 @@ bool MixerSoundPlayer::playSync(const QString& path) {
     while (!(*voice)->finished() && voice->use_count() > 1 && m_mixer.isRunning() &&
            steady_clock::now() < limit)
         std::this_thread::sleep_for(milliseconds(5));
+    if ((*voice)->finished()) // its last buffers are still on their way to the speaker
+        std::this_thread::sleep_for(m_mixer.outputLatency());
     m_mixer.silence(VoiceSlot::Sync, voice->get());
     return true;
 }

@@ -12,27 +12,54 @@ OutputMixer::~OutputMixer() {
 
 bool OutputMixer::isRunning() {
     std::scoped_lock lock(m_mutex);
-    return streamActive();
+    return running();
 }
 
-bool OutputMixer::streamActive() const {
-    return m_stream != nullptr && Pa_IsStreamActive(m_stream) == 1;
+std::chrono::duration<double> OutputMixer::outputLatency() {
+    std::scoped_lock lock(m_mutex);
+    const PaStreamInfo* info = m_stream != nullptr ? Pa_GetStreamInfo(m_stream) : nullptr;
+    return std::chrono::duration<double>(info != nullptr ? info->outputLatency : 0.0);
+}
+
+bool OutputMixer::running() const {
+    return m_started && Pa_IsStreamActive(m_stream) == 1;
+}
+
+bool OutputMixer::sounding() const {
+    return std::ranges::any_of(
+        m_owned, [](const auto& voice) { return voice != nullptr && !voice->finished(); });
 }
 
 std::expected<std::shared_ptr<const Voice>, QString>
 OutputMixer::play(VoiceSlot slot, const QString& path, bool loop) {
     std::scoped_lock lock(m_mutex);
     silenceLocked(slot, nullptr);
-    const auto format = ensureRunning();
+    const auto format = ensureOpen();
     if (!format)
         return std::unexpected(format.error());
     auto voice = Voice::start(path, *format, loop);
     if (!voice)
         return std::unexpected(voice.error());
+    if (auto started = start(slot, *voice); !started)
+        return std::unexpected(started.error());
+    return *voice;
+}
+
+// An idle stream still holds a buffer of silence: it is restarted so the voice fills the new
+// buffer.
+AudioResult OutputMixer::start(VoiceSlot slot, std::shared_ptr<Voice> voice) {
+    if (!sounding())
+        pause();
     const auto index = static_cast<std::size_t>(slot);
-    m_owned[index] = std::move(*voice);
+    m_owned[index] = std::move(voice);
     m_live[index].store(m_owned[index].get());
-    return m_owned[index];
+    if (m_started)
+        return {};
+    auto started = m_host.start(m_stream);
+    m_started = started.has_value();
+    if (!started)
+        silenceLocked(slot, nullptr);
+    return started;
 }
 
 void OutputMixer::silence(VoiceSlot slot, const Voice* voice) {
@@ -47,21 +74,28 @@ void OutputMixer::silenceLocked(VoiceSlot slot, const Voice* voice) {
     m_live[index].store(nullptr);
     waitUntilCallbackLeft();
     m_owned[index].reset();
+    if (!sounding())
+        pause();
 }
 
-std::expected<OutputFormat, QString> OutputMixer::ensureRunning() {
-    if (streamActive())
+void OutputMixer::pause() {
+    if (m_started)
+        m_host.abort(m_stream);
+    m_started = false;
+}
+
+// Opens the stream, stopped, unless it is open and has not failed since it was started (for
+// example because the sound server went away).
+std::expected<OutputFormat, QString> OutputMixer::ensureOpen() {
+    if (m_stream != nullptr && (running() || !m_started))
         return m_format;
     closeStream();
-    auto opened = m_host.open({StreamDirection::Output, paFloat32, &OutputMixer::callback, this});
+    auto opened = m_host.open({StreamDirection::Output, paFloat32, &OutputMixer::callback, this,
+                               paPrimeOutputBuffersUsingStreamCallback});
     if (!opened)
         return std::unexpected(opened.error());
     m_stream = opened->stream;
     m_format = {opened->sampleRate, opened->channels};
-    if (auto started = m_host.start(m_stream); !started) {
-        closeStream();
-        return std::unexpected(started.error());
-    }
     return m_format;
 }
 
@@ -69,6 +103,7 @@ std::expected<OutputFormat, QString> OutputMixer::ensureRunning() {
 void OutputMixer::closeStream() {
     m_host.close(m_stream);
     m_stream = nullptr;
+    m_started = false;
     for (std::size_t i = 0; i < kSlots; ++i)
         silenceLocked(static_cast<VoiceSlot>(i), nullptr);
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -13,8 +14,10 @@
 // Who a voice plays for; each has one voice at a time, and all of them sound together.
 enum class VoiceSlot { Device, Loop, Sync, Count };
 
-// The one output stream of the program. It keeps running between plays so a play reaches the
-// speaker without the cost of opening the device, and mixes the voices of all slots.
+// The one output stream of the program; it mixes the voices of all slots. It stays open
+// between plays. While nothing sounds it is stopped, and a play starts it with its buffer
+// filled from the new voice, so the sound comes out after the device's start-up time rather
+// than after a buffer of silence; a stop with nothing else sounding drops the buffer at once.
 // Control calls may come from any thread and are serialised by a lock the callback never
 // takes: the callback reads the slots through atomics only.
 class OutputMixer {
@@ -31,16 +34,21 @@ public:
                                                               bool loop);
     // Silences the slot if it still plays voice (or anything, when voice is null).
     void silence(VoiceSlot slot, const Voice* voice = nullptr);
-    // False when the stream stopped by itself (the device or server failed).
+    // False when the output is stopped, by a silence or because the device or server failed.
     bool isRunning();
+    // How long a sample takes from the mixer to the device's output.
+    std::chrono::duration<double> outputLatency();
 
 private:
     static int callback(const void* input, void* output, unsigned long frames,
                         const PaStreamCallbackTimeInfo* time, PaStreamCallbackFlags flags,
                         void* self);
     void mix(float* out, unsigned long frames) noexcept;
-    std::expected<OutputFormat, QString> ensureRunning();
-    bool streamActive() const;
+    std::expected<OutputFormat, QString> ensureOpen();
+    AudioResult start(VoiceSlot slot, std::shared_ptr<Voice> voice);
+    bool running() const;
+    bool sounding() const;
+    void pause();
     void silenceLocked(VoiceSlot slot, const Voice* voice);
     void waitUntilCallbackLeft() const;
     void closeStream();
@@ -49,6 +57,7 @@ private:
     PortAudioHost& m_host;
     std::mutex m_mutex;
     PaStream* m_stream = nullptr;
+    bool m_started = false;
     OutputFormat m_format;
     std::array<std::shared_ptr<Voice>, kSlots> m_owned;
     std::array<std::atomic<Voice*>, kSlots> m_live{};

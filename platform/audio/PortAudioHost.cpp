@@ -3,8 +3,15 @@
 #include "platform/audio/QuietAudioLog.h"
 
 #include <algorithm>
+#include <pa_linux_alsa.h>
 
 namespace {
+
+// Output buffering in seconds. Smaller buffers run dry when the machine is busy (a sound server
+// reached through ALSA has its own threads to schedule); a play on an idle output starts the
+// stream afresh, so this delays only sounds that start while others sound.
+constexpr double kOutputLatency = 0.040;
+constexpr unsigned long kFramesPerBuffer = 256;
 
 QString noDeviceText(StreamDirection direction) {
     return direction == StreamDirection::Output
@@ -25,13 +32,17 @@ PaStreamParameters parametersFor(PaDeviceIndex device, const StreamRequest& requ
     parameters.device = device;
     parameters.channelCount = std::min(2, maxChannels(info, request.direction));
     parameters.sampleFormat = request.sampleFormat;
-    parameters.suggestedLatency =
-        output ? info.defaultLowOutputLatency : info.defaultLowInputLatency;
+    parameters.suggestedLatency = output ? std::max(kOutputLatency, info.defaultLowOutputLatency)
+                                         : info.defaultLowInputLatency;
     return parameters;
 }
 
-// Small buffers keep the time from a play to its first sample short.
-constexpr unsigned long kFramesPerBuffer = 256;
+// The audio thread only mixes, so it may as well be scheduled first where the system allows.
+void preferRealTime(PaStream* stream, PaDeviceIndex device) {
+    const PaHostApiInfo* api = Pa_GetHostApiInfo(Pa_GetDeviceInfo(device)->hostApi);
+    if (api != nullptr && api->type == paALSA)
+        PaAlsa_EnableRealtimeScheduling(stream, 1);
+}
 
 } // namespace
 
@@ -88,10 +99,11 @@ std::expected<OpenedStream, QString> PortAudioHost::tryOpen(const StreamRequest&
     OpenedStream opened{nullptr, static_cast<int>(rate), parameters.channelCount};
     const PaError error = Pa_OpenStream(&opened.stream, output ? nullptr : &parameters,
                                         output ? &parameters : nullptr, rate, kFramesPerBuffer,
-                                        paNoFlag, request.callback, request.userData);
+                                        request.flags, request.callback, request.userData);
     if (error != paNoError)
         return std::unexpected(QStringLiteral("The sound device cannot be opened (%1).")
                                    .arg(QString::fromUtf8(Pa_GetErrorText(error))));
+    preferRealTime(opened.stream, device);
     return opened;
 }
 
@@ -107,6 +119,11 @@ AudioResult PortAudioHost::start(PaStream* stream) {
 void PortAudioHost::stop(PaStream* stream) {
     std::scoped_lock lock(m_mutex);
     Pa_StopStream(stream);
+}
+
+void PortAudioHost::abort(PaStream* stream) {
+    std::scoped_lock lock(m_mutex);
+    Pa_AbortStream(stream);
 }
 
 void PortAudioHost::close(PaStream* stream) {

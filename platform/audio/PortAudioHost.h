@@ -22,6 +22,7 @@ struct StreamRequest {
     PaSampleFormat sampleFormat = paFloat32;
     PaStreamCallback* callback = nullptr;
     void* userData = nullptr;
+    PaStreamFlags flags = paNoFlag;
 };
 
 // Owns the PortAudio library for the process: initialises it on first use, opens and closes
@@ -39,6 +40,8 @@ public:
     AudioResult start(PaStream* stream);
     // Returns when the buffers already handed to the device have been played or recorded.
     void stop(PaStream* stream);
+    // Stops at once, dropping what the device still holds.
+    void abort(PaStream* stream);
     // Discards what the device still holds and closes the stream.
     void close(PaStream* stream);
 
