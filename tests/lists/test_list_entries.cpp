@@ -94,21 +94,6 @@ TEST_F(Gathering, AnUnreadableHeaderShowsTheListsLastHeaderAndZerosBeforeTheFirs
     EXPECT_DOUBLE_EQ(list.entries[2].playTime(), 16.0 / 22050) << "its own size, B's rate";
 }
 
-TEST_F(Gathering, ACompressedFileIsListedWithItsOwnValues) {
-    WavSpec adpcm;
-    adpcm.formatTag = 2;
-    adpcm.channels = 2;
-    adpcm.bitsPerSample = 4;
-    adpcm.avgBytesPerSecond = 22311;
-    adpcm.fmtSize = 40;
-    adpcm.dataBytes = 22311 * 2;
-    add("Squeezed", makeWav(adpcm));
-    const ListEntries list = gather({"Squeezed"});
-    ASSERT_EQ(list.entries.size(), 1u);
-    EXPECT_EQ(list.entries[0].info.channelsText, "Stereo");
-    EXPECT_NEAR(list.entries[0].playTime(), 2.0, 0.01);
-}
-
 TEST_F(Gathering, AnOpenErrorIsShownOnceAndTheEntryIsKept) {
     device.refused = add("Odd", makeWav({}));
     add("Plain", makeWav({}));
