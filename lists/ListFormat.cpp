@@ -18,9 +18,27 @@ static void appendReference(QString& out, char32_t codePoint) {
     out += QLatin1Char(';');
 }
 
+// The entity for a character that means markup, or nothing.
+static QLatin1StringView markupEntity(char32_t codePoint) {
+    switch (codePoint) {
+    case U'&':
+        return QLatin1StringView("&amp;");
+    case U'<':
+        return QLatin1StringView("&lt;");
+    case U'>':
+        return QLatin1StringView("&gt;");
+    case U'"':
+        return QLatin1StringView("&quot;");
+    case U'\'':
+        return QLatin1StringView("&#39;");
+    default:
+        return {};
+    }
+}
+
 static bool isPlainText(QStringView text) {
     for (const QChar c : text)
-        if (c.unicode() >= 0x80 || c == u'&' || c == u'<' || c == u'>' || c == u'"' || c == u'\'')
+        if (c.unicode() >= 0x80 || !markupEntity(c.unicode()).isEmpty())
             return false;
     return true;
 }
@@ -29,30 +47,14 @@ QString htmlText(QStringView text) {
     if (isPlainText(text))
         return text.toString();
     QString out;
-    out.reserve(text.size());
+    out.reserve(text.size() * 2);
     for (const char32_t codePoint : text.toUcs4()) {
-        switch (codePoint) {
-        case U'&':
-            out += QLatin1StringView("&amp;");
-            break;
-        case U'<':
-            out += QLatin1StringView("&lt;");
-            break;
-        case U'>':
-            out += QLatin1StringView("&gt;");
-            break;
-        case U'"':
-            out += QLatin1StringView("&quot;");
-            break;
-        case U'\'':
-            out += QLatin1StringView("&#39;");
-            break;
-        default:
-            if (codePoint < 0x80)
-                out += QChar(char16_t(codePoint));
-            else
-                appendReference(out, codePoint);
-        }
+        if (const QLatin1StringView entity = markupEntity(codePoint); !entity.isEmpty())
+            out += entity;
+        else if (codePoint < 0x80)
+            out += QChar(char16_t(codePoint));
+        else
+            appendReference(out, codePoint);
     }
     return out;
 }
