@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <cstring>
 
 namespace {
@@ -12,25 +11,44 @@ uint32_t le32(const unsigned char* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
-bool readExactly(QIODevice& in, unsigned char* buffer, qint64 size) {
-    return in.read(reinterpret_cast<char*>(buffer), size) == size;
-}
+// Reads at file positions, serving them from one first read of the head of the file when it
+// can: a usual header costs a single read, however its chunks are laid out.
+class HeadReader {
+public:
+    explicit HeadReader(QIODevice& in) : m_in(in), m_head(in.read(kHeadSize)) {}
+
+    bool readAt(qint64 pos, unsigned char* out, qint64 size) {
+        if (pos + size <= m_head.size()) {
+            std::memcpy(out, m_head.constData() + pos, size_t(size));
+            return true;
+        }
+        if (m_head.size() < kHeadSize)
+            return false; // the whole file is in the head already
+        return m_in.seek(pos) && m_in.read(reinterpret_cast<char*>(out), size) == size;
+    }
+
+private:
+    static constexpr qint64 kHeadSize = 4096;
+    QIODevice& m_in;
+    QByteArray m_head;
+};
 
 // Walks the subchunks of the RIFF chunk for "fmt " and reads its first 16 bytes.
 bool readFmt(QIODevice& in, unsigned char fmt[16]) {
+    HeadReader reader(in);
     unsigned char header[12];
-    if (!readExactly(in, header, 12) || std::memcmp(header, "RIFF", 4) != 0 ||
+    if (!reader.readAt(0, header, 12) || std::memcmp(header, "RIFF", 4) != 0 ||
         std::memcmp(header + 8, "WAVE", 4) != 0)
         return false;
     const qint64 riffEnd = 8 + qint64(le32(header + 4));
     qint64 pos = 12;
     while (pos + 8 <= riffEnd) {
         unsigned char chunk[8];
-        if (!in.seek(pos) || !readExactly(in, chunk, 8))
+        if (!reader.readAt(pos, chunk, 8))
             return false;
         const qint64 size = le32(chunk + 4);
         if (std::memcmp(chunk, "fmt ", 4) == 0)
-            return readExactly(in, fmt, 16);
+            return reader.readAt(pos + 8, fmt, 16);
         pos += 8 + size + (size & 1);
     }
     return false;
@@ -54,10 +72,8 @@ bool readWaveInfo(QIODevice& in, WaveInfo& info) {
 } // namespace
 
 bool ReadWaveInfo(const QString& path, WaveInfo& info) {
-    if (!QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file(path); // a directory opens but gives no bytes, so it fails below
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return false;
     return readWaveInfo(file, info);
 }

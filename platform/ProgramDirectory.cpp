@@ -45,7 +45,17 @@ QString join(const QString& folder, const QString& name) {
 }
 
 QString soundPath(const QString& folder, const QString& name) {
-    return join(folder, name + QStringLiteral(".wav"));
+    const QString lower = join(folder, name + QStringLiteral(".wav"));
+    if (QFileInfo::exists(lower))
+        return lower;
+    // The list shows "Bell" for Bell.WAV too; on a file system that tells case apart the
+    // sound is the file with the extension spelled as it is on disk.
+    for (const char* extension : {".WAV", ".Wav", ".wAV", ".WaV", ".waV", ".wAv", ".WAv"}) {
+        const QString other = join(folder, name + QLatin1String(extension));
+        if (QFileInfo::exists(other))
+            return other;
+    }
+    return lower;
 }
 
 } // namespace pathhelp

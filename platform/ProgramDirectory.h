@@ -22,7 +22,8 @@ namespace pathhelp {
 QString fileName(const QString& path);
 // File name up to, not including, its last "." (the whole file name if it has none).
 QString fileTitle(const QString& path);
-// Folder + separator + name + ".wav": how a listed sound's file is always rebuilt.
+// Folder + separator + name + ".wav": how a listed sound's file is always rebuilt. When only
+// a differently spelled extension exists (".WAV"), that file is the sound.
 QString soundPath(const QString& folder, const QString& name);
 // Joins a folder and a relative name with exactly one separator.
 QString join(const QString& folder, const QString& name);

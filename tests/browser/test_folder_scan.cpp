@@ -1,4 +1,5 @@
 #include "browser/FolderScan.h"
+#include "platform/ProgramDirectory.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QDir>
@@ -38,6 +39,21 @@ TEST(FolderScan, NamesWithSpecialCharactersAreKept) {
     const QString odd = QStringLiteral("-a 'b' \"c\"; $d & <e> Ünï");
     touch(dir.filePath(odd + QStringLiteral(".wav")));
     EXPECT_EQ(scanWavFolder(dir.path()), QStringList{odd});
+}
+
+} // namespace
+
+namespace {
+
+TEST(SoundPath, FindsTheFileWhateverTheCaseOfItsExtension) {
+    QTemporaryDir dir;
+    touch(dir.filePath(QStringLiteral("Bell.WAV")));
+    touch(dir.filePath(QStringLiteral("Drum.wav")));
+    touch(dir.filePath(QStringLiteral("Drum.WAV")));
+    EXPECT_EQ(pathhelp::soundPath(dir.path(), "Bell"), dir.filePath(QStringLiteral("Bell.WAV")));
+    EXPECT_EQ(pathhelp::soundPath(dir.path(), "Drum"), dir.filePath(QStringLiteral("Drum.wav")));
+    EXPECT_EQ(pathhelp::soundPath(dir.path(), "New"), dir.filePath(QStringLiteral("New.wav")))
+        << "a sound that does not exist yet gets the lower-case extension";
 }
 
 } // namespace
