@@ -1,6 +1,8 @@
 // Measures the audio engine against the test sound server (scripts/pulse.sh start):
-//  - time from play() to the first sound on the sink's monitor, over 20 plays;
-//  - peak memory while a one-hour file plays for 10 s, against an idle engine.
+//  - time from play() to the first sound on the sink's monitor, over 20 plays on an idle
+//    output and 20 plays while a loop sounds;
+//  - peak memory and CPU time while a one-hour file plays for 10 s, against an idle engine.
+// The times are measured on the monitor's recording, so they include the monitor's own delay.
 // Prints figures only.
 #include "AudioSignals.h"
 #include "MonitorTap.h"
@@ -15,13 +17,14 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
 using namespace std::chrono_literals;
 constexpr int kPlays = 20;
+constexpr double kToneHz = 1000;
 
 void appendLe(QByteArray& bytes, uint32_t value, int size) {
     for (int i = 0; i < size; ++i)
@@ -60,68 +63,124 @@ long statusKb(const char* key) {
     return -1;
 }
 
-// Peak resident memory over the next interval, in kB; the kernel's peak is reset first.
-long peakRssDuring(std::chrono::milliseconds interval) {
-    std::ofstream("/proc/self/clear_refs") << "5";
-    std::this_thread::sleep_for(interval);
-    return statusKb("VmHWM:");
-}
-
 AudioResult openAndPlay(IPlaybackDevice& device, const QString& path) {
     if (auto opened = device.open(path); !opened)
         return opened;
     return device.play();
 }
 
-std::vector<double> playLatencies(AudioSystem& audio, MonitorTap& tap, const QString& tone) {
-    IPlaybackDevice& device = audio.playbackDevice();
-    std::vector<double> marks;
-    for (int i = 0; i <= kPlays; ++i) {
-        std::this_thread::sleep_for(400ms);
-        marks.push_back(tap.mark());
-        if (auto played = openAndPlay(device, tone); !played) {
-            std::printf("play failed: %s\n", qPrintable(played.error()));
-            return {};
-        }
-        std::this_thread::sleep_for(300ms);
-        device.stop();
+struct Marks {
+    std::vector<double> idle;     // plays on an idle output
+    std::vector<double> overLoop; // plays while a loop sounds
+};
+
+bool playAndStop(IPlaybackDevice& device, const QString& tone) {
+    if (auto played = openAndPlay(device, tone); !played) {
+        std::printf("play failed: %s\n", qPrintable(played.error()));
+        return false;
     }
+    std::this_thread::sleep_for(300ms);
+    device.stop();
     std::this_thread::sleep_for(400ms);
-    const auto heard = tap.finish();
-    if (!heard) {
-        std::printf("recording failed: %s\n", qPrintable(heard.error()));
-        return {};
-    }
-    std::vector<double> latencies;
-    for (double mark : marks) {
-        const auto first = firstLoudSample(*heard, 0.02, int64_t(mark * heard->sampleRate));
-        latencies.push_back(first ? 1000.0 * (double(*first) / heard->sampleRate - mark) : -1);
-    }
-    return latencies;
+    return true;
 }
 
-void reportLatency(std::vector<double> latencies) {
-    std::printf("first play (opens the output): %.1f ms\n", latencies.front());
-    latencies.erase(latencies.begin());
+bool playAll(AudioSystem& audio, MonitorTap& tap, const QString& tone, const QString& loop,
+             Marks& marks) {
+    std::this_thread::sleep_for(400ms);
+    for (int i = 0; i <= kPlays; ++i) {
+        marks.idle.push_back(tap.mark());
+        if (!playAndStop(audio.playbackDevice(), tone))
+            return false;
+    }
+    if (!audio.soundPlayer().playLoop(loop))
+        return false;
+    std::this_thread::sleep_for(400ms);
+    for (int i = 0; i < kPlays; ++i) {
+        marks.overLoop.push_back(tap.mark());
+        if (!playAndStop(audio.playbackDevice(), tone))
+            return false;
+    }
+    audio.soundPlayer().silence();
+    return true;
+}
+
+// Milliseconds from each mark to the first 4 ms in which the tone's frequency is loud.
+std::vector<double> onsets(const MonoSound& heard, const std::vector<double>& marks,
+                           bool overLoop) {
+    std::vector<double> result;
+    for (double mark : marks) {
+        double onset = -1;
+        for (double t = mark; t < mark + 0.3 && onset < 0; t += 0.0005) {
+            const auto window = heard.between(t, t + 0.004);
+            const bool loud = overLoop ? toneAmplitude(window, heard.sampleRate, kToneHz) > 0.15
+                                       : rms(window) > 0.01;
+            if (loud)
+                onset = 1000.0 * (t - mark);
+        }
+        result.push_back(onset);
+    }
+    return result;
+}
+
+void reportLatency(const char* what, std::vector<double> latencies) {
     std::sort(latencies.begin(), latencies.end());
-    std::printf("play -> first sound at the monitor over %d plays: median %.1f ms, min %.1f ms, "
-                "max %.1f ms\n",
-                kPlays, (latencies[kPlays / 2 - 1] + latencies[kPlays / 2]) / 2, latencies.front(),
+    const std::size_t n = latencies.size();
+    std::printf("%s, %zu plays: median %.1f ms, min %.1f ms, max %.1f ms\n", what, n,
+                (latencies[(n - 1) / 2] + latencies[n / 2]) / 2, latencies.front(),
                 latencies.back());
 }
 
+bool measureLatency(AudioSystem& audio, MonitorTap& tap, const QString& tone, const QString& loop) {
+    Marks marks;
+    const bool played = playAll(audio, tap, tone, loop, marks);
+    const auto heard = tap.finish();
+    if (!played || !heard) {
+        std::printf("measuring latency failed%s\n", heard ? "" : qPrintable(": " + heard.error()));
+        return false;
+    }
+    auto idle = onsets(*heard, marks.idle, false);
+    std::printf("first play (opens the output): %.1f ms\n", idle.front());
+    idle.erase(idle.begin());
+    reportLatency("play -> first sound at the monitor, idle output", idle);
+    reportLatency("play -> first sound at the monitor, while a loop sounds",
+                  onsets(*heard, marks.overLoop, true));
+    return true;
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+struct Usage {
+    long peakKb = 0;
+    double cpuSeconds = 0;
+};
+
+// Peak resident memory (the kernel's peak is reset first) and CPU time over an interval.
+Usage usageDuring(std::chrono::milliseconds interval) {
+    std::ofstream("/proc/self/clear_refs") << "5";
+    const double cpuBefore = cpuSeconds();
+    std::this_thread::sleep_for(interval);
+    return {statusKb("VmHWM:"), cpuSeconds() - cpuBefore};
+}
+
 void reportMemory(AudioSystem& audio, const QString& longFile) {
-    const long idle = peakRssDuring(10s);
+    const Usage idle = usageDuring(10s);
     IPlaybackDevice& device = audio.playbackDevice();
     if (auto played = openAndPlay(device, longFile); !played) {
         std::printf("long play failed: %s\n", qPrintable(played.error()));
         return;
     }
-    const long playing = peakRssDuring(10s);
+    const Usage playing = usageDuring(10s);
     device.close();
-    std::printf("peak RSS, idle engine for 10 s: %ld kB; playing a 1-hour 44.1 kHz stereo file for "
-                "10 s: %ld kB; difference %+ld kB\n",
-                idle, playing, playing - idle);
+    std::printf("idle engine, 10 s: peak RSS %ld kB, CPU %.2f s\n", idle.peakKb, idle.cpuSeconds);
+    std::printf("playing a 1-hour 44.1 kHz stereo file, 10 s: peak RSS %ld kB (%+ld kB), CPU "
+                "%.2f s\n",
+                playing.peakKb, playing.peakKb - idle.peakKb, playing.cpuSeconds);
 }
 
 } // namespace
@@ -130,8 +189,10 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir(QStringLiteral("/tmp/tembrel-bench-XXXXXX"));
     const QString tone = dir.filePath("tone.wav");
+    const QString loop = dir.filePath("loop.wav");
     const QString longFile = dir.filePath("hour.wav");
-    if (!writeTone(tone, {44100, 2, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0.5, 1000, 0.5}) ||
+    if (!writeTone(tone, {44100, 2, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0.5, kToneHz, 0.5}) ||
+        !writeTone(loop, {44100, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0.25, 300, 0.2}) ||
         !writeSparseWav(longFile, 3600)) {
         std::printf("cannot write the test sounds in %s\n", qPrintable(dir.path()));
         return 1;
@@ -143,10 +204,8 @@ int main(int argc, char** argv) {
         std::printf("no sound server: %s\n", qPrintable(started.error()));
         return 1;
     }
-    const auto latencies = playLatencies(audio, tap, tone);
-    if (latencies.size() != kPlays + 1)
+    if (!measureLatency(audio, tap, tone, loop))
         return 1;
-    reportLatency(latencies);
     reportMemory(audio, longFile);
     return 0;
 }
