@@ -76,18 +76,6 @@ TEST(MainMenus, BothPopupsHoldTheirItemsInOrderWithMnemonicsSeparatorsAndSubMenu
                      "&Next", "P&revious", "&Stop", "&Record", "-", "Sound &Properties"}));
 }
 
-TEST(MainMenus, AssignmentItemsCarryTheirOwnCommands) {
-    const std::unique_ptr<QMenu> menu = buildPopupMenu(
-        kMenuPopup, [](int) { return true; }, nullptr);
-    QList<int> ids;
-    for (QAction* action : menu->actions())
-        if (action->menu() && action->text() == "&Assign Sound...")
-            for (QAction* item : action->menu()->actions())
-                ids << item->data().toInt();
-    EXPECT_EQ(ids, (QList<int>{32784, 32786, 32785, 32783, 32787, 32788, 32789, 32790, 32791, 32792,
-                               32793, 32794}));
-}
-
 class MainMenusWindow : public MainWindowFixture {
 protected:
     // Opens a pop-up through trigger(); when it shows, chooses the item with that text.

@@ -19,16 +19,6 @@ TEST_F(ExternalToolsTest, TheEditorGetsTheSoundPathAsOneArgumentAndTheFileIsLetG
     EXPECT_TRUE(playback.openPath.isEmpty()) << "the editor can open the file";
 }
 
-TEST_F(ExternalToolsTest, AMissingEditorOrMixerIsStartedWithoutAnyMessage) {
-    addSound("a");
-    launcher.succeed = false;
-    window().onCommand(cmd::EditSound);
-    window().onCommand(cmd::Volume);
-    window().onCommand(cmd::RecordVolume);
-    EXPECT_EQ(launcher.started.size(), 3);
-    EXPECT_TRUE(ui.calls().empty());
-}
-
 TEST_F(ExternalToolsTest, TheMixerOpensOnItsOutputOrInputViewAndHelpOnTheHelpPages) {
     window().onCommand(cmd::Volume);
     window().onCommand(cmd::RecordVolume);

@@ -111,18 +111,4 @@ TEST_F(SoundPropertiesTest, PlayIsHeardToItsEndAndMoreListsTheSixHeaderNumbers) 
     });
 }
 
-TEST_F(SoundPropertiesTest, EscapeClosesThePropertiesLikeClose) {
-    addSound("Bell");
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        seen = true;
-        QTest::keyClick(dialog, Qt::Key_Escape);
-    });
-    window().onCommand(cmd::Properties);
-    EXPECT_TRUE(seen);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
 } // namespace
