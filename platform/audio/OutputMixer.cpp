@@ -1,13 +1,40 @@
 #include "platform/audio/OutputMixer.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <thread>
 
-OutputMixer::OutputMixer(PortAudioHost& host) : m_host(host) {}
+namespace {
+
+// Longer than any output buffer, so what the last voice left in it has been heard.
+constexpr auto kIdleCheck = std::chrono::milliseconds(250);
+
+} // namespace
+
+OutputMixer::OutputMixer(PortAudioHost& host)
+    : m_host(host), m_idleWatcher([this](std::stop_token stop) { stopWhenIdle(stop); }) {}
 
 OutputMixer::~OutputMixer() {
+    m_idleWatcher.request_stop();
+    m_idleWatcher.join();
     std::scoped_lock lock(m_mutex);
     closeStream();
+}
+
+// Stops a started stream that was found idle at two checks in a row.
+void OutputMixer::stopWhenIdle(std::stop_token stop) {
+    std::mutex sleeping;
+    std::condition_variable_any wake;
+    bool idleBefore = false;
+    while (!stop.stop_requested()) {
+        std::unique_lock lock(sleeping);
+        wake.wait_for(lock, stop, kIdleCheck, [] { return false; });
+        std::scoped_lock mixerLock(m_mutex);
+        const bool idle = m_started && !sounding();
+        if (idle && idleBefore)
+            pause();
+        idleBefore = idle;
+    }
 }
 
 bool OutputMixer::isRunning() {

@@ -10,14 +10,16 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 // Who a voice plays for; each has one voice at a time, and all of them sound together.
 enum class VoiceSlot { Device, Loop, Sync, Count };
 
 // The one output stream of the program; it mixes the voices of all slots. It stays open
-// between plays. While nothing sounds it is stopped, and a play starts it with its buffer
-// filled from the new voice, so the sound comes out after the device's start-up time rather
-// than after a buffer of silence; a stop with nothing else sounding drops the buffer at once.
+// between plays. While nothing sounds it is stopped (a watcher stops it shortly after the last
+// sound has ended), and a play starts it with its buffer filled from the new voice, so the
+// sound comes out after the device's start-up time rather than after a buffer of silence; a
+// stop with nothing else sounding drops the buffer at once.
 // Control calls may come from any thread and are serialised by a lock the callback never
 // takes: the callback reads the slots through atomics only.
 class OutputMixer {
@@ -49,6 +51,7 @@ private:
     bool running() const;
     bool sounding() const;
     void pause();
+    void stopWhenIdle(std::stop_token stop);
     void silenceLocked(VoiceSlot slot, const Voice* voice);
     void waitUntilCallbackLeft() const;
     void closeStream();
@@ -63,4 +66,5 @@ private:
     std::array<std::atomic<Voice*>, kSlots> m_live{};
     // Odd while the callback runs; lets a control call know no callback still holds a voice.
     std::atomic<uint64_t> m_callbackEpoch{0};
+    std::jthread m_idleWatcher; // last: stopped before the members it uses go
 };
