@@ -1,28 +1,42 @@
 #!/bin/sh
 # A private PulseAudio daemon with a null sink, for the audio tests and benchmarks.
-#   scripts/pulse.sh start   start it (or reuse a running one); print the environment to export
+#   scripts/pulse.sh start   start it (or reuse the running one); print the environment to export
 #   scripts/pulse.sh env     print the environment of the running daemon
 #   scripts/pulse.sh stop    stop it
 # Usage: eval "$(scripts/pulse.sh start)"; ...; scripts/pulse.sh stop
-# State lives in $TEMBREL_AUDIO_DIR, by default build/audio-env in the source tree.
-# The sink's monitor is the default source, so recording from the default input hears the sink.
+# State lives in $TEMBREL_AUDIO_DIR, by default build/audio-env in the source tree. The sink's
+# monitor is the default source, so recording from the default input hears the sink.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=${TEMBREL_AUDIO_DIR:-$root/build/audio-env}
-runtime=$dir/xdg
+
+# The daemon's socket path must stay short (108 bytes for a Unix socket): a deep state folder
+# gets its runtime folder under /tmp, remembered in $dir/runtime.
+runtime_dir() {
+    if [ -f "$dir/runtime" ]; then
+        cat "$dir/runtime"
+    elif [ ${#dir} -lt 80 ]; then
+        echo "$dir/xdg"
+    else
+        mkdir -p "$dir"
+        mktemp -d /tmp/tembrel-pulse.XXXXXX | tee "$dir/runtime"
+    fi
+}
+
+runtime=$(runtime_dir)
 socket=$runtime/pulse/native
 pidfile=$runtime/pulse/pid
 
 print_env() {
     echo "export PULSE_SERVER='unix:$socket'"
-    echo "export TEMBREL_PULSE_DIR='$dir'"
 }
 
+# The pid file names a live pulseaudio process (not a reused pid) and the socket exists.
 running() {
-    [ -f "$pidfile" ] || return 1
+    [ -f "$pidfile" ] && [ -S "$socket" ] || return 1
     pid=$(cat "$pidfile" 2>/dev/null) || return 1
-    [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && [ -S "$socket" ]
+    [ -n "$pid" ] && [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = pulseaudio ]
 }
 
 write_config() {
@@ -60,7 +74,10 @@ start() {
 }
 
 stop() {
-    running || { rm -f "$pidfile"; return 0; }
+    if ! running; then
+        rm -f "$pidfile"
+        return 0
+    fi
     pid=$(cat "$pidfile")
     kill "$pid" 2>/dev/null || true
     tries=0
@@ -68,13 +85,25 @@ stop() {
         tries=$((tries + 1))
         sleep 0.05
     done
-    kill -0 "$pid" 2>/dev/null && kill -9 "$pid" 2>/dev/null || true
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -9 "$pid" 2>/dev/null || true
+    fi
     rm -f "$pidfile" "$socket"
 }
 
 case "${1:-}" in
 start) start ;;
 stop) stop ;;
-env) running && print_env || { echo "pulse.sh: no daemon is running" >&2; exit 1; } ;;
-*) echo "usage: $0 start|stop|env" >&2; exit 2 ;;
+env)
+    if running; then
+        print_env
+    else
+        echo "pulse.sh: no daemon is running" >&2
+        exit 1
+    fi
+    ;;
+*)
+    echo "usage: $0 start|stop|env" >&2
+    exit 2
+    ;;
 esac
