@@ -21,19 +21,21 @@ OutputMixer::~OutputMixer() {
     closeStream();
 }
 
-// Stops a started stream that was found idle at two checks in a row.
+// Stops a started stream that was found idle, with no play in between, at two checks in a row.
 void OutputMixer::stopWhenIdle(std::stop_token stop) {
     std::mutex sleeping;
     std::condition_variable_any wake;
     bool idleBefore = false;
+    uint64_t playsBefore = 0;
     while (!stop.stop_requested()) {
         std::unique_lock lock(sleeping);
         wake.wait_for(lock, stop, kIdleCheck, [] { return false; });
         std::scoped_lock mixerLock(m_mutex);
         const bool idle = m_started && !sounding();
-        if (idle && idleBefore)
+        if (idle && idleBefore && playsBefore == m_plays)
             pause();
         idleBefore = idle;
+        playsBefore = m_plays;
     }
 }
 
@@ -80,6 +82,7 @@ AudioResult OutputMixer::start(VoiceSlot slot, std::shared_ptr<Voice> voice) {
     const auto index = static_cast<std::size_t>(slot);
     m_owned[index] = std::move(voice);
     m_live[index].store(m_owned[index].get());
+    ++m_plays;
     if (m_started)
         return {};
     auto started = m_host.start(m_stream);

@@ -61,6 +61,7 @@ private:
     std::mutex m_mutex;
     PaStream* m_stream = nullptr;
     bool m_started = false;
+    uint64_t m_plays = 0; // voices started so far
     OutputFormat m_format;
     std::array<std::shared_ptr<Voice>, kSlots> m_owned;
     std::array<std::atomic<Voice*>, kSlots> m_live{};
