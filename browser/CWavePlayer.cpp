@@ -8,6 +8,7 @@ CWavePlayer::~CWavePlayer() { m_device.close(); }
 bool CWavePlayer::Open(const QString& path) {
     m_device.close();
     const AudioResult opened = m_device.open(path);
+    m_openSucceeded = opened.has_value();
     if (!opened) {
         m_ui.messageBox(opened.error(), m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
         return false;
@@ -20,7 +21,13 @@ void CWavePlayer::Play() {
     if (m_state != Stopped)
         return;
     m_state = Playing;
-    (void)m_device.play(); // a failed open leaves nothing to play; that was reported already
+    const AudioResult played = m_device.play();
+    // After a failed open there is nothing to play and that was reported already; a file
+    // that opened but cannot be decoded is reported here, once.
+    if (!played && m_openSucceeded) {
+        m_openSucceeded = false;
+        m_ui.messageBox(played.error(), m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
+    }
 }
 
 void CWavePlayer::Stop() {

@@ -37,5 +37,6 @@ private:
     IUi& m_ui;
     WaveInfo m_info;
     bool m_loop = false;
+    bool m_openSucceeded = false;
     State m_state = Stopped;
 };

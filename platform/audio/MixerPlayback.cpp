@@ -1,9 +1,33 @@
 #include "platform/audio/MixerPlayback.h"
 
 #include "platform/audio/SoundDecoder.h"
+#include "platform/audio/WaveShape.h"
 
 #include <chrono>
 #include <thread>
+
+namespace {
+
+// Format tags of WAV files the decoder plays: PCM, MS ADPCM, IEEE float, A-law, u-law,
+// IMA ADPCM and the extensible header.
+bool isPlayableTag(uint16_t tag) {
+    switch (tag) {
+    case 0x0001: case 0x0002: case 0x0003: case 0x0006: case 0x0007: case 0x0011: case 0xFFFE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Opening must stay cheap: the file lists open every sound they list. A complete WAV file in
+// a format the decoder plays is taken on its header alone; anything else goes to the decoder,
+// which says precisely what is wrong with it.
+bool looksPlayable(const QString& path) {
+    const WaveShape shape = inspectWaveShape(path);
+    return shape.kind == WaveShape::Complete && isPlayableTag(shape.formatTag);
+}
+
+} // namespace
 
 AudioResult MixerPlaybackDevice::open(const QString& path) {
     close();
@@ -11,8 +35,10 @@ AudioResult MixerPlaybackDevice::open(const QString& path) {
         m_state = State::OpenedNothing;
         return {};
     }
-    if (auto decoder = SoundDecoder::open(path); !decoder)
-        return std::unexpected(decoder.error());
+    if (!looksPlayable(path)) {
+        if (auto decoder = SoundDecoder::open(path); !decoder)
+            return std::unexpected(decoder.error());
+    }
     m_path = path;
     m_state = State::Opened;
     return {};

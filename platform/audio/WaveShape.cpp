@@ -5,41 +5,51 @@
 
 namespace {
 
-struct ChunkHeader {
-    QByteArray id;
-    quint32 size = 0;
-};
+// Reads at file positions, serving them from one first read of the file's head when it can:
+// the usual header costs a single read.
+class HeadBytes {
+public:
+    explicit HeadBytes(QFile& file) : m_file(file), m_head(file.read(kHeadSize)) {}
 
-bool readChunkHeader(QFile& file, ChunkHeader& header) {
-    const QByteArray bytes = file.read(8);
-    if (bytes.size() != 8)
-        return false;
-    header.id = bytes.left(4);
-    header.size = qFromLittleEndian<quint32>(bytes.constData() + 4);
-    return true;
-}
+    QByteArray at(qint64 pos, qint64 size) {
+        if (pos + size <= m_head.size())
+            return m_head.mid(pos, size);
+        if (m_head.size() < kHeadSize || !m_file.seek(pos))
+            return {};
+        return m_file.read(size);
+    }
+
+private:
+    static constexpr qint64 kHeadSize = 4096;
+    QFile& m_file;
+    QByteArray m_head;
+};
 
 } // namespace
 
 WaveShape inspectWaveShape(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {};
-    const QByteArray riff = file.read(12);
+    HeadBytes bytes(file);
+    const QByteArray riff = bytes.at(0, 12);
     if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
         return {};
     WaveShape shape{WaveShape::Damaged};
     bool haveFormat = false;
-    for (ChunkHeader chunk; readChunkHeader(file, chunk);) {
-        if (chunk.id == "data")
+    for (qint64 pos = 12;;) {
+        const QByteArray header = bytes.at(pos, 8);
+        if (header.size() != 8)
+            break;
+        const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (header.startsWith("data"))
             return haveFormat ? WaveShape{WaveShape::Complete, shape.formatTag} : shape;
-        if (chunk.id == "fmt " && chunk.size >= 16) {
-            const QByteArray format = file.peek(2);
+        if (header.startsWith("fmt ") && size >= 16) {
+            const QByteArray format = bytes.at(pos + 8, 2);
             haveFormat = format.size() == 2;
             shape.formatTag = haveFormat ? qFromLittleEndian<quint16>(format.constData()) : 0;
         }
-        if (!file.seek(file.pos() + chunk.size + (chunk.size % 2)))
-            break;
+        pos += 8 + qint64(size) + (size % 2);
     }
     return shape;
 }

@@ -82,3 +82,29 @@ TEST_F(WavePlayer, StopLeavesTheFileOpenAndCloseKeepsTheState) {
 }
 
 } // namespace
+
+namespace {
+
+// A device that opens anything but cannot decode it when asked to play.
+class UndecodableDevice final : public IPlaybackDevice {
+public:
+    AudioResult open(const QString&) override { return {}; }
+    AudioResult play() override { return std::unexpected(QStringLiteral("damaged sound")); }
+    void stop() override {}
+    void close() override {}
+};
+
+TEST(WavePlayerPlay, ASoundThatOpenedButCannotBeDecodedIsReportedOnceAtPlay) {
+    FakeUi ui;
+    UndecodableDevice device;
+    FakeSoundPlayer sounds;
+    CWavePlayer player(device, sounds, ui);
+    ASSERT_TRUE(player.Open("x.wav"));
+    ui.answer(MsgResult::Ok);
+    player.Play();
+    player.Stop();
+    player.Play(); // the same open file: already reported
+    EXPECT_EQ(ui.messageTexts(), QStringList{"damaged sound"});
+}
+
+} // namespace
