@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 #include <unistd.h>
 
 bool LocalFileSystem::copyFile(const QString& source, const QString& destination,
@@ -17,13 +18,21 @@ bool LocalFileSystem::removeFile(const QString& path) {
     return QFileInfo(path).isFile() && QFile::remove(path);
 }
 
-bool LocalFileSystem::exists(const QString& path) { return QFileInfo(path).isFile(); }
+// One stat: the lists and the status lines ask this of every sound.
+static std::optional<struct stat> statRegularFile(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return info;
+}
+
+bool LocalFileSystem::exists(const QString& path) { return statRegularFile(path).has_value(); }
 
 std::optional<qint64> LocalFileSystem::fileSize(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.isFile())
+    const auto info = statRegularFile(path);
+    if (!info)
         return std::nullopt;
-    return info.size();
+    return qint64(info->st_size);
 }
 
 bool LocalFileSystem::isWritable(const QString& path) {

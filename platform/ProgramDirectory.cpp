@@ -1,6 +1,8 @@
 #include "platform/ProgramDirectory.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace programdir {
 
@@ -44,15 +46,20 @@ QString join(const QString& folder, const QString& name) {
     return folder + QLatin1Char('/') + name;
 }
 
+static bool pathExists(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
 QString soundPath(const QString& folder, const QString& name) {
     const QString lower = join(folder, name + QStringLiteral(".wav"));
-    if (QFileInfo::exists(lower))
+    if (pathExists(lower))
         return lower;
     // The list shows "Bell" for Bell.WAV too; on a file system that tells case apart the
     // sound is the file with the extension spelled as it is on disk.
     for (const char* extension : {".WAV", ".Wav", ".wAV", ".WaV", ".waV", ".wAv", ".WAv"}) {
         const QString other = join(folder, name + QLatin1String(extension));
-        if (QFileInfo::exists(other))
+        if (pathExists(other))
             return other;
     }
     return lower;

@@ -1,37 +1,14 @@
 #include "platform/audio/WaveShape.h"
 
-#include <QFile>
+#include "platform/RawFile.h"
+
 #include <QtEndian>
 
-namespace {
-
-// Reads at file positions, serving them from one first read of the file's head when it can:
-// the usual header costs a single read.
-class HeadBytes {
-public:
-    explicit HeadBytes(QFile& file) : m_file(file), m_head(file.read(kHeadSize)) {}
-
-    QByteArray at(qint64 pos, qint64 size) {
-        if (pos + size <= m_head.size())
-            return m_head.mid(pos, size);
-        if (m_head.size() < kHeadSize || !m_file.seek(pos))
-            return {};
-        return m_file.read(size);
-    }
-
-private:
-    static constexpr qint64 kHeadSize = 4096;
-    QFile& m_file;
-    QByteArray m_head;
-};
-
-} // namespace
-
 WaveShape inspectWaveShape(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    const RawFile file(path);
+    if (!file.isOpen())
         return {};
-    HeadBytes bytes(file);
+    const FileHead bytes(file);
     const QByteArray riff = bytes.at(0, 12);
     if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
         return {};
