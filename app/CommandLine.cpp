@@ -69,13 +69,12 @@ bool isConsoleRun(int argc, const char* const* argv) {
 
 QString commandLineHelp(const QString& programName) {
     return QStringLiteral(
-               "Usage: %1 [blv] [-Embedding]\n"
+               "Usage: %1 [-Embedding]\n"
                "       %1 --export text|html|web FOLDER\n"
                "       %1 --help\n"
                "\n"
                "Keeps a collection of WAV sounds.\n"
                "\n"
-               "  blv                  start the scheme builder alone\n"
                "  -Embedding           start without the start picture (also -Automation)\n"
                "  --export text FOLDER write FOLDER/FilesList.txt, a plain-text list of the\n"
                "                       folder's sounds, and exit\n"
