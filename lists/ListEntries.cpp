@@ -12,10 +12,16 @@ ListEntries gatherListEntries(const QString& folder, const QStringList& names, I
     WaveInfo lastRead; // zeros until a header of this list has been read
     for (int i = 0; i < int(names.size()); ++i) {
         const QString& name = names[i];
-        const QString path = pathhelp::soundPath(folder, name);
-        // One look-up for the usual case; a second only tells a vanished file (skipped) from
-        // one that is there but cannot be read.
-        const std::optional<qint64> size = files.fileSize(path);
+        // The usual "name.wav" costs one look-up, which also gives the size; only when it is
+        // missing does the full rule look for another spelling of the extension.
+        QString path = pathhelp::join(folder, name + QStringLiteral(".wav"));
+        std::optional<qint64> size = files.fileSize(path);
+        if (!size) {
+            path = pathhelp::soundPath(folder, name);
+            size = files.fileSize(path);
+        }
+        // A second look-up only tells a vanished file (skipped) from one that is there but
+        // cannot be read.
         if (!size) {
             if (onUnreadable == UnreadableFile::Stop && files.exists(path)) {
                 list.failedName = name;

@@ -24,7 +24,7 @@ private:
 // Reads at positions, serving them from one first read of the file's head when it can.
 class FileHead {
 public:
-    static constexpr qint64 kHeadSize = 4096;
+    static constexpr qint64 kHeadSize = 512;
     explicit FileHead(const RawFile& file) : m_file(file), m_head(file.readAt(0, kHeadSize)) {}
     // Exactly size bytes at pos, or nothing.
     QByteArray at(qint64 pos, qint64 size) const;
