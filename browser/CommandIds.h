@@ -39,6 +39,5 @@ enum : int {
 };
 } // namespace cmd
 
-// Timer of Play All.
-inline constexpr int kPlayAllTimerId = 115;
+// Play All's timer fires every 600 ms.
 inline constexpr int kPlayAllIntervalMs = 600;

@@ -41,7 +41,3 @@ std::optional<QStringList> listRegularFilesEndingWith(const QString& folder,
     ::closedir(dir);
     return names;
 }
-
-std::optional<QStringList> listRegularFiles(const QString& folder) {
-    return listRegularFilesEndingWith(folder, QByteArray());
-}

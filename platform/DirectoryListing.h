@@ -4,11 +4,9 @@
 #include <QStringList>
 #include <optional>
 
-// Names of the regular files in folder (links to regular files included), in the order the
-// file system returns them; nothing when the folder cannot be read. Reads the directory once
-// and looks at a file itself only when the directory entry does not tell its type.
-std::optional<QStringList> listRegularFiles(const QString& folder);
-
-// The same, keeping only names that end in suffix (compared without regard to case).
+// Names of the regular files in folder (links to regular files included) that end in suffix
+// (compared without regard to case), in the order the file system returns them; nothing when
+// the folder cannot be read. Reads the directory once and looks at a file itself only when the
+// directory entry does not tell its type.
 std::optional<QStringList> listRegularFilesEndingWith(const QString& folder,
                                                       const QByteArray& suffix);
