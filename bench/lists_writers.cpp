@@ -10,6 +10,7 @@
 #include "lists/TextList.h"
 #include "lists/WebPage.h"
 #include "platform/AtomicFile.h"
+#include "platform/FileLookBatch.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/audio/AudioSystem.h"
@@ -242,6 +243,7 @@ void measureWriters(Bench& bench, PairedTimer& timer) {
 
 void measureSteps(Bench& bench, PairedTimer& timer) {
     std::printf("Where the time goes:\n");
+    // Each look by itself, outside a batch, as the status line and the properties use them.
     timer.measure("player's Open, real playback device",
                   bench.eachPath([&](const QString& path) { bench.player.Open(path); }));
     timer.measure("player's ReadWaveInfo",
@@ -249,6 +251,14 @@ void measureSteps(Bench& bench, PairedTimer& timer) {
     timer.measure("file size", bench.eachPath([&](const QString& path) {
         (void)bench.fileSystem.fileSize(path);
     }));
+    timer.measure("size, Open and ReadWaveInfo in one look batch", [&] {
+        const FileLookBatch batch;
+        bench.eachPath([&](const QString& path) {
+            (void)bench.fileSystem.fileSize(path);
+            bench.player.Open(path);
+            bench.player.ReadWaveInfo(path);
+        })();
+    });
     timer.measure("list box rows to names", [&] { (void)rowsOf(bench.list); });
     const QString& folder = bench.folder;
     timer.measure("text from gathered entries",

@@ -68,10 +68,10 @@ bool fillFrom(const QByteArray& fmt, WaveInfo& info) {
 } // namespace
 
 bool ReadWaveInfo(const QString& path, WaveInfo& info) {
-    const RawFile file(path);
+    const FileHead file(path);
     if (!file.isOpen())
         return false;
-    return fillFrom(readFmt(FileHead(file)), info);
+    return fillFrom(readFmt(file), info);
 }
 
 bool ReadWaveInfoFromBytes(const QByteArray& bytes, WaveInfo& info) {

@@ -1,6 +1,7 @@
 #include "lists/ListEntries.h"
 
 #include "browser/CWavePlayer.h"
+#include "platform/FileLookBatch.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
 
@@ -10,6 +11,8 @@ ListEntries gatherListEntries(const QString& folder, const QStringList& names, I
     list.itemCount = int(names.size());
     list.entries.reserve(size_t(names.size()));
     WaveInfo lastRead; // zeros until a header of this list has been read
+    // Each file is looked at three times in a row (size, Open, header): one read serves all.
+    const FileLookBatch batch;
     for (int i = 0; i < int(names.size()); ++i) {
         const QString& name = names[i];
         // The usual "name.wav" costs one look-up, which also gives the size; only when it is

@@ -1,14 +1,14 @@
 #include "platform/FileSystem.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileLookBatch.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool LocalFileSystem::copyFile(const QString& source, const QString& destination,
-                               bool overwrite) {
+bool LocalFileSystem::copyFile(const QString& source, const QString& destination, bool overwrite) {
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(destination).canonicalFilePath())
         return false; // copying a file onto itself would only risk it
     return copyFileAtomically(source, destination, overwrite);
@@ -26,9 +26,17 @@ static std::optional<struct stat> statRegularFile(const QString& path) {
     return info;
 }
 
-bool LocalFileSystem::exists(const QString& path) { return statRegularFile(path).has_value(); }
+bool LocalFileSystem::exists(const QString& path) {
+    return statRegularFile(path).has_value();
+}
 
 std::optional<qint64> LocalFileSystem::fileSize(const QString& path) {
+    // In a batch the size comes with the look that the header readers use next; a file that
+    // cannot be opened may still have a size.
+    if (FileLookBatch::aliveOnThisThread()) {
+        if (const FileLook look = batchedLookAtFile(path); look.opened)
+            return look.regularSize;
+    }
     const auto info = statRegularFile(path);
     if (!info)
         return std::nullopt;

@@ -1,16 +1,26 @@
 #include "platform/RawFile.h"
 
+#include "platform/FileLookBatch.h"
+
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 RawFile::RawFile(const QString& path)
-    : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC)) {}
+    : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
 
 RawFile::~RawFile() {
     if (m_fd >= 0)
         ::close(m_fd);
+}
+
+std::optional<qint64> RawFile::regularSize() const {
+    struct stat info {};
+    if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return qint64(info.st_size);
 }
 
 QByteArray RawFile::readAt(qint64 pos, qint64 size) const {
@@ -32,11 +42,23 @@ QByteArray RawFile::readAt(qint64 pos, qint64 size) const {
     return bytes;
 }
 
+FileHead::FileHead(const QString& path) : m_path(path) {
+    const FileLook look = batchedLookAtFile(path);
+    m_opened = look.opened;
+    m_head = look.head;
+}
+
+FileHead::~FileHead() = default;
+
 QByteArray FileHead::at(qint64 pos, qint64 size) const {
-    if (pos >= 0 && pos + size <= m_head.size())
+    if (pos < 0 || size <= 0)
+        return {};
+    if (pos + size <= m_head.size())
         return m_head.mid(pos, size);
-    if (m_head.size() < kHeadSize)
-        return {}; // the whole file is in the head already
-    const QByteArray bytes = m_file.readAt(pos, size);
+    if (m_head.size() < FileLook::kHeadSize)
+        return {}; // the whole file is in the head already, or it gives no bytes
+    if (!m_rest)
+        m_rest = std::make_unique<RawFile>(m_path);
+    const QByteArray bytes = m_rest->readAt(pos, size);
     return bytes.size() == size ? bytes : QByteArray();
 }

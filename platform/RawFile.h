@@ -2,9 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
+#include <optional>
 
 // A file opened for reading at given positions, without any buffering of its own: the header
-// readers use it so that a usual header costs one open, one read and one close.
+// readers use it so that a usual header costs one open, one read and one close. Opening never
+// blocks, not even on a pipe.
 class RawFile {
 public:
     explicit RawFile(const QString& path);
@@ -13,6 +16,8 @@ public:
     RawFile& operator=(const RawFile&) = delete;
 
     bool isOpen() const { return m_fd >= 0; }
+    // The size of the open file when it is a regular file.
+    std::optional<qint64> regularSize() const;
     // Up to size bytes from pos: fewer at the end of the file, none on an error (a folder
     // opens, but gives no bytes).
     QByteArray readAt(qint64 pos, qint64 size) const;
@@ -21,15 +26,19 @@ private:
     int m_fd = -1;
 };
 
-// Reads at positions, serving them from one first read of the file's head when it can.
+// Reads a file at positions, serving them from one first look at the file's head when it can
+// (that look may come from a FileLookBatch). Only regular files give bytes.
 class FileHead {
 public:
-    static constexpr qint64 kHeadSize = 512;
-    explicit FileHead(const RawFile& file) : m_file(file), m_head(file.readAt(0, kHeadSize)) {}
+    explicit FileHead(const QString& path);
+    ~FileHead();
+    bool isOpen() const { return m_opened; }
     // Exactly size bytes at pos, or nothing.
     QByteArray at(qint64 pos, qint64 size) const;
 
 private:
-    const RawFile& m_file;
+    QString m_path;
+    bool m_opened = false;
     QByteArray m_head;
+    mutable std::unique_ptr<RawFile> m_rest; // opened only for bytes beyond the head
 };

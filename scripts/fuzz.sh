@@ -8,7 +8,7 @@ out=$root/build-fuzz
 mkdir -p "$out/corpus"
 clang++ -std=c++2b -g -O1 -fPIC -fsanitize=fuzzer,address,undefined \
     -I"$root" $(pkg-config --cflags Qt6Core) \
-    "$root/fuzz/fuzz_wave_info.cpp" "$root/browser/WaveInfo.cpp" "$root/platform/RawFile.cpp" \
+    "$root/fuzz/fuzz_wave_info.cpp" "$root/browser/WaveInfo.cpp" "$root/platform/RawFile.cpp" "$root/platform/FileLookBatch.cpp" \
     $(pkg-config --libs Qt6Core) -o "$out/fuzz_wave_info"
 # Seed with the demo sounds when they have been built.
 if [ -d "$root/build/Library" ]; then

@@ -5,10 +5,9 @@
 #include <QtEndian>
 
 WaveShape inspectWaveShape(const QString& path) {
-    const RawFile file(path);
-    if (!file.isOpen())
+    const FileHead bytes(path);
+    if (!bytes.isOpen())
         return {};
-    const FileHead bytes(file);
     const QByteArray riff = bytes.at(0, 12);
     if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
         return {};
