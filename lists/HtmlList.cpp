@@ -20,9 +20,11 @@ void writeHead(ListText& text, const QString& folder) {
 }
 
 void writeEntry(ListText& text, const ListEntry& entry) {
-    const QString fileName = entry.name + L(".wav");
-    text.put(L("<LI><A HREF=\"")).put(linkTarget(fileName)).put(L("\">"));
-    text.put(htmlText(fileName)).put(L("</A> <I>")).put(entry.size).put(L(" bytes ("));
+    text.put(L("<LI><A HREF=\"")).put(linkTarget(entry.fileName)).put(L("\">"));
+    text.put(htmlText(entry.name + L(".wav")))
+        .put(L("</A> <I>"))
+        .put(entry.size)
+        .put(L(" bytes ("));
     text.put(fixed2(entry.kilobytes())).put(L(" KB), ")).put(fixed2(entry.playTime()));
     text.put(L(" sec, ")).put(htmlText(entry.info.channelsText)).line(L("</I></LI>"));
 }

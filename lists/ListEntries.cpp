@@ -35,7 +35,8 @@ ListEntries gatherListEntries(const QString& folder, const QStringList& names, I
         player.Open(path);
         if (player.ReadWaveInfo(path))
             lastRead = player.waveInfo();
-        list.entries.push_back(ListEntry{i + 1, name, *size, lastRead});
+        const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+        list.entries.push_back(ListEntry{i + 1, name, fileName, *size, lastRead});
     }
     return list;
 }

@@ -14,7 +14,8 @@ class IFileSystem;
 struct ListEntry {
     int number = 0; // position in the list + 1: a missing file leaves a gap
     QString name;
-    qint64 size = 0; // the whole file, headers included
+    QString fileName; // as spelled in the folder, for links: "name.wav" or e.g. "name.WAV"
+    qint64 size = 0;  // the whole file, headers included
     // The header read for this file or, when it could not be read, the last one read before
     // it in the same list (all zeros if there was none).
     WaveInfo info;

@@ -27,7 +27,7 @@ void writeEntry(ListText& text, const ListEntry& entry) {
     text.line(L("</B>"));
     text.lines({"</TD>", "</TR>", "<TR BGCOLOR=\"#ccffff\">", "<TD ALIGN=LEFT>",
                 "<FONT FACE=\"arial\" SIZE=2>", "<UL>"});
-    text.put(L("<LI><B> Download <A HREF=\"")).put(linkTarget(entry.name + L(".wav")));
+    text.put(L("<LI><B> Download <A HREF=\"")).put(linkTarget(entry.fileName));
     text.put(L("\">")).put(name).line(L("</A> </B>"));
     text.put(L("<LI><B> Size: ")).put(entry.size).put(L(" bytes ("));
     text.put(fixed2(entry.kilobytes())).line(L(" KB)</B><BR>"));

@@ -8,6 +8,7 @@
 #include "tests/support/FakeUi.h"
 #include "tests/support/WavBytes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -77,6 +78,19 @@ TEST_F(Gathering, SkipsMissingFilesKeepingPositionsAndOpensEveryFoundFile) {
     EXPECT_EQ(device.openPath, last) << "the player is left open on the last listed file";
     EXPECT_EQ(player.waveInfo().channels, 2u);
     EXPECT_FALSE(list.failedName);
+}
+
+TEST_F(Gathering, EachEntryKnowsItsFileNameAsSpelledInTheFolder) {
+    add("Bell", makeWav({}));
+    QFile loud(QDir(folder).filePath("Loud.WAV"));
+    ASSERT_TRUE(loud.open(QIODevice::WriteOnly));
+    loud.write(makeWav({}));
+    loud.close();
+    const ListEntries list = gather({"Bell", "Loud"});
+    ASSERT_EQ(list.entries.size(), 2u);
+    EXPECT_EQ(list.entries[0].fileName, "Bell.wav");
+    EXPECT_EQ(list.entries[1].fileName, "Loud.WAV");
+    EXPECT_EQ(list.entries[1].size, 22094);
 }
 
 TEST_F(Gathering, AnUnreadableHeaderShowsTheListsLastHeaderAndZerosBeforeTheFirst) {

@@ -25,7 +25,7 @@ WaveInfo mono22k() {
 // Bell: 22050 bytes of samples after a 44-byte header; the second listed sound is missing.
 ListEntries bellAndAMissingSound() {
     ListEntries list;
-    list.entries.push_back({1, "Bell", 22094, mono22k()});
+    list.entries.push_back({1, "Bell", "Bell.wav", 22094, mono22k()});
     list.itemCount = 2;
     return list;
 }
@@ -102,15 +102,17 @@ TEST(TextList, AnEmptyListHasTheFrameAndACountOfNothing) {
 
 TEST(HtmlList, WritesTheWholePageWithEscapedNamesAndPercentEncodedLinks) {
     ListEntries list;
-    list.entries.push_back({1, "<b>a&b</b> \"x\"", 22094, mono22k()});
-    list.entries.push_back({3, QString::fromUtf8("Café ♪"), 11069, mono22k()});
+    list.entries.push_back({1, "<b>a&b</b> \"x\"", "<b>a&b</b> \"x\".wav", 22094, mono22k()});
+    // A file whose extension is in capitals is shown as ".wav" but linked as it is spelled.
+    list.entries.push_back(
+        {3, QString::fromUtf8("Café ♪"), QString::fromUtf8("Café ♪.WAV"), 11069, mono22k()});
     list.itemCount = 3;
     const QByteArray expected =
         htmlHead("<P><H3>/srv/Tom &amp; Jerry&#39;s &lt;Sounds&gt;</H3><BR>") +
         crlfLines({"<LI><A HREF=\"%3Cb%3Ea%26b%3C%2Fb%3E%20%22x%22.wav\">"
                    "&lt;b&gt;a&amp;b&lt;/b&gt; &quot;x&quot;.wav</A> "
                    "<I>22094 bytes (21.58 KB), 1.00 sec, Mono</I></LI>",
-                   "<LI><A HREF=\"Caf%C3%A9%20%E2%99%AA.wav\">Caf&#xE9; &#x266A;.wav</A> "
+                   "<LI><A HREF=\"Caf%C3%A9%20%E2%99%AA.WAV\">Caf&#xE9; &#x266A;.wav</A> "
                    "<I>11069 bytes (10.81 KB), 0.50 sec, Mono</I></LI>"}) +
         kHtmlTail;
     EXPECT_EQ(writeHtmlList("/srv/Tom & Jerry's <Sounds>", list), expected);
@@ -123,7 +125,8 @@ TEST(HtmlList, AnEmptyListGivesHeadAndTailAroundAnEmptyBulletList) {
 
 TEST(WebPage, WritesTheWholePageWithEscapedNamesAndPercentEncodedLinks) {
     ListEntries list;
-    list.entries.push_back({2, "<script>alert(1)</script> & co", 22094, mono22k()});
+    list.entries.push_back({2, "<script>alert(1)</script> & co",
+                            "<script>alert(1)</script> & co.wav", 22094, mono22k()});
     list.itemCount = 2;
     const QByteArray expected =
         webHead("<H2>/srv/Sounds</H2><BR><BR>") +
