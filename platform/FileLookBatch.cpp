@@ -16,8 +16,6 @@ struct KeptLook {
 
 thread_local KeptLook t_kept;
 
-} // namespace
-
 FileLook lookAtFile(const QString& path) {
     FileLook look;
     const RawFile file(path);
@@ -29,6 +27,8 @@ FileLook lookAtFile(const QString& path) {
         look.head = file.readAt(0, FileLook::kHeadSize);
     return look;
 }
+
+} // namespace
 
 FileLookBatch::FileLookBatch() {
     ++t_kept.batches;

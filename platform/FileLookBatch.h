@@ -12,11 +12,6 @@ struct FileLook {
     static constexpr qint64 kHeadSize = 512;
 };
 
-// Opens path, reads its size and its head, and closes it again: one open, one fstat, one read
-// and one close. Only a regular file gives bytes; a pipe or a device is never read (and a pipe
-// never blocks the open).
-FileLook lookAtFile(const QString& path);
-
 // A pass over a folder's files that looks at each file several times in a row (the lists ask
 // for its size, then the player opens it, then its header is read). While a batch is alive on
 // this thread, the look at the file looked at last is kept, and the next looks at that same
@@ -37,5 +32,6 @@ public:
 };
 
 // The look at path: from the batch when one is alive and has a fresh look at path, otherwise
-// read now (and kept when a batch is alive).
+// read now (and kept when a batch is alive). A read is one open, one fstat, one read and one
+// close; only a regular file gives bytes, and a pipe never blocks the open.
 FileLook batchedLookAtFile(const QString& path);
