@@ -4,9 +4,13 @@
 #include <QScreen>
 #include <QTimerEvent>
 
-void CSplashWnd::EnableSplashScreen(bool enable) { s_enabled = enable; }
+void CSplashWnd::EnableSplashScreen(bool enable) {
+    s_enabled = enable;
+}
 
-CSplashWnd* CSplashWnd::current() { return s_current.data(); }
+CSplashWnd* CSplashWnd::current() {
+    return s_current.data();
+}
 
 void CSplashWnd::ShowSplashScreen(QWidget* parent) {
     if (!s_enabled || s_current)

@@ -18,14 +18,15 @@ CTembrelApp::CTembrelApp()
       m_launcher(std::make_unique<QtLauncher>()), m_desktop(std::make_unique<QtDesktop>()),
       m_audio(std::make_unique<AudioSystem>()) {
     AudioSystem* audio = m_audio.get();
-    m_services.reset(new Services{*m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files,
-                                  *m_launcher, *m_desktop,
-                                  [audio] { return audio->newRecordingDevice(); },
-                                  programdir::withSeparator()});
+    m_services.reset(new Services{
+        *m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files, *m_launcher, *m_desktop,
+        [audio] { return audio->newRecordingDevice(); }, programdir::withSeparator()});
 }
 
 // The windows go before the services they use.
-CTembrelApp::~CTembrelApp() { m_mainWindow.reset(); }
+CTembrelApp::~CTembrelApp() {
+    m_mainWindow.reset();
+}
 
 int CTembrelApp::run(const QStringList& arguments) {
     if (const std::optional<ConsoleTask> task = parseConsoleTask(arguments.mid(1)))
@@ -58,8 +59,11 @@ int CTembrelApp::runConsoleTask(const ConsoleTask& task) {
     case ConsoleTask::Kind::ExportList:
         break;
     }
-    ExportServices services{*m_files, m_services->playback, m_services->sounds,
-                            m_services->programDir, name,
+    ExportServices services{*m_files,
+                            m_services->playback,
+                            m_services->sounds,
+                            m_services->programDir,
+                            name,
                             [](const QStringList& names) { return NameCollator().sorted(names); }};
     return exportListFromCommandLine(task.list, task.folder, services, errors);
 }

@@ -10,7 +10,6 @@
 namespace settings {
 namespace {
 
-
 QList<QByteArray> readLines(const QString& path, bool* crlf = nullptr) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -47,7 +46,9 @@ std::optional<QByteArray> keyOf(const QByteArray& line) {
     return line.left(eq).trimmed();
 }
 
-QByteArray valueOf(const QByteArray& line) { return line.mid(line.indexOf('=') + 1).trimmed(); }
+QByteArray valueOf(const QByteArray& line) {
+    return line.mid(line.indexOf('=') + 1).trimmed();
+}
 
 struct Position {
     qsizetype sectionLine = -1; // the section header, -1 if absent

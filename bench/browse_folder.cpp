@@ -14,8 +14,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 #include <dirent.h>
+#include <vector>
 
 namespace {
 
@@ -57,8 +57,9 @@ QByteArray smallWav() {
 void makeFolder(const QString& folder, int files) {
     const QByteArray wav = smallWav();
     for (int i = 0; i < files; ++i) {
-        QFile file(folder + QStringLiteral("/Sound %1 take.wav").arg(i * 7919 % files, 6, 10,
-                                                                          QLatin1Char('0')));
+        QFile file(
+            folder +
+            QStringLiteral("/Sound %1 take.wav").arg(i * 7919 % files, 6, 10, QLatin1Char('0')));
         if (file.open(QIODevice::WriteOnly))
             file.write(wav);
     }
@@ -115,8 +116,9 @@ int main(int argc, char** argv) {
     }
     const double plain = median(plainRuns), refresh = median(refreshRuns);
     std::printf("(a) plain directory read:      %9.1f ms  (median of 7)\n", plain);
-    std::printf("(b) RefreshList into the list: %9.1f ms  (%d rows)  ratio b/a = %.2f (target <= 3)\n",
-                refresh, window.list().count(), refresh / plain);
+    std::printf(
+        "(b) RefreshList into the list: %9.1f ms  (%d rows)  ratio b/a = %.2f (target <= 3)\n",
+        refresh, window.list().count(), refresh / plain);
 
     SortedListBox box;
     timer.restart();

@@ -28,18 +28,28 @@ struct ButtonPlace {
 };
 
 constexpr ButtonPlace kButtons[] = {
-    {cmd::Menu, "Menu", 3, 1},         {cmd::Volume, "Volume", 200, 47},
-    {cmd::RecordVolume, "Recordc", 200, 67}, {cmd::Help, "Help", 208, 3},
-    {cmd::Minimize, "Minimize", 215, 3}, {cmd::Close, "Close", 222, 3},
-    {cmd::Prev, "Prev", 15, 125},      {cmd::Play, "Play", 33, 125},
-    {cmd::Next, "Next", 52, 125},      {cmd::Stop, "Stop", 71, 125},
-    {cmd::PlayLoop, "Rev", 90, 125},   {cmd::Record, "Record", 108, 125},
-    {cmd::Open, "Open", 127, 125},     {cmd::CopyTo, "Copy", 156, 125},
-    {cmd::Delete, "Delete", 174, 125}, {cmd::Insert, "Insert", 192, 125},
+    {cmd::Menu, "Menu", 3, 1},
+    {cmd::Volume, "Volume", 200, 47},
+    {cmd::RecordVolume, "Recordc", 200, 67},
+    {cmd::Help, "Help", 208, 3},
+    {cmd::Minimize, "Minimize", 215, 3},
+    {cmd::Close, "Close", 222, 3},
+    {cmd::Prev, "Prev", 15, 125},
+    {cmd::Play, "Play", 33, 125},
+    {cmd::Next, "Next", 52, 125},
+    {cmd::Stop, "Stop", 71, 125},
+    {cmd::PlayLoop, "Rev", 90, 125},
+    {cmd::Record, "Record", 108, 125},
+    {cmd::Open, "Open", 127, 125},
+    {cmd::CopyTo, "Copy", 156, 125},
+    {cmd::Delete, "Delete", 174, 125},
+    {cmd::Insert, "Insert", 192, 125},
     {cmd::Rename, "Rename", 210, 125},
 };
 
-QPoint fromDialogUnits(int x, int y) { return QPoint(x * 3 / 2, y * 13 / 8); }
+QPoint fromDialogUnits(int x, int y) {
+    return QPoint(x * 3 / 2, y * 13 / 8);
+}
 
 } // namespace
 
@@ -69,7 +79,9 @@ CTembrelDlg::CTembrelDlg(Services& services, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-CTembrelDlg::~CTembrelDlg() { releaseOwned(); }
+CTembrelDlg::~CTembrelDlg() {
+    releaseOwned();
+}
 
 QString CTembrelDlg::mainDirectory() const {
     return m_services.programDir + m_settings.mainDirectoryName;
@@ -90,8 +102,8 @@ void CTembrelDlg::buildList() {
 // Every child control draws white text on black.
 void CTembrelDlg::applyChildColours() {
     QPalette colours = palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase,
-                                     QPalette::Button})
+    for (QPalette::ColorRole role :
+         {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button})
         colours.setColor(role, Qt::black);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         colours.setColor(role, Qt::white);
@@ -121,7 +133,9 @@ void CTembrelDlg::registerCommand(int id, std::function<void()> handler) {
     m_commands[id] = std::move(handler);
 }
 
-bool CTembrelDlg::hasCommand(int id) const { return m_commands.contains(id); }
+bool CTembrelDlg::hasCommand(int id) const {
+    return m_commands.contains(id);
+}
 
 void CTembrelDlg::onCommand(int id) {
     const auto it = m_commands.find(id);
@@ -171,7 +185,9 @@ void CTembrelDlg::mouseMoveEvent(QMouseEvent* event) {
         move(event->globalPosition().toPoint() - m_dragOffset);
 }
 
-void CTembrelDlg::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
+void CTembrelDlg::mouseReleaseEvent(QMouseEvent*) {
+    m_dragging = false;
+}
 
 void CTembrelDlg::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {

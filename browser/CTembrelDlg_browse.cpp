@@ -6,7 +6,9 @@
 #include "platform/ProgramDirectory.h"
 #include "widgets/SortedListBox.h"
 
-void CTembrelDlg::ScanFolder(const QString& folder) { m_names = scanWavFolder(folder); }
+void CTembrelDlg::ScanFolder(const QString& folder) {
+    m_names = scanWavFolder(folder);
+}
 
 void CTembrelDlg::fillListFromNames() {
     QStringList shown;
@@ -34,7 +36,9 @@ void CTembrelDlg::setCurrentFolder(const QString& folder) {
     RefreshList();
 }
 
-QString CTembrelDlg::selectedName() const { return m_list->text(m_list->curSel()); }
+QString CTembrelDlg::selectedName() const {
+    return m_list->text(m_list->curSel());
+}
 
 QString CTembrelDlg::selectedSoundPath() const {
     return pathhelp::soundPath(m_currentFolder, selectedName());
@@ -45,7 +49,7 @@ void CTembrelDlg::UpdateStatus() {
     const QString path = selectedSoundPath();
     const std::optional<qint64> length = m_services.files.fileSize(path);
     if (!length)
-        return; // the previous lines stay, as does the play time
+        return;                   // the previous lines stay, as does the play time
     m_player->ReadWaveInfo(path); // an unreadable header keeps the last file's values
     m_playTime = playTimeSeconds(*length, m_player->waveInfo());
     m_statusLine1 = statusPlayTimeLine(m_playTime, m_player->waveInfo().channelsText);
@@ -53,4 +57,6 @@ void CTembrelDlg::UpdateStatus() {
     update(QRect(240, 20, kWidth - 240, 32));
 }
 
-void CTembrelDlg::onSelectionChanged() { UpdateStatus(); }
+void CTembrelDlg::onSelectionChanged() {
+    UpdateStatus();
+}

@@ -5,7 +5,6 @@
 #include "platform/ProgramDirectory.h"
 #include "widgets/SortedListBox.h"
 
-
 void CTembrelDlg::registerPlaybackCommands() {
     registerCommand(cmd::Play, [this] { PlayCurrent(); });
     registerCommand(cmd::Ok, [this] { PlayCurrent(); });

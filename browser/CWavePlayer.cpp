@@ -3,7 +3,9 @@
 CWavePlayer::CWavePlayer(IPlaybackDevice& device, ISoundPlayer& sounds, IUi& ui)
     : m_device(device), m_sounds(sounds), m_ui(ui) {}
 
-CWavePlayer::~CWavePlayer() { m_device.close(); }
+CWavePlayer::~CWavePlayer() {
+    m_device.close();
+}
 
 bool CWavePlayer::Open(const QString& path) {
     m_device.close();
@@ -53,4 +55,6 @@ void CWavePlayer::PlayLoop(const QString& path) {
     m_sounds.playLoop(path);
 }
 
-void CWavePlayer::Close() { m_device.close(); }
+void CWavePlayer::Close() {
+    m_device.close();
+}

@@ -5,7 +5,9 @@
 
 #include <QDir>
 
-QString displayName(const QString& fileName) { return pathhelp::fileTitle(fileName); }
+QString displayName(const QString& fileName) {
+    return pathhelp::fileTitle(fileName);
+}
 
 QStringList scanWavFolder(const QString& folder) {
     if (!QDir::setCurrent(folder))

@@ -1,6 +1,8 @@
 #include "browser/StatusText.h"
 
-QString formatSeconds(double seconds) { return QString::asprintf("%.2f", seconds); }
+QString formatSeconds(double seconds) {
+    return QString::asprintf("%.2f", seconds);
+}
 
 QString statusPlayTimeLine(double playTime, const QString& channelsText) {
     return formatSeconds(playTime) + QStringLiteral(" sec, ") + channelsText +

@@ -9,8 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WaveInfo info;
     info.formatTag = 0xdead;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     qsizetype(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     if (!ReadWaveInfoFromBytes(bytes, info)) {
         if (info.formatTag != 0xdead || !info.channelsText.isEmpty())
             std::abort();

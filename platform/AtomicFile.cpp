@@ -83,8 +83,8 @@ bool copyFileAtomically(const QString& source, const QString& destination, bool 
         ::close(from);
         return false;
     }
-    const bool ok = copyContents(from, to) && ::fsync(to) == 0 &&
-                    ::fchmod(to, 0666 & ~currentUmask()) == 0;
+    const bool ok =
+        copyContents(from, to) && ::fsync(to) == 0 && ::fchmod(to, 0666 & ~currentUmask()) == 0;
     ::close(from);
     if (::close(to) != 0 || !ok || !moveIntoPlace(temp, target, overwrite)) {
         ::unlink(temp.constData());
@@ -99,8 +99,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return false;
-    const bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0 &&
-                    ::fchmod(fd, modeFor(target)) == 0;
+    const bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0 && ::fchmod(fd, modeFor(target)) == 0;
     if (::close(fd) != 0 || !ok || ::rename(temp.constData(), target.constData()) != 0) {
         ::unlink(temp.constData());
         return false;

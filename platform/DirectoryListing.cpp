@@ -1,9 +1,9 @@
 #include "platform/DirectoryListing.h"
 
 #include <QFile>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <cstring>
 #include <strings.h>
 #include <sys/stat.h>
 

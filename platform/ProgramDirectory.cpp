@@ -23,7 +23,9 @@ QString withoutSeparator() {
     return dir;
 }
 
-QString executableName() { return pathhelp::fileName(executablePath()); }
+QString executableName() {
+    return pathhelp::fileName(executablePath());
+}
 
 } // namespace programdir
 

@@ -14,6 +14,7 @@ bool QtLauncher::startDetached(const QString& program, const QStringList& argume
 bool QtDesktop::openDocument(const QString& pathOrUrl) {
     const bool isUrl = pathOrUrl.contains(QStringLiteral("://")) ||
                        pathOrUrl.startsWith(QStringLiteral("mailto:"));
-    const QUrl url = isUrl ? QUrl(pathOrUrl) : QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath());
+    const QUrl url =
+        isUrl ? QUrl(pathOrUrl) : QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath());
     return QDesktopServices::openUrl(url);
 }

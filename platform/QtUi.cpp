@@ -34,8 +34,8 @@ MsgResult QtUi::messageBox(const QString& text, const QString& caption, MsgButto
 }
 
 std::optional<QString> QtUi::openFileName(const OpenFileRequest& request) {
-    const QString filter = request.filterName + QStringLiteral(" (") + request.pattern +
-                           QStringLiteral(")");
+    const QString filter =
+        request.filterName + QStringLiteral(" (") + request.pattern + QStringLiteral(")");
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.startFolder, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -52,4 +52,6 @@ std::optional<QString> QtUi::browseForFolder(const FolderRequest& request) {
     return browser.ResultFolder();
 }
 
-QString QtUi::appTitle() const { return programdir::executableName(); }
+QString QtUi::appTitle() const {
+    return programdir::executableName();
+}

@@ -14,7 +14,9 @@ QByteArray collationLocaleName() {
     return system.language() == QLocale::C ? QByteArray("en") : system.name().toLatin1();
 }
 
-const UChar* utf16(const QString& text) { return reinterpret_cast<const UChar*>(text.utf16()); }
+const UChar* utf16(const QString& text) {
+    return reinterpret_cast<const UChar*>(text.utf16());
+}
 
 // Sort keys of all names in one buffer; the first eight bytes of each key, read as one
 // big-endian number, settle most comparisons without touching the buffer.
@@ -34,7 +36,9 @@ uint64_t prefixOf(const uint8_t* key, uint32_t length) {
 
 } // namespace
 
-void NameCollator::Closer::operator()(UCollator* collator) const { ucol_close(collator); }
+void NameCollator::Closer::operator()(UCollator* collator) const {
+    ucol_close(collator);
+}
 
 NameCollator::NameCollator() {
     UErrorCode status = U_ZERO_ERROR;
@@ -52,8 +56,7 @@ NameCollator::~NameCollator() = default;
 int NameCollator::compare(const QString& a, const QString& b) const {
     if (!m_collator)
         return a.compare(b, Qt::CaseInsensitive);
-    return ucol_strcoll(m_collator.get(), utf16(a), int32_t(a.size()), utf16(b),
-                        int32_t(b.size()));
+    return ucol_strcoll(m_collator.get(), utf16(a), int32_t(a.size()), utf16(b), int32_t(b.size()));
 }
 
 QStringList NameCollator::sorted(const QStringList& names) const {
@@ -74,8 +77,8 @@ QStringList NameCollator::sorted(const QStringList& names) const {
         int32_t need = 64;
         for (;;) {
             keys.resize(offset + size_t(need));
-            const int32_t got = ucol_getSortKey(m_collator.get(), utf16(name),
-                                                int32_t(name.size()), keys.data() + offset, need);
+            const int32_t got = ucol_getSortKey(m_collator.get(), utf16(name), int32_t(name.size()),
+                                                keys.data() + offset, need);
             if (got <= need) {
                 need = got;
                 break;
@@ -91,7 +94,8 @@ QStringList NameCollator::sorted(const QStringList& names) const {
     std::stable_sort(keyed.begin(), keyed.end(), [base](const KeyedName& a, const KeyedName& b) {
         if (a.prefix != b.prefix)
             return a.prefix < b.prefix;
-        const int order = std::memcmp(base + a.offset, base + b.offset, std::min(a.length, b.length));
+        const int order =
+            std::memcmp(base + a.offset, base + b.offset, std::min(a.length, b.length));
         return order != 0 ? order < 0 : a.length < b.length;
     });
     QStringList result;

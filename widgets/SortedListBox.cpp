@@ -72,9 +72,13 @@ void SortedListBox::deleteString(int row) {
         m_model->removeName(row);
 }
 
-void SortedListBox::resetContent() { m_model->setNames({}); }
+void SortedListBox::resetContent() {
+    m_model->setNames({});
+}
 
-int SortedListBox::count() const { return m_model->rowCount(); }
+int SortedListBox::count() const {
+    return m_model->rowCount();
+}
 
 QString SortedListBox::text(int row) const {
     return row >= 0 && row < count() ? m_model->names()[row] : QString();

@@ -12,7 +12,13 @@ namespace {
 // IMA ADPCM and the extensible header.
 bool isPlayableTag(uint16_t tag) {
     switch (tag) {
-    case 0x0001: case 0x0002: case 0x0003: case 0x0006: case 0x0007: case 0x0011: case 0xFFFE:
+    case 0x0001:
+    case 0x0002:
+    case 0x0003:
+    case 0x0006:
+    case 0x0007:
+    case 0x0011:
+    case 0xFFFE:
         return true;
     default:
         return false;

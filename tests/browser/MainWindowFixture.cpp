@@ -11,7 +11,9 @@ MainWindowFixture::MainWindowFixture() {
                                 program.path()});
 }
 
-MainWindowFixture::~MainWindowFixture() { dialog.reset(); }
+MainWindowFixture::~MainWindowFixture() {
+    dialog.reset();
+}
 
 CTembrelDlg& MainWindowFixture::window() {
     if (!dialog)

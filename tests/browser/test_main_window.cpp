@@ -110,9 +110,9 @@ TEST_F(MainWindow, PlayAllStartsEachSoundAfterTwiceThePlayTimeOfTheSelectedRow) 
             startTicks << tick;
     }
     EXPECT_EQ(startTicks, (QList<int>{3, 6, 11}));
-    EXPECT_EQ(playback.played, (QStringList{program.library() + "/a.wav",
-                                            program.library() + "/b.wav",
-                                            program.library() + "/c.wav"}));
+    EXPECT_EQ(playback.played,
+              (QStringList{program.library() + "/a.wav", program.library() + "/b.wav",
+                           program.library() + "/c.wav"}));
 }
 
 TEST_F(MainWindow, StopDuringPlayAllStartsNothingMore) {

@@ -59,9 +59,12 @@ MsgResult FakeUi::messageBox(const QString& text, const QString& caption, MsgBut
 }
 
 std::optional<QString> FakeUi::openFileName(const OpenFileRequest& request) {
-    m_calls.push_back(
-        {UiCall::Kind::OpenFile, request.title, {}, MsgButtons::Ok, MsgIcon::None,
-         request.startFolder});
+    m_calls.push_back({UiCall::Kind::OpenFile,
+                       request.title,
+                       {},
+                       MsgButtons::Ok,
+                       MsgIcon::None,
+                       request.startFolder});
     if (m_fileAnswers.empty()) {
         ADD_FAILURE() << "unexpected open-file dialog: " << request.title.toStdString();
         return std::nullopt;
@@ -70,8 +73,12 @@ std::optional<QString> FakeUi::openFileName(const OpenFileRequest& request) {
 }
 
 std::optional<QString> FakeUi::browseForFolder(const FolderRequest& request) {
-    m_calls.push_back({UiCall::Kind::Folder, request.instruction, {}, MsgButtons::Ok,
-                       MsgIcon::None, request.startFolder});
+    m_calls.push_back({UiCall::Kind::Folder,
+                       request.instruction,
+                       {},
+                       MsgButtons::Ok,
+                       MsgIcon::None,
+                       request.startFolder});
     if (m_folderAnswers.empty()) {
         ADD_FAILURE() << "unexpected folder picker: " << request.instruction.toStdString();
         return std::nullopt;

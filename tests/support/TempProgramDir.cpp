@@ -24,9 +24,15 @@ TempProgramDir::TempProgramDir(const QByteArray& dataFile) {
     QDir(m_dir.path()).mkpath(QStringLiteral("Library"));
 }
 
-QString TempProgramDir::path() const { return m_dir.path() + QLatin1Char('/'); }
-QString TempProgramDir::dataFile() const { return path() + QStringLiteral("Tembrel.dat"); }
-QString TempProgramDir::library() const { return path() + QStringLiteral("Library"); }
+QString TempProgramDir::path() const {
+    return m_dir.path() + QLatin1Char('/');
+}
+QString TempProgramDir::dataFile() const {
+    return path() + QStringLiteral("Tembrel.dat");
+}
+QString TempProgramDir::library() const {
+    return path() + QStringLiteral("Library");
+}
 
 QString TempProgramDir::makeFolder(const QString& relative) const {
     QDir(m_dir.path()).mkpath(relative);
@@ -39,4 +45,6 @@ void TempProgramDir::writeFile(const QString& filePath, const QByteArray& bytes)
     file.write(bytes);
 }
 
-void TempProgramDir::removeDataFile() const { QFile::remove(dataFile()); }
+void TempProgramDir::removeDataFile() const {
+    QFile::remove(dataFile());
+}

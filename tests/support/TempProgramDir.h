@@ -12,9 +12,9 @@ public:
 
     explicit TempProgramDir(const QByteArray& dataFile = defaultDataFile());
 
-    QString path() const;          // with trailing separator
-    QString dataFile() const;      // path of Tembrel.dat
-    QString library() const;       // the main directory, without trailing separator
+    QString path() const;     // with trailing separator
+    QString dataFile() const; // path of Tembrel.dat
+    QString library() const;  // the main directory, without trailing separator
     QString makeFolder(const QString& relative) const; // created, returned without separator
     void writeFile(const QString& path, const QByteArray& bytes) const;
     void removeDataFile() const;
