@@ -44,7 +44,7 @@ template <typename Bytes> QByteArray readFmt(const Bytes& bytes) {
             return {};
         const qint64 size = le32(chunk.constData() + 4);
         if (std::memcmp(chunk.constData(), "fmt ", 4) == 0)
-            return bytes.at(pos + 8, 16);
+            return size >= 16 ? bytes.at(pos + 8, 16) : QByteArray(); // never past its end
         pos += 8 + size + (size & 1);
     }
     return {};

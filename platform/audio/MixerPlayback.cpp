@@ -30,7 +30,8 @@ bool isPlayableTag(uint16_t tag) {
 // which says precisely what is wrong with it.
 bool looksPlayable(const QString& path) {
     const WaveShape shape = inspectWaveShape(path);
-    return shape.kind == WaveShape::Complete && isPlayableTag(shape.formatTag);
+    return shape.kind == WaveShape::Complete && isPlayableTag(shape.formatTag) &&
+           impossibleNumberOf(shape) == ImpossibleNumber::None;
 }
 
 } // namespace

@@ -11,6 +11,12 @@ QString quoted(const QString& path) {
     return QStringLiteral("\"%1\"").arg(path);
 }
 
+QString rateErrorText(const QString& path, qint64 rate) {
+    return QStringLiteral("The sound %1 has a sample rate that cannot be played (%2 Hz).")
+        .arg(quoted(path))
+        .arg(rate);
+}
+
 QString openErrorText(const QString& path) {
     const WaveShape shape = inspectWaveShape(path);
     switch (shape.kind) {
@@ -20,6 +26,21 @@ QString openErrorText(const QString& path) {
         return QStringLiteral("The sound file %1 is damaged and cannot be played.")
             .arg(quoted(path));
     case WaveShape::Complete:
+        break;
+    }
+    switch (impossibleNumberOf(shape)) {
+    case ImpossibleNumber::Channels:
+        return QStringLiteral("The sound %1 has a number of channels that cannot be played (%2 "
+                              "channels).")
+            .arg(quoted(path))
+            .arg(shape.channels);
+    case ImpossibleNumber::Rate:
+        return rateErrorText(path, shape.sampleRate);
+    case ImpossibleNumber::Bits:
+        return QStringLiteral("The sound %1 has a sample size that cannot be played (%2 bits).")
+            .arg(quoted(path))
+            .arg(shape.bitsPerSample);
+    case ImpossibleNumber::None:
         break;
     }
     return QStringLiteral("The sound %1 is stored in a format that cannot be played (format "
@@ -57,10 +78,7 @@ std::expected<SoundDecoder, QString> SoundDecoder::open(const QString& path) {
         return std::unexpected(openErrorText(path));
     if (!playableShape(info)) {
         sf_close(file);
-        return std::unexpected(
-            QStringLiteral("The sound %1 has a sample rate that cannot be played (%2 Hz).")
-                .arg(quoted(path))
-                .arg(info.samplerate));
+        return std::unexpected(rateErrorText(path, info.samplerate));
     }
     return SoundDecoder(file, info);
 }

@@ -4,6 +4,29 @@
 
 #include <QtEndian>
 
+namespace {
+
+// The numbers at the start of a "fmt " chunk: tag, channels, rate, (byte rate, block), bits.
+void takeNumbers(const QByteArray& format, WaveShape& shape) {
+    const char* p = format.constData();
+    shape.formatTag = qFromLittleEndian<quint16>(p);
+    shape.channels = qFromLittleEndian<quint16>(p + 2);
+    shape.sampleRate = qFromLittleEndian<quint32>(p + 4);
+    shape.bitsPerSample = qFromLittleEndian<quint16>(p + 14);
+}
+
+} // namespace
+
+ImpossibleNumber impossibleNumberOf(const WaveShape& shape) {
+    if (shape.channels == 0 || shape.channels > 1024)
+        return ImpossibleNumber::Channels;
+    if (shape.sampleRate < 1000 || shape.sampleRate > 768000)
+        return ImpossibleNumber::Rate;
+    if (shape.formatTag == 1 && (shape.bitsPerSample == 0 || shape.bitsPerSample > 32))
+        return ImpossibleNumber::Bits;
+    return ImpossibleNumber::None;
+}
+
 WaveShape inspectWaveShape(const QString& path) {
     const FileHead bytes(path);
     if (!bytes.isOpen())
@@ -18,14 +41,18 @@ WaveShape inspectWaveShape(const QString& path) {
         if (header.size() != 8)
             break;
         const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
-        if (header.startsWith("data"))
-            return haveFormat ? WaveShape{WaveShape::Complete, shape.formatTag} : shape;
+        if (header.startsWith("data")) {
+            shape.kind = haveFormat ? WaveShape::Complete : WaveShape::Damaged;
+            return shape;
+        }
         if (header.startsWith("fmt ") && size >= 16) {
-            const QByteArray format = bytes.at(pos + 8, 2);
-            haveFormat = format.size() == 2;
-            shape.formatTag = haveFormat ? qFromLittleEndian<quint16>(format.constData()) : 0;
+            const QByteArray format = bytes.at(pos + 8, 16);
+            haveFormat = format.size() == 16;
+            if (haveFormat)
+                takeNumbers(format, shape);
         }
         pos += 8 + qint64(size) + (size % 2);
     }
+    shape.kind = WaveShape::Damaged;
     return shape;
 }

@@ -77,6 +77,17 @@ TEST(ReadWaveInfo, FailuresLeaveTheRecordUntouched) {
     }
 }
 
+TEST(ReadWaveInfo, AFmtChunkHoldingFewerThan16BytesFailsRatherThanReadOnIntoTheNextChunk) {
+    for (uint32_t declared : {0u, 14u}) {
+        QByteArray bytes = makeWav({});
+        bytes.replace(16, 4, QByteArray("\0\0\0\0", 4));
+        bytes[16] = char(declared);
+        WaveInfo info = marked();
+        EXPECT_FALSE(ReadWaveInfoFromBytes(bytes, info)) << declared;
+        expectUntouched(info);
+    }
+}
+
 TEST(ReadWaveInfo, EveryTruncationUpTo44BytesEitherFailsCleanlyOrReadsAFullFmt) {
     const QByteArray whole = makeWav({});
     for (int length = 0; length <= 44; ++length) {

@@ -49,6 +49,24 @@ TEST_F(SoundFileErrorsTest, EachUnplayableFileGetsItsOwnClearText) {
     EXPECT_THAT(openError(m_dir.path()), HasSubstr("is a folder"));
 }
 
+TEST_F(SoundFileErrorsTest, APcmFileWithImpossibleNumbersSaysWhichNumberIsWrong) {
+    const auto pcm = [this](uint16_t channels, uint16_t bits, uint32_t rate) {
+        WavSpec spec;
+        spec.channels = channels;
+        spec.bitsPerSample = bits;
+        spec.sampleRate = rate;
+        spec.avgBytesPerSecond = 1;
+        return openError(file("odd.wav", makeWav(spec)));
+    };
+    for (uint16_t channels : {0, 65535})
+        EXPECT_THAT(pcm(channels, 8, 22050),
+                    HasSubstr("(" + std::to_string(channels) + " channels)"));
+    for (uint16_t bits : {0, 64})
+        EXPECT_THAT(pcm(1, bits, 22050), HasSubstr("(" + std::to_string(bits) + " bits)"));
+    for (uint32_t rate : {0u, 0xffffffffu})
+        EXPECT_THAT(pcm(1, 8, rate), HasSubstr("(" + std::to_string(rate) + " Hz)"));
+}
+
 TEST_F(SoundFileErrorsTest, ANameWithBlanksQuotesAndOtherLettersOpens) {
     const QString path = m_dir.filePath("a b 'c' \"d\" ; $x & <e> ü ß 音.wav");
     ASSERT_TRUE(writeTone(path, {}).has_value());
