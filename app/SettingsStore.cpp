@@ -1,6 +1,7 @@
 #include "app/SettingsStore.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/RawFile.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -10,11 +11,16 @@
 namespace settings {
 namespace {
 
-QList<QByteArray> readLines(const QString& path, bool* crlf = nullptr) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray all = file.readAll();
+// The lines of the file: none when it does not exist, nothing at all when it cannot be read
+// (a write must then not replace it).
+std::optional<QList<QByteArray>> readLines(const QString& path, bool* crlf = nullptr) {
+    auto file = RegularFile::open(path);
+    if (!file && file.error().kind == FileOpenError::Missing)
+        return QList<QByteArray>();
+    const std::optional<QByteArray> read = file ? file->readAll() : std::nullopt;
+    if (!read)
+        return std::nullopt;
+    const QByteArray& all = *read;
     if (crlf)
         *crlf = all.contains("\r\n");
     QList<QByteArray> lines = all.split('\n');
@@ -81,7 +87,7 @@ Position locate(const QList<QByteArray>& lines, const QString& section, const QS
 
 std::optional<QByteArray> rawValue(const QString& section, const QString& key,
                                    const QString& path) {
-    const QList<QByteArray> lines = readLines(path);
+    const QList<QByteArray> lines = readLines(path).value_or(QList<QByteArray>());
     const Position pos = locate(lines, section, key);
     if (pos.keyLine < 0)
         return std::nullopt;
@@ -122,7 +128,10 @@ bool writeString(const QString& section, const QString& key, const QString& valu
         if (text->contains(QLatin1Char('\n')) || text->contains(QLatin1Char('\r')))
             return false;
     bool crlf = false;
-    QList<QByteArray> lines = readLines(path, &crlf);
+    const auto read = readLines(path, &crlf);
+    if (!read)
+        return false;
+    QList<QByteArray> lines = *read;
     const QByteArray entry = key.trimmed().toUtf8() + '=' + value.trimmed().toUtf8();
     const Position pos = locate(lines, section, key);
     if (pos.keyLine >= 0) {

@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/RawFile.h"
+
 #include <QFile>
 #include <cerrno>
 #include <cstdio>
@@ -58,11 +60,6 @@ bool copyContents(int from, int to) {
     }
 }
 
-bool isRegularFile(int fd) {
-    struct stat info {};
-    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-}
-
 bool moveIntoPlace(const QByteArray& temp, const QByteArray& target, bool overwrite) {
     if (overwrite)
         return ::rename(temp.constData(), target.constData()) == 0;
@@ -73,19 +70,16 @@ bool moveIntoPlace(const QByteArray& temp, const QByteArray& target, bool overwr
 } // namespace
 
 bool copyFileAtomically(const QString& source, const QString& destination, bool overwrite) {
-    const int from = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
-    if (from < 0)
+    const auto from = RegularFile::open(source);
+    if (!from)
         return false;
     const QByteArray target = QFile::encodeName(destination);
     QByteArray temp = target + ".XXXXXX";
-    const int to = isRegularFile(from) ? ::mkstemp(temp.data()) : -1;
-    if (to < 0) {
-        ::close(from);
+    const int to = ::mkstemp(temp.data());
+    if (to < 0)
         return false;
-    }
-    const bool ok =
-        copyContents(from, to) && ::fsync(to) == 0 && ::fchmod(to, 0666 & ~currentUmask()) == 0;
-    ::close(from);
+    const bool ok = copyContents(from->descriptor(), to) && ::fsync(to) == 0 &&
+                    ::fchmod(to, 0666 & ~currentUmask()) == 0;
     if (::close(to) != 0 || !ok || !moveIntoPlace(temp, target, overwrite)) {
         ::unlink(temp.constData());
         return false;

@@ -1,5 +1,7 @@
 #include "platform/CursorFiles.h"
 
+#include "platform/RawFile.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -258,8 +260,9 @@ std::optional<CursorAnimation> parseCursorBytes(const QByteArray& bytes) {
 }
 
 std::optional<CursorAnimation> loadCursorFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxFileBytes)
+    auto file = RegularFile::open(path);
+    const auto bytes = file ? file->readAll(maxFileBytes) : std::nullopt;
+    if (!bytes)
         return std::nullopt;
-    return parseCursorBytes(file.read(maxFileBytes));
+    return parseCursorBytes(*bytes);
 }

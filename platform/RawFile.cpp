@@ -4,9 +4,53 @@
 
 #include <QFile>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+std::expected<RegularFile, FileOpenError> RegularFile::open(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return std::unexpected(FileOpenError{FileOpenError::Missing, {}});
+        return std::unexpected(
+            FileOpenError{FileOpenError::Unreadable, QString::fromLocal8Bit(strerror(errno))});
+    }
+    RegularFile file(fd);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return std::unexpected(
+            FileOpenError{FileOpenError::Unreadable, QString::fromLocal8Bit(strerror(errno))});
+    if (S_ISDIR(info.st_mode))
+        return std::unexpected(FileOpenError{FileOpenError::Folder, {}});
+    if (!S_ISREG(info.st_mode))
+        return std::unexpected(FileOpenError{FileOpenError::NotRegular, {}});
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return file;
+}
+
+RegularFile::~RegularFile() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+std::optional<QByteArray> RegularFile::readAll(qint64 limit) {
+    QByteArray bytes;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            return bytes;
+        if (got > limit - bytes.size())
+            return std::nullopt;
+        bytes.append(buffer, got);
+    }
+}
 
 RawFile::RawFile(const QString& path)
     : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}

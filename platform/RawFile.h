@@ -2,8 +2,40 @@
 
 #include <QByteArray>
 #include <QString>
+#include <expected>
+#include <limits>
 #include <memory>
 #include <optional>
+#include <utility>
+
+// Why a file did not open for reading.
+struct FileOpenError {
+    enum Kind { Missing, Folder, NotRegular, Unreadable };
+    Kind kind = Missing;
+    QString reason; // the system's words, for Unreadable
+};
+
+// A regular file open for reading. Every file the program reads whole or copies opens here:
+// the open never blocks, so a FIFO, a socket or a device put where a file was expected is
+// refused at once rather than freezing the window on its first read.
+class RegularFile {
+public:
+    static std::expected<RegularFile, FileOpenError> open(const QString& path);
+    RegularFile(RegularFile&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    RegularFile& operator=(RegularFile&&) = delete;
+    ~RegularFile();
+
+    int descriptor() const { return m_fd; }
+    // Hands the descriptor over to a caller that closes it.
+    int release() { return std::exchange(m_fd, -1); }
+    // Everything from the current position to the end; nothing on a read error or when there
+    // is more than limit bytes.
+    std::optional<QByteArray> readAll(qint64 limit = std::numeric_limits<qint64>::max());
+
+private:
+    explicit RegularFile(int fd) : m_fd(fd) {}
+    int m_fd = -1;
+};
 
 // A file opened for reading at given positions, without any buffering of its own: the header
 // readers use it so that a usual header costs one open, one read and one close. Opening never

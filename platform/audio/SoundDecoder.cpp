@@ -1,9 +1,7 @@
 #include "platform/audio/SoundDecoder.h"
 
+#include "platform/RawFile.h"
 #include "platform/audio/WaveShape.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -48,19 +46,20 @@ QString openErrorText(const QString& path) {
         .arg(quoted(path), QString::number(shape.formatTag, 16).rightJustified(4, u'0'));
 }
 
-std::expected<void, QString> checkReadable(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return std::unexpected(
-            QStringLiteral("The sound file %1 does not exist.").arg(quoted(path)));
-    if (info.isDir())
-        return std::unexpected(
-            QStringLiteral("%1 is a folder, not a sound file.").arg(quoted(path)));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::unexpected(QStringLiteral("The sound file %1 cannot be read (%2).")
-                                   .arg(quoted(path), file.errorString()));
-    return {};
+QString unopenedText(const QString& path, const FileOpenError& error) {
+    switch (error.kind) {
+    case FileOpenError::Missing:
+        return QStringLiteral("The sound file %1 does not exist.").arg(quoted(path));
+    case FileOpenError::Folder:
+        return QStringLiteral("%1 is a folder, not a sound file.").arg(quoted(path));
+    case FileOpenError::NotRegular:
+        return QStringLiteral("%1 is not a sound file but a pipe or a device, which cannot be "
+                              "played.")
+            .arg(quoted(path));
+    case FileOpenError::Unreadable:
+        break;
+    }
+    return QStringLiteral("The sound file %1 cannot be read (%2).").arg(quoted(path), error.reason);
 }
 
 bool playableShape(const SF_INFO& info) {
@@ -70,10 +69,11 @@ bool playableShape(const SF_INFO& info) {
 } // namespace
 
 std::expected<SoundDecoder, QString> SoundDecoder::open(const QString& path) {
-    if (auto readable = checkReadable(path); !readable)
-        return std::unexpected(readable.error());
+    auto opened = RegularFile::open(path);
+    if (!opened)
+        return std::unexpected(unopenedText(path, opened.error()));
     SF_INFO info{};
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    SNDFILE* file = sf_open_fd(opened->release(), SFM_READ, &info, SF_TRUE);
     if (file == nullptr)
         return std::unexpected(openErrorText(path));
     if (!playableShape(info)) {

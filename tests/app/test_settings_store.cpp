@@ -1,4 +1,5 @@
 #include "app/SettingsStore.h"
+#include "tests/support/Forked.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QDir>
@@ -6,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -112,6 +114,21 @@ TEST_F(SettingsStoreTest, DataFilePathAcceptsADoubledSeparatorAndBlanks) {
     EXPECT_EQ(settings::readString("A", "B", settings::kMissing, file), QStringLiteral("c"));
 }
 
+// A pipe or a folder in the data file's place reads as a missing file and is never replaced.
+TEST_F(SettingsStoreTest, ADataFileThatIsAFifoOrAFolderNeitherBlocksNorIsReplaced) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const auto exit = exitOfForked([&] {
+        const bool missing = readInt("A", "X", 5) == 5 && read("A", "X") == settings::kMissing;
+        return missing && !settings::writeString("A", "X", "1", path) ? 0 : 1;
+    });
+    EXPECT_EQ(exit, 0) << "blocked, or read something, or wrote";
+    struct stat info {};
+    EXPECT_TRUE(::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+    ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path));
+    EXPECT_FALSE(settings::writeString("A", "X", "1", path));
+    EXPECT_TRUE(QDir(path).exists());
+}
+
 // A write that cannot complete (here: the file size limit stands in for a full disk) leaves the
 // old data file exactly as it was.
 TEST_F(SettingsStoreTest, AFailedWriteLeavesTheOldFileIntact) {
@@ -130,7 +147,8 @@ TEST_F(SettingsStoreTest, AFailedWriteLeavesTheOldFileIntact) {
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write reported success";
     EXPECT_EQ(contents(), original);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tembrel.dat")})
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Tembrel.dat")})
         << "no temporary file left behind";
 }
 

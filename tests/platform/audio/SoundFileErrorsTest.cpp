@@ -2,6 +2,7 @@
 // file does no device work.
 #include "AudioSignals.h"
 #include "platform/audio/AudioSystem.h"
+#include "tests/support/Forked.h"
 #include "tests/support/WavBytes.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using ::testing::HasSubstr;
 
@@ -47,6 +49,14 @@ TEST_F(SoundFileErrorsTest, EachUnplayableFileGetsItsOwnClearText) {
                 HasSubstr("format that cannot be played (format tag 0x1234)"));
     EXPECT_THAT(openError(file("cut.wav", makeWav({}).left(30))), HasSubstr("is damaged"));
     EXPECT_THAT(openError(m_dir.path()), HasSubstr("is a folder"));
+}
+
+TEST_F(SoundFileErrorsTest, AFifoInASoundsPlaceIsRefusedWithoutBlocking) {
+    const QString fifo = m_dir.filePath("pipe.wav");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto exit = exitOfForked(
+        [&] { return openError(fifo).find("a pipe or a device") != std::string::npos ? 0 : 1; });
+    EXPECT_EQ(exit, 0) << "the open blocked or gave another text";
 }
 
 TEST_F(SoundFileErrorsTest, APcmFileWithImpossibleNumbersSaysWhichNumberIsWrong) {
