@@ -11,25 +11,36 @@
 namespace settings {
 namespace {
 
-// The lines of the file: none when it does not exist, nothing at all when it cannot be read
-// (a write must then not replace it).
-std::optional<QList<QByteArray>> readLines(const QString& path, bool* crlf = nullptr) {
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// The file as lines, and how a rewrite spells it as it was.
+struct FileLines {
+    QList<QByteArray> lines;
+    bool crlf = false;
+    bool byteOrderMark = false;
+};
+
+// None when it does not exist; nothing at all when it cannot be read (a write must then not
+// replace it).
+std::optional<FileLines> readLines(const QString& path) {
     auto file = RegularFile::open(path);
     if (!file && file.error().kind == FileOpenError::Missing)
-        return QList<QByteArray>();
-    const std::optional<QByteArray> read = file ? file->readAll() : std::nullopt;
-    if (!read)
+        return FileLines();
+    std::optional<QByteArray> all = file ? file->readAll() : std::nullopt;
+    if (!all)
         return std::nullopt;
-    const QByteArray& all = *read;
-    if (crlf)
-        *crlf = all.contains("\r\n");
-    QList<QByteArray> lines = all.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QByteArray& line : lines)
+    FileLines text;
+    text.byteOrderMark = all->startsWith(kByteOrderMark);
+    if (text.byteOrderMark)
+        all->remove(0, 3);
+    text.crlf = all->contains("\r\n");
+    text.lines = all->split('\n');
+    if (!text.lines.isEmpty() && text.lines.last().isEmpty())
+        text.lines.removeLast();
+    for (QByteArray& line : text.lines)
         if (line.endsWith('\r'))
             line.chop(1);
-    return lines;
+    return text;
 }
 
 std::optional<QByteArray> sectionName(const QByteArray& line) {
@@ -87,7 +98,7 @@ Position locate(const QList<QByteArray>& lines, const QString& section, const QS
 
 std::optional<QByteArray> rawValue(const QString& section, const QString& key,
                                    const QString& path) {
-    const QList<QByteArray> lines = readLines(path).value_or(QList<QByteArray>());
+    const QList<QByteArray> lines = readLines(path).value_or(FileLines()).lines;
     const Position pos = locate(lines, section, key);
     if (pos.keyLine < 0)
         return std::nullopt;
@@ -127,11 +138,10 @@ bool writeString(const QString& section, const QString& key, const QString& valu
     for (const QString* text : {&section, &key, &value})
         if (text->contains(QLatin1Char('\n')) || text->contains(QLatin1Char('\r')))
             return false;
-    bool crlf = false;
-    const auto read = readLines(path, &crlf);
+    auto read = readLines(path);
     if (!read)
         return false;
-    QList<QByteArray> lines = *read;
+    QList<QByteArray>& lines = read->lines;
     const QByteArray entry = key.trimmed().toUtf8() + '=' + value.trimmed().toUtf8();
     const Position pos = locate(lines, section, key);
     if (pos.keyLine >= 0) {
@@ -142,8 +152,8 @@ bool writeString(const QString& section, const QString& key, const QString& valu
     } else {
         lines << '[' + section.trimmed().toUtf8() + ']' << entry;
     }
-    const QByteArray eol = crlf ? "\r\n" : "\n";
-    QByteArray text;
+    const QByteArray eol = read->crlf ? "\r\n" : "\n";
+    QByteArray text = read->byteOrderMark ? kByteOrderMark : "";
     for (const QByteArray& line : std::as_const(lines))
         text += line + eol;
     return writeFileAtomically(path, text);

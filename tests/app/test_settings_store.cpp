@@ -99,6 +99,13 @@ TEST_F(SettingsStoreTest, ValuesWithLineBreaksAreRefusedSoTheyCannotAddKeys) {
     EXPECT_EQ(contents(), QByteArray("[A]\nX=1\n"));
 }
 
+TEST_F(SettingsStoreTest, AByteOrderMarkIsSkippedWhenReadingAndKeptWhenWriting) {
+    write("\xEF\xBB\xBF[Main_Directory]\nMaster_Directory=/sounds\n");
+    EXPECT_EQ(read("Main_Directory", "Master_Directory"), QStringLiteral("/sounds"));
+    EXPECT_TRUE(settings::writeString("Main_Directory", "Master_Directory", "/other", path));
+    EXPECT_EQ(contents(), QByteArray("\xEF\xBB\xBF[Main_Directory]\nMaster_Directory=/other\n"));
+}
+
 TEST_F(SettingsStoreTest, NonAsciiValuesRoundTrip) {
     const QString folder = QStringLiteral("/home/zoë/Klänge & \"Töne\"; $x <y>");
     EXPECT_TRUE(settings::writeString("User_Directory", "User_Directory1", folder, path));
