@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include "platform/RawFile.h"
+#include "platform/TempBeside.h"
 
 #include <QFile>
 #include <cerrno>
@@ -60,43 +61,22 @@ bool copyContents(int from, int to) {
     }
 }
 
-bool moveIntoPlace(const QByteArray& temp, const QByteArray& target, bool overwrite) {
-    if (overwrite)
-        return ::rename(temp.constData(), target.constData()) == 0;
-    return ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(),
-                       RENAME_NOREPLACE) == 0;
-}
-
 } // namespace
 
 bool copyFileAtomically(const QString& source, const QString& destination, bool overwrite) {
     const auto from = RegularFile::open(source);
     if (!from)
         return false;
-    const QByteArray target = QFile::encodeName(destination);
-    QByteArray temp = target + ".XXXXXX";
-    const int to = ::mkstemp(temp.data());
-    if (to < 0)
-        return false;
-    const bool ok = copyContents(from->descriptor(), to) && ::fsync(to) == 0 &&
-                    ::fchmod(to, 0666 & ~currentUmask()) == 0;
-    if (::close(to) != 0 || !ok || !moveIntoPlace(temp, target, overwrite)) {
-        ::unlink(temp.constData());
-        return false;
-    }
-    return true;
+    TempBeside temp(QFile::encodeName(destination));
+    const int to = temp.descriptor();
+    return temp.isOpen() && copyContents(from->descriptor(), to) && ::fsync(to) == 0 &&
+           ::fchmod(to, 0666 & ~currentUmask()) == 0 && temp.takeTargetsPlace(overwrite);
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
     const QByteArray target = QFile::encodeName(path);
-    QByteArray temp = target + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    const bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0 && ::fchmod(fd, modeFor(target)) == 0;
-    if (::close(fd) != 0 || !ok || ::rename(temp.constData(), target.constData()) != 0) {
-        ::unlink(temp.constData());
-        return false;
-    }
-    return true;
+    TempBeside temp(target);
+    const int fd = temp.descriptor();
+    return temp.isOpen() && writeAll(fd, bytes) && ::fsync(fd) == 0 &&
+           ::fchmod(fd, modeFor(target)) == 0 && temp.takeTargetsPlace(true);
 }

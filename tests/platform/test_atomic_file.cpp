@@ -5,8 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +31,28 @@ TEST_F(AtomicFileTest, ACopyFromAFifoIsRefusedAtOnceAndLeavesNothing) {
     const auto exit = exitOfForked([&] { return copyFileAtomically(fifo, target, true) ? 1 : 0; });
     EXPECT_EQ(exit, 0) << "the copy blocked or reported success";
     EXPECT_EQ(entries(), QStringList{QStringLiteral("sound.wav")});
+}
+
+// A writer killed in the middle leaves its temporary file behind: hidden, and removed by the
+// next write of the same target.
+TEST_F(AtomicFileTest, AKilledWritersTemporaryFileIsHiddenAndTheNextWriteRemovesIt) {
+    const QString target = path("index.html");
+    const pid_t writer = ::fork();
+    if (writer == 0)
+        ::_exit(writeFileAtomically(target, QByteArray(256 << 20, 'x')) ? 0 : 1);
+    while (entries().isEmpty())
+        std::this_thread::yield();
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+    const QStringList left = entries();
+    ASSERT_EQ(left.size(), 1) << "the write finished before it was killed";
+    EXPECT_TRUE(left.first().startsWith(u'.')) << left.first().toStdString();
+
+    const QString other = path("other.txt");
+    ASSERT_TRUE(writeFileAtomically(other, "other"));
+    EXPECT_EQ(entries(), left + QStringList{QStringLiteral("other.txt")}) << "not its target";
+    ASSERT_TRUE(writeFileAtomically(target, "whole"));
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("index.html"), QStringLiteral("other.txt")}));
 }
 
 } // namespace

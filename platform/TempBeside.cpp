@@ -1,0 +1,83 @@
+#include "platform/TempBeside.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char kMark[] = ".tembrel-";
+constexpr qsizetype kNameBytes = 200; // leaves room for the mark within a file name's limit
+
+struct SplitPath {
+    QByteArray folder; // with its trailing "/", empty for the current folder
+    QByteArray name;
+};
+
+SplitPath splitPath(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    return {path.left(slash + 1), path.mid(slash + 1)};
+}
+
+QByteArray tempPrefix(const QByteArray& name) {
+    return '.' + name.left(kNameBytes) + kMark;
+}
+
+// A leftover is unlocked: a live writer holds its lock until the rename.
+void removeIfLeftOver(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0)
+        return;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        ::unlink(path.constData());
+    ::close(fd);
+}
+
+void removeLeftOvers(const SplitPath& target) {
+    const QByteArray prefix = tempPrefix(target.name);
+    DIR* folder = ::opendir(target.folder.isEmpty() ? "." : target.folder.constData());
+    if (folder == nullptr)
+        return;
+    while (const dirent* entry = ::readdir(folder)) {
+        const QByteArray name(entry->d_name);
+        if (name.size() == prefix.size() + 6 && name.startsWith(prefix))
+            removeIfLeftOver(target.folder + name);
+    }
+    ::closedir(folder);
+}
+
+} // namespace
+
+TempBeside::TempBeside(const QByteArray& target) : m_target(target) {
+    const SplitPath split = splitPath(target);
+    removeLeftOvers(split);
+    m_path = split.folder + tempPrefix(split.name) + "XXXXXX";
+    m_fd = ::mkostemp(m_path.data(), O_CLOEXEC);
+    if (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(m_fd);
+        ::unlink(m_path.constData());
+        m_fd = -1;
+    }
+}
+
+TempBeside::~TempBeside() {
+    if (m_fd < 0)
+        return;
+    if (!m_placed)
+        ::unlink(m_path.constData());
+    ::close(m_fd); // only now: the lock tells a live writer's file from a leftover
+}
+
+bool TempBeside::takeTargetsPlace(bool overwrite) {
+    if (m_fd < 0)
+        return false;
+    if (overwrite)
+        m_placed = ::rename(m_path.constData(), m_target.constData()) == 0;
+    else
+        m_placed = ::renameat2(AT_FDCWD, m_path.constData(), AT_FDCWD, m_target.constData(),
+                               RENAME_NOREPLACE) == 0;
+    return m_placed;
+}
