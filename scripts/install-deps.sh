@@ -10,7 +10,7 @@ PACKAGES="
     libgtest-dev libgmock-dev clang libclang-rt-14-dev
     pulseaudio pulseaudio-utils libasound2-plugins alsa-utils sox
     xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
-    xdg-utils
+    xdg-utils msmtp python3-aiosmtpd
 "
 
 missing=""

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/MailTransport.h"
+
+#include <QList>
+
+// Keeps every message it is given instead of sending it, and answers with scripted results.
+class FakeMailTransport final : public IMailTransport {
+public:
+    MailResult availability() override { return available; }
+    MailResult send(const OutgoingMail& mail) override {
+        sent.append(mail);
+        return result;
+    }
+    MailResult available = MailResult::Success;
+    MailResult result = MailResult::Success;
+    QList<OutgoingMail> sent;
+};
