@@ -1,10 +1,13 @@
 #include "platform/audio/PortAudioRecorder.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 
 namespace {
 
@@ -72,6 +75,7 @@ AudioResult PortAudioRecorder::record(int limitMs) {
         return std::unexpected(QStringLiteral("The device is already recording."));
     if (auto started = startTempFile(); !started)
         return started;
+    m_writeError.clear();
     m_limitFrames = static_cast<int64_t>(m_rate) * std::max(limitMs, 0) / 1000;
     m_captured.store(0);
     m_writer = std::jthread([this](std::stop_token stop) { writeUntilStopped(stop); });
@@ -94,22 +98,22 @@ AudioResult PortAudioRecorder::stop() {
     return {};
 }
 
+// A recording is saved whole or not at all: a temporary file that could not take every sample
+// or a copy that runs out of room leaves no file claiming more than it holds.
 AudioResult PortAudioRecorder::save(const QString& path) {
     if (auto stopped = stop(); !stopped)
         return stopped;
-    QFile source(m_temp->fileName());
-    QSaveFile target(path);
-    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
-        return std::unexpected(QStringLiteral("The recording cannot be saved as \"%1\" (%2).")
-                                   .arg(path, target.errorString()));
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(1 << 20);
-        if (chunk.isEmpty() || target.write(chunk) != chunk.size())
-            break;
+    if (!m_writeError.isEmpty())
+        return std::unexpected(QStringLiteral("The recording cannot be saved as \"%1\": it could "
+                                              "not be kept whole while recording (%2).")
+                                   .arg(path, m_writeError));
+    errno = 0;
+    if (!copyFileAtomically(m_temp->fileName(), path, true)) {
+        const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                          : QStringLiteral("the disk may be full");
+        return std::unexpected(
+            QStringLiteral("The recording cannot be saved as \"%1\" (%2).").arg(path, reason));
     }
-    if (!source.atEnd() || !target.commit())
-        return std::unexpected(QStringLiteral("The recording cannot be saved as \"%1\" (%2).")
-                                   .arg(path, target.errorString()));
     return {};
 }
 
@@ -130,7 +134,9 @@ void PortAudioRecorder::finishWriting() {
         m_writer.request_stop();
         m_writer.join();
     }
-    m_tempWriter.reset();
+    if (SNDFILE* file = m_tempWriter.release();
+        file != nullptr && sf_close(file) != 0 && m_writeError.isEmpty())
+        m_writeError = QStringLiteral("its header could not be written");
 }
 
 void PortAudioRecorder::writeUntilStopped(std::stop_token stop) {
@@ -143,8 +149,12 @@ void PortAudioRecorder::writeUntilStopped(std::stop_token stop) {
 
 void PortAudioRecorder::drainRing() {
     const std::size_t samples = m_ring->read(m_chunk.data(), m_chunk.size());
-    if (samples > 0)
-        sf_write_short(m_tempWriter.get(), m_chunk.data(), static_cast<sf_count_t>(samples));
+    if (samples == 0)
+        return;
+    const auto count = static_cast<sf_count_t>(samples);
+    if (sf_write_short(m_tempWriter.get(), m_chunk.data(), count) != count &&
+        m_writeError.isEmpty())
+        m_writeError = QString::fromUtf8(sf_strerror(m_tempWriter.get()));
 }
 
 int PortAudioRecorder::callback(const void* input, void*, unsigned long frames,

@@ -57,5 +57,6 @@ private:
     std::unique_ptr<QTemporaryFile> m_temp;
     std::unique_ptr<SNDFILE, CloseFile> m_tempWriter;
     std::vector<int16_t> m_chunk; // writer thread: samples on their way to the file
+    QString m_writeError;         // writer thread until joined: why samples were lost
     std::jthread m_writer;        // last: joined before the ring and the file it uses go
 };

@@ -3,7 +3,9 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <csignal>
 #include <gmock/gmock.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -35,6 +37,21 @@ SavedSound readSaved(const QString& path) {
     saved.sound = readMono(path).value_or(MonoSound{1, {}});
     return saved;
 }
+
+// Stands in for a full disk: no file of this process grows past limitBytes while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limitBytes) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_before);
+        const rlimit limit{limitBytes, m_before.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_before); }
+
+private:
+    rlimit m_before{};
+};
 
 } // namespace
 
@@ -99,4 +116,32 @@ TEST_F(RecordingTest, AFailedSaveNamesThePathAndKeepsTheRecordingForAnotherTry) 
     const QString path = m_dir.filePath("take.wav");
     ASSERT_TRUE(m_recorder->save(path).has_value());
     EXPECT_NEAR(readSaved(path).sound.seconds(), 0.5, 0.03);
+}
+
+// Whether the recording's own temporary file or the saved copy runs out of room, the save
+// fails with a text and no file claims to hold the recording.
+TEST_F(RecordingTest, ARecordingCutShortByAFullDiskIsNeverReportedAsSaved) {
+    const QString path = m_dir.filePath("take.wav");
+    ASSERT_TRUE(m_recorder->record(1200).has_value());
+    {
+        FileSizeLimit full(64 * 1024);
+        wait(1.5);
+        ASSERT_TRUE(m_recorder->stop().has_value());
+    }
+    const auto whileRecording = m_recorder->save(path);
+    EXPECT_FALSE(whileRecording.has_value()) << "a cut recording was saved";
+    EXPECT_FALSE(QFile::exists(path));
+
+    ASSERT_TRUE(m_recorder->record(1200).has_value());
+    wait(1.5);
+    ASSERT_TRUE(m_recorder->stop().has_value());
+    {
+        FileSizeLimit full(64 * 1024);
+        const auto whileSaving = m_recorder->save(path);
+        ASSERT_FALSE(whileSaving.has_value()) << "a cut copy was saved";
+        EXPECT_THAT(whileSaving.error().toStdString(), ::testing::HasSubstr(path.toStdString()));
+    }
+    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_TRUE(m_recorder->save(path).has_value());
+    EXPECT_NEAR(readSaved(path).sound.seconds(), 1.2, 0.03);
 }
