@@ -1,7 +1,9 @@
 #include "app/CTembrelApp.h"
 
 #include "app/CSplashWnd.h"
+#include "app/MainWindowAssembly.h"
 #include "browser/CTembrelDlg.h"
+#include "directories/CFolderBrowser.h"
 #include "lists/CommandLineExport.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
@@ -14,9 +16,9 @@
 #include <QTimer>
 
 CTembrelApp::CTembrelApp()
-    : m_ui(std::make_unique<QtUi>()), m_files(std::make_unique<LocalFileSystem>()),
-      m_launcher(std::make_unique<QtLauncher>()), m_desktop(std::make_unique<QtDesktop>()),
-      m_audio(std::make_unique<AudioSystem>()) {
+    : m_ui(std::make_unique<QtUi>(pickFolderInBrowser)),
+      m_files(std::make_unique<LocalFileSystem>()), m_launcher(std::make_unique<QtLauncher>()),
+      m_desktop(std::make_unique<QtDesktop>()), m_audio(std::make_unique<AudioSystem>()) {
     AudioSystem* audio = m_audio.get();
     m_services.reset(new Services{
         *m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files, *m_launcher, *m_desktop,
@@ -38,11 +40,11 @@ int CTembrelApp::run(const QStringList& arguments) {
 int CTembrelApp::runBrowser(const StartOptions& options) {
     // Constructing the main window reads its settings and scans the main directory before
     // any window of the program shows.
-    m_mainWindow = std::make_unique<CTembrelDlg>(*m_services);
+    m_mainWindow = std::make_unique<MainWindowAssembly>(*m_services);
+    CTembrelDlg& window = m_mainWindow->window();
     CSplashWnd::EnableSplashScreen(options.showSplash);
-    QTimer::singleShot(0, m_mainWindow.get(),
-                       [window = m_mainWindow.get()] { CSplashWnd::ShowSplashScreen(window); });
-    m_mainWindow->exec();
+    QTimer::singleShot(0, &window, [&window] { CSplashWnd::ShowSplashScreen(&window); });
+    window.exec();
     return 0;
 }
 

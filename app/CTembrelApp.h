@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <memory>
 
-class CTembrelDlg;
+class MainWindowAssembly;
 struct Services;
 class QtUi;
 class LocalFileSystem;
@@ -32,5 +32,5 @@ private:
     std::unique_ptr<QtDesktop> m_desktop;
     std::unique_ptr<AudioSystem> m_audio;
     std::unique_ptr<Services> m_services;
-    std::unique_ptr<CTembrelDlg> m_mainWindow;
+    std::unique_ptr<MainWindowAssembly> m_mainWindow;
 };

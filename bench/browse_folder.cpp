@@ -4,6 +4,7 @@
 //   (c) the list box taking 100,000 names, (d) UpdateStatus over 10,000 selections.
 // Usage: bench_browse_folder [FILES]   (default 100000)
 #include "browser/CTembrelDlg.h"
+#include "browser/CommandTable.h"
 #include "platform/FileSystem.h"
 #include "widgets/SortedListBox.h"
 
@@ -103,7 +104,9 @@ int main(int argc, char** argv) {
     LocalFileSystem fs;
     NoLauncher launcher;
     Services services{ui, device, device, fs, launcher, launcher, {}, program.path() + "/"};
-    CTembrelDlg window(services);
+    DataFileSettings settings(services.programDir);
+    CommandTable commands;
+    CTembrelDlg window(readMainSettings(settings, ui), settings, commands, services);
 
     // Alternate the two so that both see the same machine load; report medians of 7 runs.
     std::vector<double> plainRuns, refreshRuns;

@@ -46,17 +46,17 @@ void CAboutDlg::paintEvent(QPaintEvent*) {
         m_picture.render(&painter, QRectF(0, 0, kWidth, kHeight));
 }
 
-void showAboutHidingWindow(CTembrelDlg& window) {
+void showAboutHidingWindow(CTembrelDlg& window, IDesktop& desktop) {
     // Hidden at the widget level: hiding the dialog itself would end the main window's run.
     window.QWidget::setVisible(false);
-    CAboutDlg about(window.services().desktop, &window);
+    CAboutDlg about(desktop, &window);
     about.exec();
     window.showNormal();
     window.activateWindow();
     window.update();
 }
 
-void showAbout(CTembrelDlg& window) {
-    CAboutDlg about(window.services().desktop, &window);
+void showAbout(CTembrelDlg& window, IDesktop& desktop) {
+    CAboutDlg about(desktop, &window);
     about.exec();
 }

@@ -38,6 +38,6 @@ private:
 };
 
 // From the menu: the main window is hidden while the box is open, then shown and redrawn.
-void showAboutHidingWindow(CTembrelDlg& window);
+void showAboutHidingWindow(CTembrelDlg& window, IDesktop& desktop);
 // From the window's system menu: the main window stays as it is.
-void showAbout(CTembrelDlg& window);
+void showAbout(CTembrelDlg& window, IDesktop& desktop);

@@ -1,6 +1,7 @@
 #include "browser/CTembrelDlg.h"
 
 #include "browser/CommandIds.h"
+#include "browser/CommandTable.h"
 #include "browser/CursorThemes.h"
 #include "browser/FolderScan.h"
 #include "platform/CursorFiles.h"
@@ -53,10 +54,11 @@ QPoint fromDialogUnits(int x, int y) {
 
 } // namespace
 
-CTembrelDlg::CTembrelDlg(Services& services, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), m_services(services),
-      m_settings(readMainSettings(services.programDir, services.ui)) {
-    m_currentFolder = mainDirectory();
+CTembrelDlg::CTembrelDlg(const MainSettings& startValues, const IProgramPlaces& places,
+                         const CommandTable& commands, Services& services, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), m_places(places), m_commands(commands),
+      m_services(services), m_cursorTheme(startValues.cursorTheme) {
+    m_currentFolder = places.mainDirectory();
     ScanFolder(m_currentFolder);
 
     setWindowTitle(QStringLiteral("Tembrel"));
@@ -72,19 +74,12 @@ CTembrelDlg::CTembrelDlg(Services& services, QWidget* parent)
     m_list->setCurSel(0);
     UpdateStatus();
     loadCursors();
-    registerBrowsingCommands();
-    registerPlaybackCommands();
-    installFeatureCommands();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
 CTembrelDlg::~CTembrelDlg() {
     releaseOwned();
-}
-
-QString CTembrelDlg::mainDirectory() const {
-    return m_services.programDir + m_settings.mainDirectoryName;
 }
 
 void CTembrelDlg::buildList() {
@@ -129,25 +124,12 @@ CBitmapButton* CTembrelDlg::button(int id) const {
     return it == m_buttons.end() ? nullptr : it->second;
 }
 
-void CTembrelDlg::registerCommand(int id, std::function<void()> handler) {
-    m_commands[id] = std::move(handler);
-}
-
 bool CTembrelDlg::hasCommand(int id) const {
     return m_commands.contains(id);
 }
 
 void CTembrelDlg::onCommand(int id) {
-    const auto it = m_commands.find(id);
-    if (it != m_commands.end())
-        it->second();
-}
-
-void CTembrelDlg::registerBrowsingCommands() {
-    registerCommand(cmd::RefreshList, [this] { RefreshList(); });
-    registerCommand(cmd::Exit, [this] { reject(); });
-    registerCommand(cmd::Close, [this] { reject(); });
-    registerCommand(cmd::Minimize, [this] { showMinimized(); });
+    m_commands.run(id);
 }
 
 void CTembrelDlg::paintEvent(QPaintEvent*) {
@@ -216,7 +198,7 @@ void CTembrelDlg::releaseOwned() {
 }
 
 void CTembrelDlg::loadCursors() {
-    const CursorTheme* theme = cursorTheme(m_settings.cursorTheme);
+    const CursorTheme* theme = cursorTheme(m_cursorTheme);
     if (!theme)
         return; // the platform's cursor shows
     if (!theme->normalFile) {
@@ -226,8 +208,8 @@ void CTembrelDlg::loadCursors() {
         setCursor(m_normalCursor);
         return;
     }
-    const auto normal = loadCursorFile(m_services.programDir + QLatin1String(theme->normalFile));
-    const auto busy = loadCursorFile(m_services.programDir + QLatin1String(theme->busyFile));
+    const auto normal = loadCursorFile(m_places.cursorFile(QLatin1String(theme->normalFile)));
+    const auto busy = loadCursorFile(m_places.cursorFile(QLatin1String(theme->busyFile)));
     if (busy && !busy->frames.isEmpty())
         m_busyCursor = busy->frames.first(); // long operations block the loop: no animation
     else

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "browser/CWavePlayer.h"
-#include "browser/MainSettings.h"
-#include "browser/Services.h"
+#include "browser/Settings.h"
+#include "platform/Services.h"
 
 #include <QBasicTimer>
 #include <QCursor>
@@ -10,26 +10,27 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QStringList>
-#include <functional>
 #include <map>
 #include <memory>
 
+class CommandTable;
 class SortedListBox;
 class CBitmapButton;
 class QSvgRenderer;
 
 // The main window: a skinned, captionless window listing the ".wav" files of the current
 // folder, with the two status lines of the selected sound. Every command reaches it by its
-// identifier; features register their handlers with registerCommand().
+// identifier and runs from the command table, where the features put their handlers.
 class CTembrelDlg : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kWidth = 356;
     static constexpr int kHeight = 241;
 
-    // Reads the settings copies (missing strings are reported, in order) and scans the main
-    // directory, then builds the window.
-    CTembrelDlg(Services& services, QWidget* parent = nullptr);
+    // Scans the main directory, then builds the window. The settings copies were read (and
+    // missing strings reported) before.
+    CTembrelDlg(const MainSettings& startValues, const IProgramPlaces& places,
+                const CommandTable& commands, Services& services, QWidget* parent = nullptr);
     ~CTembrelDlg() override;
 
     // Browsing.
@@ -59,23 +60,16 @@ public:
     void playAllTick();
     bool playAllActive() const { return m_playAllActive; }
 
-    // Commands.
-    void registerCommand(int id, std::function<void()> handler);
+    // Commands: every button, menu item and key runs its handler from the command table.
     bool hasCommand(int id) const;
     void onCommand(int id);
 
     SortedListBox& list() { return *m_list; }
     CWavePlayer& player() { return *m_player; }
-    Services& services() { return m_services; }
-    const MainSettings& settingsCopies() const { return m_settings; }
-    MainSettings& settingsCopies() { return m_settings; }
     QCursor normalCursor() const { return m_normalCursor; }
     QCursor busyCursor() const { return m_busyCursor; }
     bool hasNormalCursor() const { return m_hasNormalCursor; }
     CBitmapButton* button(int id) const;
-
-    // The folder shown at start: program directory + main directory name.
-    QString mainDirectory() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -93,14 +87,13 @@ private:
     void fillListFromNames();
     void loadCursors();
     void nextCursorFrame();
-    void registerBrowsingCommands();
-    void registerPlaybackCommands();
-    void installFeatureCommands();
     void onSelectionChanged();
     void releaseOwned();
 
+    const IProgramPlaces& m_places;
+    const CommandTable& m_commands;
     Services& m_services;
-    MainSettings m_settings;
+    int m_cursorTheme = 1;
     QString m_currentFolder;
     QStringList m_names;
     int m_nameCount = 0;
@@ -119,7 +112,6 @@ private:
     std::unique_ptr<QSvgRenderer> m_background;
     SortedListBox* m_list = nullptr;
     std::map<int, CBitmapButton*> m_buttons;
-    std::map<int, std::function<void()>> m_commands;
     QCursor m_normalCursor;
     QCursor m_busyCursor;
     bool m_hasNormalCursor = false;

@@ -2,21 +2,9 @@
 #include "browser/CTembrelDlg.h"
 
 #include "browser/CommandIds.h"
+
 #include "platform/ProgramDirectory.h"
 #include "widgets/SortedListBox.h"
-
-void CTembrelDlg::registerPlaybackCommands() {
-    registerCommand(cmd::Play, [this] { PlayCurrent(); });
-    registerCommand(cmd::Ok, [this] { PlayCurrent(); });
-    registerCommand(cmd::Stop, [this] { StopPlayback(); });
-    registerCommand(cmd::Prev, [this] { playPrevious(); });
-    registerCommand(cmd::Next, [this] { playNext(); });
-    registerCommand(cmd::PlayLoop, [this] { playLoop(); });
-    registerCommand(cmd::PlayAll, [this] {
-        playAll();
-        UpdateStatus();
-    });
-}
 
 void CTembrelDlg::PlayCurrent() {
     m_currentIndex = m_list->curSel();

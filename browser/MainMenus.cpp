@@ -3,6 +3,7 @@
 #include "browser/CAboutDlg.h"
 #include "browser/CTembrelDlg.h"
 #include "browser/CommandIds.h"
+#include "browser/CommandTable.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -115,14 +116,13 @@ void showPopupMenu(CTembrelDlg& window, int popup, QPoint screenPosition) {
         window.onCommand(id);
 }
 
-void installMainMenus(CTembrelDlg& window) {
-    window.registerCommand(cmd::Menu,
-                           [&window] { showPopupMenu(window, kMenuPopup, QCursor::pos()); });
+void installMainMenus(CommandTable& commands, CTembrelDlg& window, IDesktop& desktop) {
+    commands.add(cmd::Menu, [&window] { showPopupMenu(window, kMenuPopup, QCursor::pos()); });
     window.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&window, &QWidget::customContextMenuRequested, &window,
                      [&window](const QPoint& position) {
                          showPopupMenu(window, kContextPopup, window.mapToGlobal(position));
                      });
-    window.registerCommand(cmd::About, [&window] { showAboutHidingWindow(window); });
-    window.registerCommand(kSystemAboutCommand, [&window] { showAbout(window); });
+    commands.add(cmd::About, [&window, &desktop] { showAboutHidingWindow(window, desktop); });
+    commands.add(kSystemAboutCommand, [&window, &desktop] { showAbout(window, desktop); });
 }

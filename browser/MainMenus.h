@@ -7,6 +7,8 @@
 #include <span>
 
 class CTembrelDlg;
+class CommandTable;
+class IDesktop;
 class QMenu;
 class QWidget;
 
@@ -35,5 +37,5 @@ std::unique_ptr<QMenu> buildPopupMenu(int popup, const std::function<bool(int)>&
 // chosen command, if any, runs.
 void showPopupMenu(CTembrelDlg& window, int popup, QPoint screenPosition);
 
-// Registers the Menu button, the right click, and both About paths on the main window.
-void installMainMenus(CTembrelDlg& window);
+// Adds the Menu button and both About paths to the commands and opens the right-click pop-up.
+void installMainMenus(CommandTable& commands, CTembrelDlg& window, IDesktop& desktop);

@@ -1,7 +1,9 @@
 #include "directories/CFolderBrowser.h"
 
 #include "directories/FolderStatusText.h"
+#include "platform/Ui.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
@@ -143,4 +145,12 @@ void CFolderBrowser::OnInitialized() {
 void CFolderBrowser::OnSelChanged(const QString& path) {
     m_resultFolder = path;
     m_status->setText(shortenStatusText(path));
+}
+
+std::optional<QString> pickFolderInBrowser(const FolderRequest& request) {
+    CFolderBrowser browser(request.startFolder, QApplication::activeWindow());
+    browser.setInstruction(request.instruction);
+    if (browser.Browse() != CFolderBrowser::Picked)
+        return std::nullopt;
+    return browser.ResultFolder();
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <optional>
 
 class QFileSystemModel;
 class QLabel;
@@ -50,3 +51,8 @@ private:
     bool m_initialized = false;
     bool m_followStart = true;
 };
+
+struct FolderRequest;
+
+// Runs the browser modally over the active window for a request of the program's Ui.
+std::optional<QString> pickFolderInBrowser(const FolderRequest& request);

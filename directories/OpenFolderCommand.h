@@ -1,7 +1,8 @@
 #pragma once
 
-class CTembrelDlg;
+class CommandTable;
+class IBrowserWindow;
+class IUi;
 
-// Registers Open (another folder) on the main window: the picked folder that holds sounds
-// becomes the current folder.
-void installOpenFolderCommand(CTembrelDlg& window);
+// Adds Open (another folder): the picked folder that holds sounds becomes the current folder.
+void installOpenFolderCommand(CommandTable& commands, IUi& ui, IBrowserWindow& window);

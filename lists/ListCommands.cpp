@@ -1,9 +1,12 @@
 #include "lists/ListCommands.h"
 
-#include "browser/CTembrelDlg.h"
+#include "browser/BrowserView.h"
 #include "browser/CommandIds.h"
+#include "browser/CommandTable.h"
+#include "browser/Settings.h"
+#include "browser/WindowFrame.h"
 #include "lists/ListExport.h"
-#include "widgets/SortedListBox.h"
+#include "platform/Services.h"
 
 #include <QApplication>
 
@@ -33,8 +36,8 @@ constexpr ListCommand kCommands[] = {
 // The window's busy cursor for as long as it lives.
 class BusyCursor {
 public:
-    explicit BusyCursor(const CTembrelDlg& window) {
-        QApplication::setOverrideCursor(window.busyCursor());
+    explicit BusyCursor(const IWindowFrame& frame) {
+        QApplication::setOverrideCursor(frame.busyCursor());
     }
     ~BusyCursor() { QApplication::restoreOverrideCursor(); }
     BusyCursor(const BusyCursor&) = delete;
@@ -42,11 +45,12 @@ public:
 };
 
 // The list's rows, taken once: the names are listed in the order shown.
-QStringList shownNames(const SortedListBox& list) {
+QStringList shownNames(const ISoundList& list) {
+    const int count = list.rowCount();
     QStringList names;
-    names.reserve(list.count());
-    for (int row = 0; row < list.count(); ++row)
-        names.append(list.text(row));
+    names.reserve(count);
+    for (int row = 0; row < count; ++row)
+        names.append(list.rowText(row));
     return names;
 }
 
@@ -62,16 +66,16 @@ void reportStop(IUi& ui, const QString& name) {
                   ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-void saveList(CTembrelDlg& window, const ListCommand& command) {
-    Services& services = window.services();
+void saveList(const ListCommandContext& context, const ListCommand& command) {
+    Services& services = context.services;
     if (!confirmed(services.ui, command.createQuestion, "Confirm to create"))
         return;
     std::expected<WrittenList, QString> written;
     {
-        const BusyCursor busy(window);
-        ListTools tools{services.files, window.player(), services.programDir};
-        written =
-            writeListFile(command.kind, window.currentFolder(), shownNames(window.list()), tools);
+        const BusyCursor busy(context.frame);
+        ListTools tools{services.files, context.player, context.places.programDir()};
+        written = writeListFile(command.kind, context.window.currentFolder(),
+                                shownNames(context.list), tools);
     }
     if (!written) {
         services.ui.messageBox(written.error(), QStringLiteral("Error"), MsgButtons::Ok,
@@ -88,7 +92,7 @@ void saveList(CTembrelDlg& window, const ListCommand& command) {
 
 } // namespace
 
-void installListCommands(CTembrelDlg& window) {
+void installListCommands(CommandTable& commands, const ListCommandContext& context) {
     for (const ListCommand& command : kCommands)
-        window.registerCommand(command.id, [&window, &command] { saveList(window, command); });
+        commands.add(command.id, [context, &command] { saveList(context, command); });
 }

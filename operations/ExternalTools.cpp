@@ -1,14 +1,15 @@
 #include "operations/ExternalTools.h"
 
+#include "browser/BrowserView.h"
 #include "browser/CWavePlayer.h"
-#include "operations/BrowserView.h"
+#include "browser/Settings.h"
 #include "platform/Launcher.h"
 #include "platform/ProgramDirectory.h"
 
 ExternalTools::ExternalTools(IProcessLauncher& launcher, IDesktop& desktop, CWavePlayer& player,
-                             ISoundList& list, IBrowserWindow& window, QString programDir)
+                             ISoundList& list, IBrowserWindow& window, const IProgramPlaces& places)
     : m_launcher(launcher), m_desktop(desktop), m_player(player), m_list(list), m_window(window),
-      m_programDir(std::move(programDir)) {}
+      m_places(places) {}
 
 void ExternalTools::editSound(const QString& editorPath) {
     m_player.Close();
@@ -30,6 +31,6 @@ void ExternalTools::openRecordingMixer() {
 }
 
 void ExternalTools::openHelp() {
-    (void)m_desktop.openDocument(pathhelp::join(m_programDir, kHelpIndex));
+    (void)m_desktop.openDocument(m_places.helpPage(kHelpIndex));
     m_window.repaint();
 }

@@ -8,9 +8,9 @@
 #include "platform/Ui.h"
 
 FileOperations::FileOperations(IUi& ui, IFileSystem& files, CWavePlayer& player, ISoundList& list,
-                               IBrowserWindow& window, QString dataFile)
+                               IBrowserWindow& window, const ISettings& settings)
     : m_ui(ui), m_files(files), m_player(player), m_list(list), m_window(window),
-      m_dataFile(std::move(dataFile)) {}
+      m_settings(settings) {}
 
 QString FileOperations::soundPath(const QString& name) const {
     return pathhelp::soundPath(m_window.currentFolder(), name);
@@ -37,12 +37,12 @@ std::optional<RenameRequest> FileOperations::insertSound() {
     m_player.Stop();
     const OpenFileRequest request{texts::kInsertTitle, QStringLiteral("Wave Sounds"),
                                   QStringLiteral("*.wav"),
-                                  defaultFolder(QStringLiteral("Add From Directory"), m_dataFile)};
+                                  defaultFolder(QStringLiteral("Add From Directory"), m_settings)};
     std::optional<RenameRequest> rename;
     if (const std::optional<QString> source = m_ui.openFileName(request)) {
         const QString fileName = pathhelp::fileName(*source);
         const QString name = pathhelp::fileTitle(fileName);
-        if (m_list.findRow(name) < 0) {
+        if (findRow(m_list, name) < 0) {
             // Never replaces a file of that name that is not listed (another extension).
             if (!m_files.copyFile(*source, pathhelp::join(m_window.currentFolder(), fileName),
                                   false))
@@ -77,7 +77,7 @@ void FileOperations::finishRename(const RenameRequest& request, const QString& e
 bool FileOperations::isUsableNewName(const QString& name, int ownRow) const {
     if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
         return false;
-    const int listed = m_list.findRow(name);
+    const int listed = findRow(m_list, name);
     return listed < 0 || listed == ownRow;
 }
 
@@ -114,7 +114,7 @@ void FileOperations::showNewRow(const QString& name) {
 
 void FileOperations::copySoundTo() {
     m_player.Stop();
-    const QString start = defaultFolder(QStringLiteral("Copy To Directory"), m_dataFile);
+    const QString start = defaultFolder(QStringLiteral("Copy To Directory"), m_settings);
     const QString name = m_list.rowText(m_list.selectedRow());
     const std::optional<QString> folder =
         m_ui.browseForFolder(FolderRequest{start, texts::copyToInstruction(name)});

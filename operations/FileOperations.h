@@ -1,6 +1,6 @@
 #pragma once
 
-#include "operations/BrowserView.h"
+#include "browser/BrowserView.h"
 
 #include <QString>
 #include <optional>
@@ -8,6 +8,7 @@
 class IUi;
 class IFileSystem;
 class CWavePlayer;
+class ISettings;
 
 // What the New File Name dialog is asked for: the name it shows first, and what its OK does
 // with the name typed. Without an insert source it renames the sound selected at that moment;
@@ -24,7 +25,7 @@ struct RenameRequest {
 class FileOperations {
 public:
     FileOperations(IUi& ui, IFileSystem& files, CWavePlayer& player, ISoundList& list,
-                   IBrowserWindow& window, QString dataFile);
+                   IBrowserWindow& window, const ISettings& settings);
 
     void deleteSound();
     // Copies a chosen file into the current folder. When a listed sound has its name, nothing
@@ -48,5 +49,5 @@ private:
     CWavePlayer& m_player;
     ISoundList& m_list;
     IBrowserWindow& m_window;
-    QString m_dataFile;
+    const ISettings& m_settings;
 };

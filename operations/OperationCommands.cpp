@@ -1,33 +1,37 @@
 #include "operations/OperationCommands.h"
 
-#include "browser/CTembrelDlg.h"
 #include "browser/CommandIds.h"
-#include "browser/MainMenus.h"
-#include "directories/OpenFolderCommand.h"
-#include "operations/CNewFileNameDlg.h"
+#include "browser/CommandTable.h"
+#include "browser/Settings.h"
+#include "browser/WindowFrame.h"
 #include "operations/CSoundPropertiesDlg.h"
-#include "widgets/SortedListBox.h"
+#include "platform/Services.h"
 
-OperationCommands::OperationCommands(CTembrelDlg& window)
-    : QObject(&window), m_window(window), m_browser(window),
-      m_operations(window.services().ui, window.services().files, window.player(), m_browser,
-                   m_browser, window.settingsCopies().dataFile),
-      m_tools(window.services().launcher, window.services().desktop, window.player(), m_browser,
-              m_browser, window.services().programDir) {
-    registerAll();
+OperationCommands::OperationCommands(CommandTable& commands, Services& services,
+                                     CWavePlayer& player, ISoundList& list, IBrowserWindow& window,
+                                     IWindowFrame& frame, const ISettings& settings,
+                                     const IProgramPlaces& places, const MainSettings& startValues)
+    : m_services(services), m_player(player), m_list(list), m_window(window), m_frame(frame),
+      m_startValues(startValues),
+      m_operations(services.ui, services.files, player, list, window, settings),
+      m_tools(services.launcher, services.desktop, player, list, window, places) {
+    registerAll(commands);
 }
 
-void OperationCommands::registerAll() {
-    m_window.registerCommand(cmd::Delete, [this] { m_operations.deleteSound(); });
-    m_window.registerCommand(cmd::Insert, [this] { insert(); });
-    m_window.registerCommand(cmd::Rename, [this] { rename(); });
-    m_window.registerCommand(cmd::CopyTo, [this] { m_operations.copySoundTo(); });
-    m_window.registerCommand(cmd::Properties, [this] { showProperties(); });
-    m_window.registerCommand(cmd::EditSound,
-                             [this] { m_tools.editSound(m_window.settingsCopies().editorPath); });
-    m_window.registerCommand(cmd::Volume, [this] { m_tools.openMixer(); });
-    m_window.registerCommand(cmd::RecordVolume, [this] { m_tools.openRecordingMixer(); });
-    m_window.registerCommand(cmd::Help, [this] { m_tools.openHelp(); });
+OperationCommands::~OperationCommands() {
+    delete m_renameDialog;
+}
+
+void OperationCommands::registerAll(CommandTable& commands) {
+    commands.add(cmd::Delete, [this] { m_operations.deleteSound(); });
+    commands.add(cmd::Insert, [this] { insert(); });
+    commands.add(cmd::Rename, [this] { rename(); });
+    commands.add(cmd::CopyTo, [this] { m_operations.copySoundTo(); });
+    commands.add(cmd::Properties, [this] { showProperties(); });
+    commands.add(cmd::EditSound, [this] { m_tools.editSound(m_startValues.editorPath); });
+    commands.add(cmd::Volume, [this] { m_tools.openMixer(); });
+    commands.add(cmd::RecordVolume, [this] { m_tools.openRecordingMixer(); });
+    commands.add(cmd::Help, [this] { m_tools.openHelp(); });
 }
 
 void OperationCommands::rename() {
@@ -43,7 +47,7 @@ void OperationCommands::insert() {
 void OperationCommands::openRenameDialog(const RenameRequest& request) {
     delete m_renameDialog;
     m_pendingRename = request;
-    m_renameDialog = new CNewFileNameDlg(request.initialName, &m_window);
+    m_renameDialog = new CNewFileNameDlg(request.initialName, m_frame.dialogParent());
     // Queued: the rename runs once the dialog has closed, as a posted message would.
     connect(m_renameDialog, &CNewFileNameDlg::renameSound, this, &OperationCommands::onRenameSound,
             Qt::QueuedConnection);
@@ -56,16 +60,10 @@ void OperationCommands::onRenameSound() {
 }
 
 void OperationCommands::showProperties() {
-    const QString name = m_window.list().text(m_window.currentIndex());
-    SoundProperties properties = readSoundProperties(m_window.services().files, m_window.player(),
-                                                     m_window.currentFolder(), name);
-    CSoundPropertiesDlg dialog(std::move(properties), m_window.services().sounds, &m_window);
+    const QString name = m_list.rowText(m_list.selectedRow());
+    SoundProperties properties =
+        readSoundProperties(m_services.files, m_player, m_window.currentFolder(), name);
+    CSoundPropertiesDlg dialog(std::move(properties), m_services.sounds, m_frame.dialogParent());
     dialog.exec();
-    m_window.UpdateStatus();
-}
-
-void installOperations(CTembrelDlg& window) {
-    new OperationCommands(window);
-    installOpenFolderCommand(window);
-    installMainMenus(window);
+    m_window.repaint();
 }

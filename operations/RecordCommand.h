@@ -1,13 +1,21 @@
 #pragma once
 
+#include "platform/audio/AudioDevices.h"
+
 #include <QObject>
-#include <QPoint>
-#include <QSize>
 #include <QString>
+#include <functional>
 #include <memory>
 
-class CTembrelDlg;
+class CommandTable;
 class CRecordDlg;
+class CWavePlayer;
+class IBrowserWindow;
+class ISettings;
+class ISoundList;
+class IUi;
+class IWindowFrame;
+struct MainSettings;
 
 // The main window's Record command: numbers a new sound after the folder's sounds, gets the
 // main window out of the way, runs the Record dialog and afterwards puts the window back and
@@ -16,7 +24,11 @@ class CRecordDlg;
 class RecordCommand : public QObject {
     Q_OBJECT
 public:
-    explicit RecordCommand(CTembrelDlg& window);
+    using RecorderFactory = std::function<std::unique_ptr<IRecordingDevice>()>;
+
+    RecordCommand(CommandTable& commands, IUi& ui, RecorderFactory makeRecorder,
+                  CWavePlayer& player, ISoundList& list, IBrowserWindow& window,
+                  IWindowFrame& frame, const ISettings& settings, MainSettings& startValues);
     ~RecordCommand() override;
 
     void run();
@@ -30,13 +42,15 @@ private:
     void onRecordCancelled();
     void selectNewSound();
 
-    CTembrelDlg& m_window;
+    IUi& m_ui;
+    RecorderFactory m_makeRecorder;
+    CWavePlayer& m_player;
+    ISoundList& m_list;
+    IBrowserWindow& m_window;
+    IWindowFrame& m_frame;
+    const ISettings& m_settings;
+    MainSettings& m_startValues;
     std::unique_ptr<CRecordDlg> m_dialog;
     QString m_recordFile;
     bool m_minimise = true;
-    QPoint m_savedPosition;
-    QSize m_savedSize;
 };
-
-// Registers the Record command with the main window.
-void installRecording(CTembrelDlg& window);

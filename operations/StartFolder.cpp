@@ -1,10 +1,10 @@
 #include "operations/StartFolder.h"
 
-#include "app/SettingsStore.h"
+#include "browser/Settings.h"
+#include "platform/SettingsStore.h"
 
-QString defaultFolder(const QString& section, const QString& dataFile) {
-    const QString stored =
-        settings::readString(section, QStringLiteral("Directory"), settings::kMissing, dataFile);
+QString defaultFolder(const QString& section, const ISettings& settings) {
+    const QString stored = settings.readString(section, QStringLiteral("Directory"));
     if (stored == settings::kMissing || stored.isEmpty())
         return kSystemSoundsFolder;
     return stored;

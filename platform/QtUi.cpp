@@ -1,6 +1,5 @@
 #include "platform/QtUi.h"
 
-#include "directories/CFolderBrowser.h"
 #include "platform/ProgramDirectory.h"
 
 #include <QApplication>
@@ -45,11 +44,7 @@ std::optional<QString> QtUi::openFileName(const OpenFileRequest& request) {
 }
 
 std::optional<QString> QtUi::browseForFolder(const FolderRequest& request) {
-    CFolderBrowser browser(request.startFolder, QApplication::activeWindow());
-    browser.setInstruction(request.instruction);
-    if (browser.Browse() != CFolderBrowser::Picked)
-        return std::nullopt;
-    return browser.ResultFolder();
+    return m_pickFolder ? m_pickFolder(request) : std::nullopt;
 }
 
 QString QtUi::appTitle() const {

@@ -1,4 +1,4 @@
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 #include "tests/support/Forked.h"
 #include "tests/support/QtPrinters.h"
 

@@ -12,13 +12,18 @@ MainWindowFixture::MainWindowFixture() {
 }
 
 MainWindowFixture::~MainWindowFixture() {
-    dialog.reset();
+    assembly.reset();
 }
 
 CTembrelDlg& MainWindowFixture::window() {
-    if (!dialog)
-        dialog = std::make_unique<CTembrelDlg>(*services);
-    return *dialog;
+    if (!assembly)
+        assembly = std::make_unique<MainWindowAssembly>(*services);
+    return assembly->window();
+}
+
+MainSettings& MainWindowFixture::startValues() {
+    window();
+    return assembly->startValues();
 }
 
 QString MainWindowFixture::addSound(const QString& name, WavSpec spec, const QString& folder) {

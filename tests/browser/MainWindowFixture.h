@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainWindowAssembly.h"
 #include "browser/CTembrelDlg.h"
 #include "tests/browser/FakeAudio.h"
 #include "tests/support/FakeLauncher.h"
@@ -18,6 +19,8 @@ protected:
 
     // Builds the window (reading the data file and scanning the main directory).
     CTembrelDlg& window();
+    // The settings the window took at start (built with the window).
+    MainSettings& startValues();
     // A WAV file in the main directory (or in folder) of the given play length.
     QString addSound(const QString& name, WavSpec spec = {}, const QString& folder = {});
     QStringList listRows();
@@ -30,5 +33,5 @@ protected:
     FakeLauncher launcher;
     FakeDesktop desktop;
     std::unique_ptr<Services> services;
-    std::unique_ptr<CTembrelDlg> dialog;
+    std::unique_ptr<MainWindowAssembly> assembly;
 };

@@ -2,7 +2,7 @@
 #include "resources/cursors/CursorWriter.h"
 #include "tests/browser/MainWindowFixture.h"
 
-#include "app/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 #include <QDir>
 
@@ -39,7 +39,7 @@ TEST_F(CursorThemes, ThemeOneUsesTheSystemCursors) {
 TEST_F(CursorThemes, AnUnknownThemeOrMissingFilesLeaveThePlatformCursor) {
     useTheme(13);
     EXPECT_FALSE(window().hasNormalCursor());
-    dialog.reset();
+    assembly.reset();
     useTheme(7); // its files are not in this program directory
     EXPECT_FALSE(window().hasNormalCursor());
 }

@@ -1,8 +1,8 @@
 #include "tests/browser/MainWindowFixture.h"
 
-#include "app/SettingsStore.h"
 #include "browser/CommandIds.h"
 #include "browser/StatusText.h"
+#include "platform/SettingsStore.h"
 #include "widgets/SortedListBox.h"
 
 #include <QApplication>
@@ -32,7 +32,7 @@ TEST_F(MainWindow, AMissingDataFileShowsTheMissingTextOncePerStringKeyInOrder) {
         EXPECT_EQ(call.buttons, MsgButtons::Ok);
     }
     EXPECT_EQ(w.currentFolder(), program.path() + settings::kMissing);
-    EXPECT_EQ(w.settingsCopies().recordTime, 30);
+    EXPECT_EQ(startValues().recordTime, 30);
     EXPECT_EQ(w.list().count(), 0) << "an unusable folder lists nothing";
 }
 

@@ -4,7 +4,7 @@
 #include "lists/CommandLineExport.h"
 #include "platform/ProgramDirectory.h"
 #include "tests/browser/FakeAudio.h"
-#include "tests/lists/FakeFileSystem.h"
+#include "tests/support/FakeFileSystem.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TempProgramDir.h"
 #include "tests/support/WavBytes.h"

@@ -3,8 +3,8 @@
 #include "lists/CommandLineExport.h"
 #include "platform/ProgramDirectory.h"
 #include "tests/browser/MainWindowFixture.h"
-#include "tests/lists/FakeFileSystem.h"
 #include "tests/lists/ListLines.h"
+#include "tests/support/FakeFileSystem.h"
 #include "widgets/NameCollator.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "lists/WebPage.h"
 #include "platform/ProgramDirectory.h"
 #include "tests/browser/FakeAudio.h"
-#include "tests/lists/FakeFileSystem.h"
+#include "tests/support/FakeFileSystem.h"
 #include "tests/support/FakeUi.h"
 #include "tests/support/WavBytes.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tests/browser/MainWindowFixture.h"
-#include "tests/operations/FakeFileSystem.h"
+#include "tests/support/FakeFileSystem.h"
 
 class CNewFileNameDlg;
 

@@ -11,7 +11,7 @@ TEST_F(ExternalToolsTest, TheEditorGetsTheSoundPathAsOneArgumentAndTheFileIsLetG
     const QString folder = program.makeFolder("My Sounds");
     const QString path = addSound("Big Bell", {}, folder);
     window().setCurrentFolder(folder);
-    window().settingsCopies().editorPath = QStringLiteral("/opt/Wave Tools/wed");
+    startValues().editorPath = QStringLiteral("/opt/Wave Tools/wed");
     window().onCommand(cmd::Play);
     ASSERT_EQ(playback.openPath, path);
     window().onCommand(cmd::EditSound);

@@ -1,8 +1,8 @@
 #include "tests/operations/OperationsFixture.h"
 
-#include "app/SettingsStore.h"
 #include "browser/CommandIds.h"
 #include "operations/CNewFileNameDlg.h"
+#include "platform/SettingsStore.h"
 #include "widgets/CIconButton.h"
 #include "widgets/SortedListBox.h"
 

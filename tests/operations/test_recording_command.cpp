@@ -1,6 +1,6 @@
-#include "app/SettingsStore.h"
 #include "browser/CommandIds.h"
 #include "operations/RecordDlg.h"
+#include "platform/SettingsStore.h"
 #include "tests/browser/MainWindowFixture.h"
 #include "tests/operations/FakeRecordingDevice.h"
 #include "widgets/CGradientBar.h"
@@ -179,7 +179,7 @@ TEST_F(Recording, AMissingBaseNameIsShownAfterTheRecordingAndStaysTheBaseName) {
     EXPECT_EQ(ui.calls()[0].text, settings::kMissing);
     EXPECT_EQ(ui.calls()[0].caption, ui.appTitle());
     EXPECT_EQ(ui.calls()[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(w.settingsCopies().baseRecordingName, settings::kMissing);
+    EXPECT_EQ(startValues().baseRecordingName, settings::kMissing);
 }
 
 } // namespace

@@ -1,0 +1,37 @@
+#include "app/MainWindowAssembly.h"
+
+#include "browser/BrowserCommands.h"
+#include "browser/CTembrelDlg.h"
+#include "browser/CWavePlayer.h"
+#include "browser/MainMenus.h"
+#include "browser/MainWindowView.h"
+#include "directories/OpenFolderCommand.h"
+#include "lists/ListCommands.h"
+#include "operations/OperationCommands.h"
+#include "operations/RecordCommand.h"
+#include "platform/Services.h"
+
+MainWindowAssembly::MainWindowAssembly(Services& services)
+    : m_services(services), m_settings(services.programDir),
+      m_startValues(readMainSettings(m_settings, services.ui)) {
+    m_window = std::make_unique<CTembrelDlg>(m_startValues, m_settings, m_commands, services);
+    m_view = std::make_unique<MainWindowView>(*m_window);
+    installFeatures();
+}
+
+MainWindowAssembly::~MainWindowAssembly() = default;
+
+// One line a feature; each adds its own commands to the table.
+void MainWindowAssembly::installFeatures() {
+    CWavePlayer& player = m_window->player();
+    MainWindowView& view = *m_view;
+    installBrowserCommands(m_commands, *m_window);
+    m_recording =
+        std::make_unique<RecordCommand>(m_commands, m_services.ui, m_services.makeRecorder, player,
+                                        view, view, view, m_settings, m_startValues);
+    installListCommands(m_commands, {m_services, player, view, view, view, m_settings});
+    m_operations = std::make_unique<OperationCommands>(m_commands, m_services, player, view, view,
+                                                       view, m_settings, m_settings, m_startValues);
+    installOpenFolderCommand(m_commands, m_services.ui, view);
+    installMainMenus(m_commands, *m_window, m_services.desktop);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "browser/CommandTable.h"
+#include "browser/Settings.h"
+
+#include <memory>
+
+class CTembrelDlg;
+class MainWindowView;
+class OperationCommands;
+class RecordCommand;
+struct Services;
+
+// The main window with every feature wired to it: the settings facade, the command table, the
+// window and, one line each, the features that add their commands. The application object
+// builds one over the real services; tests build one over doubles.
+class MainWindowAssembly {
+public:
+    // Reads the settings the window takes at start (each missing one reported in order), scans
+    // the main directory and builds the window and its features.
+    explicit MainWindowAssembly(Services& services);
+    ~MainWindowAssembly();
+
+    CTembrelDlg& window() { return *m_window; }
+    DataFileSettings& settings() { return m_settings; }
+    MainSettings& startValues() { return m_startValues; }
+
+private:
+    void installFeatures();
+
+    Services& m_services;
+    DataFileSettings m_settings;
+    MainSettings m_startValues;
+    CommandTable m_commands;
+    std::unique_ptr<CTembrelDlg> m_window;
+    std::unique_ptr<MainWindowView> m_view;
+    // Features: they go before the window they were wired to.
+    std::unique_ptr<RecordCommand> m_recording;
+    std::unique_ptr<OperationCommands> m_operations;
+};

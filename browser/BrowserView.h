@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+// What the features see of the main window: the rows of its sorted list and the browser
+// around them (the frame is in browser/WindowFrame.h). The main window implements them through
+// MainWindowView; tests of logic use the doubles in tests/support.
+class ISoundList {
+public:
+    virtual ~ISoundList() = default;
+    virtual int rowCount() const = 0;
+    virtual QString rowText(int row) const = 0; // empty for a row that does not exist
+    virtual int selectedRow() const = 0;        // -1 when nothing is selected
+    virtual void selectRow(int row) = 0;
+    virtual int addRow(const QString& name) = 0; // at its sorted place; returns the row
+    virtual void removeRow(int row) = 0;
+};
+
+// The row whose whole name matches, in any letter case; -1 when none does.
+int findRow(const ISoundList& list, const QString& name);
+
+class IBrowserWindow {
+public:
+    virtual ~IBrowserWindow() = default;
+    // The folder shown, without a trailing separator.
+    virtual QString currentFolder() const = 0;
+    // Shows another folder: scans it and lists its sounds.
+    virtual void setCurrentFolder(const QString& folder) = 0;
+    // Opens and plays the selected sound, as the Play command does.
+    virtual void playCurrent() = 0;
+    // Stops what plays (Play All included), as the Stop command does.
+    virtual void stopPlayback() = 0;
+    // Scans the current folder again, selects the first row and updates the status lines.
+    virtual void refreshList() = 0;
+    // Updates the status lines and redraws the whole window.
+    virtual void repaint() = 0;
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/Ui.h"
+
+// The one door to the data file for everything but the store itself. A string read gives the
+// stored text, or settings::kMissing when the key is missing.
+class ISettings {
+public:
+    virtual ~ISettings() = default;
+    virtual QString readString(const QString& section, const QString& key) const = 0;
+    virtual int readInt(const QString& section, const QString& key, int fallback) const = 0;
+    // False when the data file could not be written; the stored value is then unchanged.
+    virtual bool writeString(const QString& section, const QString& key, const QString& value) = 0;
+};
+
+// Where the program keeps its things. Each place is answered by one function, so that moving
+// the collection changes one place and every feature follows.
+class IProgramPlaces {
+public:
+    virtual ~IProgramPlaces() = default;
+    // The program directory with a trailing separator.
+    virtual QString programDir() const = 0;
+    virtual QString dataFile() const = 0;
+    // The collection's main directory: program directory + the stored main directory name.
+    virtual QString mainDirectory() const = 0;
+    // The help page of that file name (e.g. "index.html").
+    virtual QString helpPage(const QString& page) const = 0;
+    // A cursor theme's file, from its path relative to the program directory.
+    virtual QString cursorFile(const QString& relativePath) const = 0;
+};
+
+// The settings of the INI data file in a program directory.
+class DataFileSettings final : public ISettings, public IProgramPlaces {
+public:
+    explicit DataFileSettings(QString programDir);
+
+    QString readString(const QString& section, const QString& key) const override;
+    int readInt(const QString& section, const QString& key, int fallback) const override;
+    bool writeString(const QString& section, const QString& key, const QString& value) override;
+
+    QString programDir() const override { return m_programDir; }
+    QString dataFile() const override { return m_dataFile; }
+    QString mainDirectory() const override;
+    QString helpPage(const QString& page) const override;
+    QString cursorFile(const QString& relativePath) const override;
+
+private:
+    QString m_programDir;
+    QString m_dataFile;
+};
+
+// A string read that reports a missing key: the missing-value text shows once in a box (with
+// icon) and stands as the value.
+
+QString readReported(const ISettings& settings, IUi& ui, const QString& section, const QString& key,
+                     MsgIcon icon);
+
+// The copies of settings the main window takes once at start.
+struct MainSettings {
+    QString mainDirectoryName;
+    QString editorPath;
+    QString baseRecordingName;
+    int recordTime = 30;
+    int cursorTheme = 1;
+    int flatScrollBar = 0;
+};
+
+// Reads them in order; each missing string shows the missing-value text once and stands as
+// the value.
+MainSettings readMainSettings(const ISettings& settings, IUi& ui);
