@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <expected>
+#include <utility>
+
+// The REGEDIT4 text form of a set of keys, as the registry store keeps it on disk:
+//   REGEDIT4
+//   <empty line>
+//   [HKEY_CURRENT_USER\Some\Key]
+//   @="default value"
+//   "Name"="value with \\ and \" escaped"
+// Key paths are kept with their root name and compared without regard to case.
+struct RegKeyText {
+    QString path; // "HKEY_CURRENT_USER\AppEvents\..."
+    // Name and value; the name is empty for the default value. A value that is not a string
+    // (dword:, hex:) keeps its raw text after "=" with `raw` set, so it is written back as read.
+    struct Value {
+        QString name;
+        QString text;
+        bool raw = false;
+    };
+    QList<Value> values;
+};
+
+using RegKeys = QList<RegKeyText>;
+
+// Fails with a short reason when the text is not a REGEDIT4 file this store can keep whole.
+std::expected<RegKeys, QString> parseRegText(const QByteArray& bytes);
+QByteArray renderRegText(const RegKeys& keys);
+
+// The REGEDIT4 string escapes: backslash and double quote get a backslash before them.
+QString escapeRegString(const QString& text);
+
+// Look-ups that ignore case, as key and value names do in the registry.
+RegKeyText* findRegKey(RegKeys& keys, const QString& path);
+const RegKeyText::Value* findRegValue(const RegKeyText& key, const QString& name);

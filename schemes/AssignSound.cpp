@@ -1,0 +1,42 @@
+#include "schemes/AssignSound.h"
+
+#include "platform/RegistryKey.h"
+#include "platform/Ui.h"
+#include "schemes/EventTable.h"
+#include "schemes/SchemeTexts.h"
+#include "schemes/SoundTheme.h"
+
+namespace {
+
+void appBox(IUi& ui, const QString& text) {
+    ui.messageBox(text, ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+bool updateDesktopTheme(const QString& soundThemesDir, const QString& eventKeyPath,
+                        const QString& soundPath) {
+    const EventSlot* slot = slotForKeyPath(eventKeyPath);
+    if (!slot)
+        return true;
+    const QString dir =
+        soundThemesDir + QLatin1Char('/') + QLatin1String(soundtheme::kAssignedThemeDir);
+    return soundtheme::ensureTheme(dir, QLatin1String(soundtheme::kAssignedThemeName)) &&
+           soundtheme::setEventSound(dir, QLatin1String(slot->desktopEvent), soundPath);
+}
+
+} // namespace
+
+void AssignSoundToEvent(const QString& eventKeyPath, const QString& soundPath,
+                        AssignServices& services) {
+    const QString path = soundPath; // the caller's text may change while boxes are up
+    CRegistryKey key(services.registry);
+    if (key.Create(RegRoot::CurrentUser, eventKeyPath) != regstatus::kSuccess)
+        appBox(services.ui, QString::fromUtf8(schemetext::kRegistryNotAccessible));
+    if (key.SetStringValue(QString(), path) != regstatus::kSuccess) {
+        appBox(services.ui, QString::fromUtf8(schemetext::kCannotChangeValue));
+        return;
+    }
+    key.Close();
+    if (!updateDesktopTheme(services.soundThemesDir, eventKeyPath, path))
+        appBox(services.ui, QString::fromUtf8(schemetext::kDesktopThemeFailed)
+                                .arg(QLatin1String(soundtheme::kAssignedThemeName)));
+}

@@ -1,0 +1,141 @@
+// The registry store over its two REGEDIT4 files, through CRegistryKey as its callers use it.
+#include "platform/RegistryFileStore.h"
+#include "platform/RegistryKey.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kEvent = QStringLiteral("AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current");
+const QString kThemes = QStringLiteral("Software\\Themes");
+
+QByteArray seed() {
+    return "REGEDIT4\n\n[HKEY_CURRENT_USER\\" + kEvent.toUtf8() +
+           "]\n\n[HKEY_LOCAL_MACHINE\\Software\\Themes]\n\"Path\"=\"/home/u/Themes\"\n";
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class RegistryStoreTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    RegistryFiles files{dir.filePath("config/tembrel/registry.reg"),
+                        dir.filePath("run/tembrel/registry.reg"), seed()};
+    RegistryFileStore store{files};
+};
+
+TEST_F(RegistryStoreTest, FirstUseKeepsTheSeedAndWritesSeededKeysThere) {
+    CRegistryKey key(store);
+    QString path = "old";
+    ASSERT_EQ(key.Create(RegRoot::LocalMachine, kThemes), regstatus::kSuccess);
+    EXPECT_EQ(key.QueryStringValue("path", path), regstatus::kSuccess);
+    EXPECT_EQ(path, "/home/u/Themes");
+    EXPECT_EQ(key.QueryStringValue("Missing", path), regstatus::kFileNotFound);
+
+    ASSERT_EQ(key.Create(RegRoot::CurrentUser, kEvent), regstatus::kSuccess);
+    EXPECT_EQ(key.QueryStringValue("", path), regstatus::kFileNotFound);
+    ASSERT_EQ(key.SetStringValue("", "/home/u/a \"b\" \\ é.wav"), regstatus::kSuccess);
+    EXPECT_EQ(key.QueryStringValue("", path), regstatus::kSuccess);
+    EXPECT_EQ(path, "/home/u/a \"b\" \\ é.wav");
+    EXPECT_TRUE(readAll(files.persistent).contains("@=\"/home/u/a \\\"b\\\" \\\\ é.wav\""));
+    EXPECT_FALSE(QFile::exists(files.volatileKeys)); // the event key was not new
+}
+
+TEST_F(RegistryStoreTest, NewKeysAreVolatileAndOnlyInTheSessionFile) {
+    CRegistryKey key(store);
+    ASSERT_EQ(key.Create(RegRoot::CurrentUser, "Software\\New\\Key"), regstatus::kSuccess);
+    ASSERT_EQ(key.SetStringValue("Name", "line one\nline two"), regstatus::kSuccess);
+    EXPECT_FALSE(readAll(files.persistent).contains("New"));
+    EXPECT_TRUE(readAll(files.volatileKeys).contains("[HKEY_CURRENT_USER\\Software\\New\\Key]"));
+
+    RegistryFileStore again(files); // another run of the program in the same session
+    QString value;
+    CRegistryKey reopened(again);
+    ASSERT_EQ(reopened.Create(RegRoot::CurrentUser, "software\\NEW\\key"), regstatus::kSuccess);
+    EXPECT_EQ(reopened.QueryStringValue("name", value), regstatus::kSuccess);
+    EXPECT_EQ(value, "line one\nline two");
+
+    QFile::remove(files.volatileKeys); // the session ended
+    EXPECT_EQ(reopened.QueryStringValue("name", value), regstatus::kFileNotFound);
+}
+
+TEST_F(RegistryStoreTest, AReadCopiesFewerThan200BytesWithTheTerminator) {
+    CRegistryKey key(store);
+    ASSERT_EQ(key.Create(RegRoot::CurrentUser, kEvent), regstatus::kSuccess);
+    QString out = "kept";
+    ASSERT_EQ(key.SetStringValue("", QString(199, 'a')), regstatus::kSuccess);
+    EXPECT_EQ(key.QueryStringValue("", out), regstatus::kSuccess);
+    EXPECT_EQ(out.size(), 199);
+
+    out = "kept";
+    ASSERT_EQ(key.SetStringValue("", QString(200, 'a')), regstatus::kSuccess);
+    EXPECT_EQ(key.QueryStringValue("", out), regstatus::kMoreData);
+    ASSERT_EQ(key.SetStringValue("", QString(100, QChar(0xE9))), regstatus::kSuccess);
+    EXPECT_EQ(key.QueryStringValue("", out), regstatus::kMoreData); // 200 bytes of UTF-8
+    EXPECT_EQ(out, "kept");
+}
+
+TEST_F(RegistryStoreTest, AClosedKeyReadsAndWritesNothing) {
+    CRegistryKey key(store);
+    QString out;
+    EXPECT_EQ(key.SetStringValue("", "x"), regstatus::kInvalidHandle);
+    ASSERT_EQ(key.Create(RegRoot::CurrentUser, kEvent), regstatus::kSuccess);
+    key.Close();
+    EXPECT_EQ(key.QueryStringValue("", out), regstatus::kInvalidHandle);
+}
+
+TEST_F(RegistryStoreTest, ABrokenFileGivesAnErrorAndIsNeverWrittenOver) {
+    for (const QByteArray& broken :
+         {QByteArray("not a registry file\n"),
+          QByteArray("REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n@=\"unterminated\n"),
+          QByteArray("REGEDIT4\n@=\"value before any key\"\n"), QByteArray("\xff\xfe\x00")}) {
+        writeAll(files.persistent, broken);
+        CRegistryKey key(store);
+        QString out;
+        EXPECT_EQ(key.Create(RegRoot::CurrentUser, "Software\\Other"), regstatus::kBadDatabase);
+        EXPECT_EQ(key.SetStringValue("", "x"), regstatus::kInvalidHandle);
+        EXPECT_EQ(store.setString(RegRoot::CurrentUser, kEvent, "", "x"), regstatus::kBadDatabase);
+        EXPECT_EQ(readAll(files.persistent), broken);
+        EXPECT_FALSE(QFile::exists(files.volatileKeys));
+    }
+}
+
+TEST_F(RegistryStoreTest, ValuesOfOtherTypesSurviveAWrite) {
+    writeAll(files.persistent, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + kEvent.toUtf8() +
+                                   "]\r\n\"Count\"=dword:00000010\r\n");
+    CRegistryKey key(store);
+    ASSERT_EQ(key.Create(RegRoot::CurrentUser, kEvent), regstatus::kSuccess);
+    ASSERT_EQ(key.SetStringValue("", "/a.wav"), regstatus::kSuccess);
+    EXPECT_TRUE(readAll(files.persistent).contains("\"Count\"=dword:00000010\n"));
+}
+
+TEST(RegistryStoreUnwritable, ReadsWorkAndChangesFailWithoutLosingAnything) {
+    QTemporaryDir dir;
+    writeAll(dir.filePath("blocker"), "a file where the folders should be");
+    RegistryFiles files{dir.filePath("blocker/registry.reg"),
+                        dir.filePath("blocker/run/registry.reg"), seed()};
+    RegistryFileStore store(files);
+    CRegistryKey key(store);
+    QString path;
+    ASSERT_EQ(key.Create(RegRoot::LocalMachine, kThemes), regstatus::kSuccess);
+    EXPECT_EQ(key.QueryStringValue("Path", path), regstatus::kSuccess);
+    EXPECT_EQ(key.SetStringValue("Path", "/x"), regstatus::kCannotWrite);
+    EXPECT_EQ(key.Create(RegRoot::CurrentUser, "Software\\New"), regstatus::kCannotWrite);
+    EXPECT_EQ(readAll(dir.filePath("blocker")), "a file where the folders should be");
+}
+
+} // namespace
