@@ -9,6 +9,8 @@
 #include "lists/ListCommands.h"
 #include "operations/OperationCommands.h"
 #include "operations/RecordCommand.h"
+#include "operations/SendMailCommand.h"
+#include "platform/SendmailTransport.h"
 #include "platform/Services.h"
 
 MainWindowAssembly::MainWindowAssembly(Services& services)
@@ -32,6 +34,11 @@ void MainWindowAssembly::installFeatures() {
     installListCommands(m_commands, {m_services, player, view, view, view, m_settings});
     m_operations = std::make_unique<OperationCommands>(m_commands, m_services, player, view, view,
                                                        view, m_settings, m_settings, m_startValues);
+    m_mailTransport = std::make_unique<SendmailTransport>(
+        [&settings = m_settings] { return mailCommand(settings); });
+    m_sendMail =
+        std::make_unique<SendMailCommand>(m_commands, m_services.ui, m_settings, view, view, view,
+                                          *m_mailTransport, m_services.launcher);
     installOpenFolderCommand(m_commands, m_services.ui, view);
     installMainMenus(m_commands, *m_window, m_services.desktop);
 }

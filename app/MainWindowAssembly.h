@@ -9,6 +9,8 @@ class CTembrelDlg;
 class MainWindowView;
 class OperationCommands;
 class RecordCommand;
+class SendMailCommand;
+class IMailTransport;
 struct Services;
 
 // The main window with every feature wired to it: the settings facade, the command table, the
@@ -34,7 +36,10 @@ private:
     CommandTable m_commands;
     std::unique_ptr<CTembrelDlg> m_window;
     std::unique_ptr<MainWindowView> m_view;
+    // Mail goes through the data file's sendmail-compatible program.
+    std::unique_ptr<IMailTransport> m_mailTransport;
     // Features: they go before the window they were wired to.
     std::unique_ptr<RecordCommand> m_recording;
     std::unique_ptr<OperationCommands> m_operations;
+    std::unique_ptr<SendMailCommand> m_sendMail;
 };

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "browser/BrowserView.h"
+#include "browser/Settings.h"
+#include "platform/SettingsStore.h"
+
+#include <QMap>
+#include <QStringList>
+
+// The main window's list as plain rows.
+class FakeSoundList final : public ISoundList {
+public:
+    int rowCount() const override { return static_cast<int>(rows.size()); }
+    QString rowText(int row) const override { return rows.value(row); }
+    int selectedRow() const override { return selected; }
+    void selectRow(int row) override { selected = row; }
+    int addRow(const QString& name) override {
+        rows << name;
+        return rowCount() - 1;
+    }
+    void removeRow(int row) override { rows.removeAt(row); }
+
+    QStringList rows;
+    int selected = -1;
+};
+
+// The browser around the list; what it was asked to do goes into a shared log.
+class FakeBrowserWindow final : public IBrowserWindow {
+public:
+    explicit FakeBrowserWindow(QStringList& log) : m_log(log) {}
+    QString currentFolder() const override { return folder; }
+    void setCurrentFolder(const QString& path) override { folder = path; }
+    void playCurrent() override { m_log << QStringLiteral("play"); }
+    void stopPlayback() override { m_log << QStringLiteral("stop"); }
+    void refreshList() override { m_log << QStringLiteral("refreshList"); }
+    void repaint() override { m_log << QStringLiteral("updateStatus"); }
+
+    QString folder;
+
+private:
+    QStringList& m_log;
+};
+
+// Settings kept in memory, "section/key" to value.
+class MemorySettings final : public ISettings {
+public:
+    QString readString(const QString& section, const QString& key) const override {
+        return values.value(section + QLatin1Char('/') + key, settings::kMissing);
+    }
+    int readInt(const QString& section, const QString& key, int fallback) const override {
+        bool ok = false;
+        const int value = values.value(section + QLatin1Char('/') + key).toInt(&ok);
+        return ok ? value : fallback;
+    }
+    bool writeString(const QString& section, const QString& key, const QString& value) override {
+        if (readOnly)
+            return false;
+        values[section + QLatin1Char('/') + key] = value;
+        return true;
+    }
+
+    QMap<QString, QString> values;
+    bool readOnly = false;
+};
