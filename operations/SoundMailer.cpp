@@ -17,8 +17,8 @@ const QString kMailSection = QStringLiteral("Default_Mail");
 const QString kNoSound = QStringLiteral("There is no sound to send: the list is empty.");
 const QString kDesktopMailCaption = QStringLiteral("Confirm to use the desktop mail program");
 const QString kDesktopMailQuestion =
-    QStringLiteral("No mail transport is installed.\nHand the sound to the desktop's mail "
-                   "program instead? It opens a new message with the sound attached.");
+    QStringLiteral("No mail program was found to send the sound with.\nHand it to your desktop's "
+                   "mail program instead?\nIt opens a new message with the sound attached.");
 const QString kDesktopMailFailed =
     QStringLiteral("The desktop's mail program could not be started.");
 const QString kAddressNotSaved =
