@@ -1,9 +1,22 @@
+#include "browser/CommandIds.h"
+#include "browser/CommandTable.h"
+#include "browser/WindowFrame.h"
 #include "operations/CSendMailDlg.h"
+#include "operations/SendMailCommand.h"
+#include "platform/MailTransport.h"
+#include "tests/support/FakeBrowserView.h"
+#include "tests/support/FakeLauncher.h"
+#include "tests/support/FakeUi.h"
 #include "tests/support/QtPrinters.h"
 #include "widgets/CIconButton.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,6 +60,65 @@ TEST(SendMailDialogTest, SaveAddressHandsOverTheToFieldAndKeepsTheDialogOpen) {
     QTest::mouseClick(&dialog.saveAddressButton(), Qt::LeftButton);
     EXPECT_EQ(saved, QStringList{QStringLiteral("Jörg <j@example.org>")});
     EXPECT_TRUE(dialog.isVisible());
+}
+
+class Frame final : public IWindowFrame {
+public:
+    QWidget* dialogParent() override { return &window; }
+    void minimise() override {}
+    void moveToCorner() override {}
+    void restore() override {}
+    QCursor busyCursor() const override { return QCursor(Qt::BusyCursor); }
+    QWidget window;
+};
+
+// Looks at the windows while the message goes out.
+class WatchingTransport final : public IMailTransport {
+public:
+    explicit WatchingTransport(QWidget& window) : m_window(window) {}
+    MailResult availability() override { return MailResult::Success; }
+    MailResult send(const OutgoingMail&) override {
+        windowEnabled = m_window.isEnabled();
+        cursor = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                : Qt::ArrowCursor;
+        return MailResult::Success;
+    }
+    bool windowEnabled = true;
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+
+private:
+    QWidget& m_window;
+};
+
+TEST(SendMailCommandTest, CommandSendsUnderTheBusyCursorWithTheWindowsDisabled) {
+    QTemporaryDir dir;
+    QFile(QDir(dir.path()).filePath(QStringLiteral("Bell.wav"))).open(QIODevice::WriteOnly);
+    QStringList log;
+    FakeUi ui;
+    MemorySettings settings;
+    settings.values[QStringLiteral("Default_Mail/To")] = QStringLiteral("a@b.org");
+    FakeSoundList list;
+    list.rows = {QStringLiteral("Bell")};
+    list.selected = 0;
+    FakeBrowserWindow browser(log);
+    browser.folder = dir.path();
+    Frame frame;
+    frame.window.show();
+    WatchingTransport transport(frame.window);
+    FakeLauncher launcher;
+    CommandTable commands;
+    SendMailCommand command(commands, ui, settings, list, browser, frame, transport, launcher);
+
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<CSendMailDlg*>(QApplication::activeModalWidget()))
+            QTest::keyClick(&dialog->toEdit(), Qt::Key_Return);
+    });
+    ASSERT_TRUE(commands.run(cmd::SendMail));
+    EXPECT_FALSE(transport.windowEnabled);
+    EXPECT_EQ(transport.cursor, Qt::BusyCursor);
+    EXPECT_TRUE(frame.window.isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(log, (QStringList{"refreshList", "updateStatus"}));
 }
 
 } // namespace
