@@ -81,6 +81,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void endPlayAll();
     void applyChildColours();
     void buildButtons();
     void buildList();

@@ -16,7 +16,7 @@ void CTembrelDlg::PlayCurrent() {
 
 void CTembrelDlg::StopPlayback() {
     UpdateStatus();
-    m_playAllActive = false;
+    endPlayAll();
     m_player->Stop();
 }
 
@@ -56,14 +56,27 @@ void CTembrelDlg::playAll() {
     UpdateStatus();
 }
 
+// Plays the rows one after the other, each once the one before has had twice its play time
+// in ticks; Play All ends once its last row has been started, so rows added later (a
+// recording, an insert, a refresh) are never played by it.
 void CTembrelDlg::playAllTick() {
     ++m_tickCount;
     UpdateStatus();
-    if (double(m_tickCount) > 2.0 * m_playTime && m_playAllPosition < m_list->count() &&
-        m_playAllActive) {
-        m_tickCount = 0;
-        m_list->setCurSel(m_playAllPosition);
-        ++m_playAllPosition;
-        PlayCurrent();
+    if (!m_playAllActive || double(m_tickCount) <= 2.0 * m_playTime)
+        return;
+    if (m_playAllPosition >= m_list->count()) {
+        endPlayAll();
+        return;
     }
+    m_tickCount = 0;
+    m_list->setCurSel(m_playAllPosition);
+    ++m_playAllPosition;
+    PlayCurrent();
+    if (m_playAllPosition >= m_list->count())
+        endPlayAll();
+}
+
+void CTembrelDlg::endPlayAll() {
+    m_playAllActive = false;
+    m_playAllTimer.stop();
 }

@@ -50,7 +50,7 @@ std::optional<RenameRequest> FileOperations::insertSound() {
                                 MsgIcon::Stop);
         } else {
             m_ui.messageBox(texts::kNameExists, m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
-            rename = RenameRequest{name, *source};
+            rename = RenameRequest{name, *source, {}};
         }
     }
     m_window.refreshList();
@@ -60,14 +60,15 @@ std::optional<RenameRequest> FileOperations::insertSound() {
 RenameRequest FileOperations::beginRename() {
     m_player.Stop();
     m_player.Close();
-    return RenameRequest{m_list.rowText(m_list.selectedRow()), {}};
+    const QString name = m_list.rowText(m_list.selectedRow());
+    return RenameRequest{name, {}, soundPath(name)};
 }
 
 void FileOperations::finishRename(const RenameRequest& request, const QString& enteredName) {
     if (enteredName.isEmpty())
         return;
     if (request.insertSource.isEmpty())
-        renameSelected(enteredName);
+        renameSound(request, enteredName);
     else
         insertUnderName(request.insertSource, enteredName);
 }
@@ -81,10 +82,24 @@ bool FileOperations::isUsableNewName(const QString& name, int ownRow) const {
     return listed < 0 || listed == ownRow;
 }
 
-void FileOperations::renameSelected(const QString& enteredName) {
-    const int row = m_list.selectedRow();
-    const QString oldPath = soundPath(m_list.rowText(row));
-    const QString newPath = soundPath(enteredName);
+// The row of the sound being renamed; -1 when its folder is no longer the one shown.
+int FileOperations::listedRow(const RenameRequest& request) const {
+    const QString fileName = pathhelp::fileName(request.soundFile);
+    if (pathhelp::join(m_window.currentFolder(), fileName) != request.soundFile)
+        return -1;
+    return findRow(m_list, request.initialName);
+}
+
+void FileOperations::renameSound(const RenameRequest& request, const QString& enteredName) {
+    const QString oldPath = request.soundFile;
+    if (!m_files.exists(oldPath)) {
+        m_ui.messageBox(texts::soundGone(request.initialName), texts::kErrorCaption, MsgButtons::Ok,
+                        MsgIcon::Stop);
+        return;
+    }
+    const int row = listedRow(request);
+    const QString folder = oldPath.left(oldPath.lastIndexOf(QLatin1Char('/')));
+    const QString newPath = pathhelp::soundPath(folder, enteredName);
     if (!isUsableNewName(enteredName, row) || !m_files.copyFile(oldPath, newPath, false)) {
         m_ui.messageBox(texts::kRenameRefused, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::None);
         return;
@@ -94,6 +109,8 @@ void FileOperations::renameSelected(const QString& enteredName) {
         m_ui.messageBox(texts::kRenameFailed, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
+    if (row < 0)
+        return; // renamed in a folder that is no longer shown
     m_list.removeRow(row);
     showNewRow(enteredName);
 }

@@ -11,11 +11,13 @@ class CWavePlayer;
 class ISettings;
 
 // What the New File Name dialog is asked for: the name it shows first, and what its OK does
-// with the name typed. Without an insert source it renames the sound selected at that moment;
-// with one it copies that file into the current folder under the typed name.
+// with the name typed. Without an insert source it renames the sound the dialog was opened for
+// (its file, in its folder), whatever is selected at OK; with one it copies that file into
+// the current folder under the typed name.
 struct RenameRequest {
     QString initialName;
     QString insertSource;
+    QString soundFile; // the file to rename
 };
 
 // Delete, Insert, Rename and Copy to on the current folder and the selected sound. Every
@@ -31,7 +33,8 @@ public:
     // Copies a chosen file into the current folder. When a listed sound has its name, nothing
     // is copied and the returned request asks for a new name for the chosen file.
     std::optional<RenameRequest> insertSound();
-    // Stops and closes the player; the dialog then offers the selected sound's name.
+    // Stops and closes the player; the dialog then offers the selected sound's name and
+    // renames that sound's file.
     RenameRequest beginRename();
     // The dialog's OK with a non-empty name.
     void finishRename(const RenameRequest& request, const QString& enteredName);
@@ -39,7 +42,8 @@ public:
 
 private:
     bool isUsableNewName(const QString& name, int ownRow) const;
-    void renameSelected(const QString& enteredName);
+    int listedRow(const RenameRequest& request) const;
+    void renameSound(const RenameRequest& request, const QString& enteredName);
     void insertUnderName(const QString& source, const QString& enteredName);
     void showNewRow(const QString& name);
     QString soundPath(const QString& name) const;

@@ -21,6 +21,11 @@ inline QString deleteQuestion(const QString& name) {
     return QStringLiteral("Warning! File \"") + name + QStringLiteral(".wav\" will be deleted!");
 }
 
+inline QString soundGone(const QString& name) {
+    return QStringLiteral("Rename error. File \"") + name +
+           QStringLiteral(".wav\" is no longer there. Nothing was renamed.");
+}
+
 inline QString copyToInstruction(const QString& name) {
     return QStringLiteral("Copy file ") + name + QStringLiteral(".wav to:");
 }

@@ -115,6 +115,22 @@ TEST_F(MainWindow, PlayAllStartsEachSoundAfterTwiceThePlayTimeOfTheSelectedRow) 
                            program.library() + "/c.wav"}));
 }
 
+TEST_F(MainWindow, PlayAllEndsOnceItsLastRowHasStartedAndPlaysNoLaterRow) {
+    addSound("a", lasting(0.5));
+    addSound("b", lasting(0.5));
+    CTembrelDlg& w = window();
+    w.onCommand(cmd::PlayAll);
+    for (int tick = 0; tick < 10 && playback.played.size() < 2; ++tick)
+        w.playAllTick();
+    ASSERT_EQ(playback.played.size(), 2);
+    EXPECT_FALSE(w.playAllActive());
+    addSound("c", lasting(0.5));
+    w.RefreshList();
+    for (int tick = 0; tick < 20; ++tick)
+        w.playAllTick();
+    EXPECT_EQ(playback.played.size(), 2) << "the row added afterwards is not played";
+}
+
 TEST_F(MainWindow, StopDuringPlayAllStartsNothingMore) {
     addSound("a", lasting(1.0));
     addSound("b", lasting(1.0));

@@ -254,17 +254,36 @@ TEST_F(FileOperationsTest, AnUndeletableOldFileLeavesNoSecondCopyBehind) {
     EXPECT_EQ(listRows(), QStringList{"a"});
 }
 
-TEST_F(FileOperationsTest, ANewRenameReplacesTheOpenDialogAndUsesTheSelectionAtOk) {
+TEST_F(FileOperationsTest, RenameActsOnTheSoundTheDialogWasOpenedFor) {
     addSound("a");
-    addSound("b");
+    const QString b = addMarkedSound("b");
+    const QByteArray bytes = bytesOf(b);
     select("a");
     window().onCommand(cmd::Rename);
     select("b");
-    window().onCommand(cmd::Rename);
+    window().onCommand(cmd::Rename); // replaces the open dialog
     EXPECT_EQ(renameDialog()->nameEdit().text(), QStringLiteral("b"));
-    select("a"); // the dialog is modeless: the rename applies to the sound selected at OK
+    select("a"); // the dialog is modeless: another row may be selected before OK
     answerRename("c");
-    EXPECT_EQ(listRows(), (QStringList{"b", "c"}));
+    EXPECT_EQ(listRows(), (QStringList{"a", "c"}));
+    EXPECT_EQ(bytesOf(soundFile("c")), bytes);
+    EXPECT_TRUE(QFile::exists(soundFile("a")));
+}
+
+TEST_F(FileOperationsTest, RenameOfASoundThatWentAwaySaysSoAndRenamesNothing) {
+    addSound("a");
+    addSound("b");
+    select("b");
+    window().onCommand(cmd::Rename);
+    QFile::remove(soundFile("b"));
+    select("a");
+    ui.answer(MsgResult::Ok);
+    answerRename("c");
+    EXPECT_EQ(ui.messageTexts(),
+              QStringList{"Rename error. File \"b.wav\" is no longer there. Nothing was renamed."});
+    EXPECT_TRUE(QFile::exists(soundFile("a")));
+    EXPECT_FALSE(QFile::exists(soundFile("c")));
+    EXPECT_EQ(listRows(), (QStringList{"a", "b"}));
 }
 
 TEST_F(FileOperationsTest, CopyToReplacesAFileOfThatNameInTheChosenFolder) {
