@@ -2,7 +2,7 @@
 
 #include "app/MainWindowAssembly.h"
 #include "browser/CTembrelDlg.h"
-#include "tests/browser/FakeAudio.h"
+#include "tests/support/FakeAudio.h"
 #include "tests/support/FakeLauncher.h"
 #include "tests/support/FakeUi.h"
 #include "tests/support/TempProgramDir.h"

@@ -1,5 +1,5 @@
 #include "browser/CWavePlayer.h"
-#include "tests/browser/FakeAudio.h"
+#include "tests/support/FakeAudio.h"
 #include "tests/support/FakeUi.h"
 #include "tests/support/TempProgramDir.h"
 #include "tests/support/WavBytes.h"

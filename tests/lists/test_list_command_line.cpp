@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "lists/CommandLineExport.h"
 #include "platform/ProgramDirectory.h"
-#include "tests/browser/FakeAudio.h"
+#include "tests/support/FakeAudio.h"
 #include "tests/support/FakeFileSystem.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TempProgramDir.h"

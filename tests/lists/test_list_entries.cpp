@@ -3,7 +3,7 @@
 #include "lists/ListEntries.h"
 #include "lists/WebPage.h"
 #include "platform/ProgramDirectory.h"
-#include "tests/browser/FakeAudio.h"
+#include "tests/support/FakeAudio.h"
 #include "tests/support/FakeFileSystem.h"
 #include "tests/support/FakeUi.h"
 #include "tests/support/WavBytes.h"

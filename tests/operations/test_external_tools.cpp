@@ -1,28 +1,52 @@
-#include "tests/operations/OperationsFixture.h"
+#include "browser/CWavePlayer.h"
+#include "browser/Settings.h"
+#include "operations/ExternalTools.h"
+#include "platform/ProgramDirectory.h"
+#include "tests/support/FakeAudio.h"
+#include "tests/support/FakeBrowserView.h"
+#include "tests/support/FakeLauncher.h"
+#include "tests/support/FakeUi.h"
+#include "tests/support/TempProgramDir.h"
+#include "tests/support/WavBytes.h"
 
-#include "browser/CommandIds.h"
-#include "widgets/SortedListBox.h"
+#include <gtest/gtest.h>
 
 namespace {
 
-using ExternalToolsTest = OperationsFixture;
+class ExternalToolsTest : public ::testing::Test {
+protected:
+    TempProgramDir program;
+    FakeUi ui;
+    FakePlaybackDevice playback;
+    FakeSoundPlayer sounds;
+    FakeLauncher launcher;
+    FakeDesktop desktop;
+    FakeSoundList list;
+    QStringList log;
+    FakeBrowserWindow browser{log};
+    DataFileSettings settings{program.path()};
+    CWavePlayer player{playback, sounds, ui};
+    ExternalTools tools{launcher, desktop, player, list, browser, settings};
+};
 
 TEST_F(ExternalToolsTest, TheEditorGetsTheSoundPathAsOneArgumentAndTheFileIsLetGo) {
     const QString folder = program.makeFolder("My Sounds");
-    const QString path = addSound("Big Bell", {}, folder);
-    window().setCurrentFolder(folder);
-    startValues().editorPath = QStringLiteral("/opt/Wave Tools/wed");
-    window().onCommand(cmd::Play);
+    const QString path = pathhelp::join(folder, "Big Bell.wav");
+    program.writeFile(path, makeWav({}));
+    browser.folder = folder;
+    list.rows = QStringList{"Big Bell"};
+    list.selected = 0;
+    player.Open(path);
     ASSERT_EQ(playback.openPath, path);
-    window().onCommand(cmd::EditSound);
+    tools.editSound(QStringLiteral("/opt/Wave Tools/wed"));
     EXPECT_EQ(launcher.started, (QList<QStringList>{{"/opt/Wave Tools/wed", path}}));
     EXPECT_TRUE(playback.openPath.isEmpty()) << "the editor can open the file";
 }
 
 TEST_F(ExternalToolsTest, TheMixerOpensOnItsOutputOrInputViewAndHelpOnTheHelpPages) {
-    window().onCommand(cmd::Volume);
-    window().onCommand(cmd::RecordVolume);
-    window().onCommand(cmd::Help);
+    tools.openMixer();
+    tools.openRecordingMixer();
+    tools.openHelp();
     EXPECT_EQ(launcher.started,
               (QList<QStringList>{{"pavucontrol", "--tab=3"}, {"pavucontrol", "--tab=4"}}));
     EXPECT_EQ(desktop.opened, QStringList{program.path() + "Help/index.html"});
