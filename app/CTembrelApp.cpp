@@ -55,6 +55,9 @@ int CTembrelApp::runConsoleTask(const ConsoleTask& task) {
     case ConsoleTask::Kind::Help:
         QTextStream(stdout) << commandLineHelp(name);
         return 0;
+    case ConsoleTask::Kind::Version:
+        QTextStream(stdout) << name << ' ' << programVersion() << Qt::endl;
+        return 0;
     case ConsoleTask::Kind::Mistake:
         errors << name << ": " << task.mistake << " (see " << name << " --help)" << Qt::endl;
         return 2;
@@ -67,5 +70,5 @@ int CTembrelApp::runConsoleTask(const ConsoleTask& task) {
                             m_services->programDir,
                             name,
                             [](const QStringList& names) { return NameCollator().sorted(names); }};
-    return exportListFromCommandLine(task.list, task.folder, services, errors);
+    return exportListFromCommandLine(task.list, task.folder, task.force, services, errors);
 }

@@ -24,7 +24,13 @@ StartOptions parseStartOptions(const QStringList& arguments) {
 }
 
 static const QString kHelpSwitch = QStringLiteral("--help");
+static const QString kVersionSwitch = QStringLiteral("--version");
 static const QString kExportSwitch = QStringLiteral("--export");
+static const QString kForceSwitch = QStringLiteral("--force");
+
+static bool isLongOption(QStringView argument) {
+    return argument.startsWith(QLatin1String("--"));
+}
 
 static ConsoleTask mistake(const QString& what) {
     ConsoleTask task;
@@ -33,10 +39,11 @@ static ConsoleTask mistake(const QString& what) {
     return task;
 }
 
-// arguments is exactly "--export", the kind word and the folder.
-static ConsoleTask exportTask(const QStringList& arguments) {
+// arguments is exactly "--export", the kind word and the folder, with "--force" anywhere.
+static ConsoleTask exportTask(QStringList arguments) {
+    const bool force = arguments.removeAll(kForceSwitch) > 0;
     if (arguments.size() < 3 || arguments.first() != kExportSwitch)
-        return mistake(QStringLiteral("expected --export text|html|web FOLDER"));
+        return mistake(QStringLiteral("expected --export text|html|web FOLDER [--force]"));
     if (arguments.size() > 3)
         return mistake(QStringLiteral("unexpected argument '%1'").arg(arguments[3]));
     const std::optional<ListKind> kind = listKindFromWord(arguments[1]);
@@ -47,31 +54,44 @@ static ConsoleTask exportTask(const QStringList& arguments) {
     task.kind = ConsoleTask::Kind::ExportList;
     task.list = *kind;
     task.folder = arguments[2];
+    task.force = force;
     return task;
 }
 
 std::optional<ConsoleTask> parseConsoleTask(const QStringList& arguments) {
     if (arguments.contains(kHelpSwitch))
         return ConsoleTask{};
+    if (arguments.contains(kVersionSwitch)) {
+        ConsoleTask task;
+        task.kind = ConsoleTask::Kind::Version;
+        return task;
+    }
+    for (const QString& argument : arguments)
+        if (isLongOption(argument) && argument != kExportSwitch && argument != kForceSwitch)
+            return mistake(QStringLiteral("unknown option '%1'").arg(argument));
     if (arguments.contains(kExportSwitch))
         return exportTask(arguments);
+    if (arguments.contains(kForceSwitch))
+        return mistake(QStringLiteral("--force goes with --export"));
     return std::nullopt;
 }
 
 bool isConsoleRun(int argc, const char* const* argv) {
-    for (int i = 1; i < argc; ++i) {
-        const QLatin1StringView argument(argv[i]);
-        if (argument == kHelpSwitch || argument == kExportSwitch)
+    for (int i = 1; i < argc; ++i)
+        if (QByteArrayView(argv[i]).startsWith("--"))
             return true;
-    }
     return false;
+}
+
+QString programVersion() {
+    return QStringLiteral(TEMBREL_VERSION);
 }
 
 QString commandLineHelp(const QString& programName) {
     return QStringLiteral(
                "Usage: %1 [-Embedding]\n"
-               "       %1 --export text|html|web FOLDER\n"
-               "       %1 --help\n"
+               "       %1 --export text|html|web FOLDER [--force]\n"
+               "       %1 --help | --version\n"
                "\n"
                "Keeps a collection of WAV sounds.\n"
                "\n"
@@ -80,8 +100,11 @@ QString commandLineHelp(const QString& programName) {
                "                       folder's sounds, and exit\n"
                "  --export html FOLDER write FOLDER/FilesList.htm, the list as an HTML page\n"
                "  --export web FOLDER  write FOLDER/index.html, a web index of the sounds,\n"
-               "                       and copy its two images beside it\n"
+               "                       and copy its two images beside it; a page or image\n"
+               "                       there that %1 did not write is replaced only\n"
+               "                       with --force\n"
                "  --help               show this help and exit\n"
+               "  --version            show the program's name and version and exit\n"
                "\n"
                "--export asks nothing and shows no window. It exits with 0 when the list was\n"
                "written, 1 when it could not be, 2 when the arguments are wrong.\n")

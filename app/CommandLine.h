@@ -15,19 +15,23 @@ struct StartOptions {
 // selects the start mode. arguments excludes the program name.
 StartOptions parseStartOptions(const QStringList& arguments);
 
-// A run that shows no window: "--help", or "--export text|html|web FOLDER".
+// A run that shows no window: "--help", "--version", or "--export text|html|web FOLDER"
+// (with "--force" to replace a web page the program did not write).
 struct ConsoleTask {
-    enum class Kind { Help, ExportList, Mistake };
+    enum class Kind { Help, Version, ExportList, Mistake };
     Kind kind = Kind::Help;
     ListKind list = ListKind::Text;
     QString folder;
+    bool force = false;
     QString mistake; // what is wrong with the arguments, for Mistake
 };
 
-// Any "--help" or "--export" among the arguments (program name excluded) makes the run a
-// console task; without them the run starts as parseStartOptions says.
+// Any argument starting with "--" (program name excluded) makes the run a console task: an
+// unknown one is a mistake; without them the run starts as parseStartOptions says.
 std::optional<ConsoleTask> parseConsoleTask(const QStringList& arguments);
 // The same decision on the raw arguments, before an application object exists.
 bool isConsoleRun(int argc, const char* const* argv);
+// The version --version prints after the program's name.
+QString programVersion();
 // What --help prints.
 QString commandLineHelp(const QString& programName);

@@ -55,8 +55,8 @@ QStringList listedNames(const QString& folder, const ExportServices& services) {
 
 } // namespace
 
-int exportListFromCommandLine(ListKind kind, const QString& folder, ExportServices& services,
-                              QTextStream& errors) {
+int exportListFromCommandLine(ListKind kind, const QString& folder, bool force,
+                              ExportServices& services, QTextStream& errors) {
     const auto fail = [&](const QString& why) {
         errors << services.programName << ": " << why << Qt::endl;
         return 1;
@@ -64,6 +64,10 @@ int exportListFromCommandLine(ListKind kind, const QString& folder, ExportServic
     const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     if (const std::optional<QString> problem = folderProblem(absolute))
         return fail(*problem);
+    if (kind == ListKind::Web && !force)
+        if (const std::optional<QString> foreign = foreignWebFile(absolute, services.programDir))
+            return fail(QStringLiteral("%1 was not written by %2; use --force to replace it")
+                            .arg(*foreign, services.programName));
     ConsoleUi ui(services.programName, errors);
     CWavePlayer player(services.playback, services.sounds, ui);
     ListTools tools{services.files, player, services.programDir};

@@ -24,6 +24,8 @@ struct ExportServices {
 // Writes the list of kind for the ".wav" files of folder into folder, as the main window's
 // command writes it for that folder, asking nothing. Returns the exit status: 0 when the
 // complete list was written, 1 otherwise with one line on errors saying why. A sound the
-// player cannot open is reported on errors as well, and listed all the same.
-int exportListFromCommandLine(ListKind kind, const QString& folder, ExportServices& services,
-                              QTextStream& errors);
+// player cannot open is reported on errors as well, and listed all the same. The web page
+// replaces a page or an image there that the program did not write only with force; without,
+// that is a failure naming the file.
+int exportListFromCommandLine(ListKind kind, const QString& folder, bool force,
+                              ExportServices& services, QTextStream& errors);

@@ -66,9 +66,25 @@ void reportStop(IUi& ui, const QString& name) {
                   ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
+// The web page replaces without a word only the files the program wrote itself.
+bool mayReplaceWebFiles(const ListCommandContext& context) {
+    const std::optional<QString> foreign =
+        foreignWebFile(context.window.currentFolder(), context.places.programDir());
+    if (!foreign)
+        return true;
+    const QString question =
+        QStringLiteral("The file '%1' was not made by this program.\nDo you want to replace it?")
+            .arg(*foreign);
+    return context.services.ui.messageBox(question, QStringLiteral("Confirm to replace file"),
+                                          MsgButtons::OkCancel,
+                                          MsgIcon::Exclamation) == MsgResult::Ok;
+}
+
 void saveList(const ListCommandContext& context, const ListCommand& command) {
     Services& services = context.services;
     if (!confirmed(services.ui, command.createQuestion, "Confirm to create"))
+        return;
+    if (command.kind == ListKind::Web && !mayReplaceWebFiles(context))
         return;
     std::expected<WrittenList, QString> written;
     {

@@ -8,13 +8,29 @@
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 
+const char* const kWebImages[] = {"wav_file.gif", "Tembrel.gif"};
+
+QString imageSource(const QString& programDir, const QString& name) {
+    return programDir + QStringLiteral("Bin/Images/") + name;
+}
+
+std::optional<QByteArray> regularFileBytes(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void copyWebImages(const QString& folder, ListTools& tools) {
-    for (const char* image : {"wav_file.gif", "Tembrel.gif"}) {
+    for (const char* image : kWebImages) {
         const QString name = QString::fromLatin1(image);
         // The page refers to the image whether or not it could be copied.
-        (void)tools.files.copyFile(tools.programDir + QStringLiteral("Bin/Images/") + name,
+        (void)tools.files.copyFile(imageSource(tools.programDir, name),
                                    pathhelp::join(folder, name), true);
     }
 }
@@ -53,4 +69,21 @@ std::expected<WrittenList, QString> writeListFile(ListKind kind, const QString& 
     if (!writeFileAtomically(path, render(kind, folder, list)))
         return std::unexpected(cannotWriteText(path));
     return WrittenList{path, list.failedName};
+}
+
+std::optional<QString> foreignWebFile(const QString& folder, const QString& programDir) {
+    const QString page = pathhelp::join(folder, listFileName(ListKind::Web));
+    if (const std::optional<QByteArray> bytes = regularFileBytes(page);
+        bytes && !isOwnWebPage(*bytes))
+        return page;
+    for (const char* image : kWebImages) {
+        const QString name = QString::fromLatin1(image);
+        const QString target = pathhelp::join(folder, name);
+        const std::optional<QByteArray> there = regularFileBytes(target);
+        const std::optional<QByteArray> ours = regularFileBytes(imageSource(programDir, name));
+        // An image is replaced only by a copy of the program's own.
+        if (there && ours && *there != *ours)
+            return target;
+    }
+    return std::nullopt;
 }

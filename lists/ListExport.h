@@ -29,3 +29,8 @@ struct WrittenList {
 // not an error. The error is a text for the user.
 std::expected<WrittenList, QString> writeListFile(ListKind kind, const QString& folder,
                                                   const QStringList& names, ListTools& tools);
+
+// The first of the web page's files in folder ("index.html", then its two images) that is
+// there and was not written by this program, whose replacing needs the user's word; none when
+// writing the page replaces only the program's own files.
+std::optional<QString> foreignWebFile(const QString& folder, const QString& programDir);

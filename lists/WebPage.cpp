@@ -56,3 +56,12 @@ QByteArray writeWebPage(const QString& folder, const ListEntries& list) {
     writeTail(text);
     return text.bytes();
 }
+
+bool isOwnWebPage(const QByteArray& page) {
+    ListText head;
+    writeHead(head, QString());
+    // Up to the folder's name, the head is the same on every page this program writes.
+    const QByteArray fixed = head.bytes();
+    const qsizetype folderAt = fixed.indexOf("<H2>Index of</H2>");
+    return folderAt > 0 && page.startsWith(fixed.left(folderAt));
+}

@@ -9,3 +9,7 @@
 // "wav_file.gif" in its own folder. When gathering stopped early, the entries gathered so far
 // are written and the page is closed all the same.
 QByteArray writeWebPage(const QString& folder, const ListEntries& list);
+
+// True when page is a web index this program wrote: its fixed opening lines are there. Any
+// other page in a folder is the user's own.
+bool isOwnWebPage(const QByteArray& page);

@@ -51,14 +51,31 @@ TEST(ConsoleTask, ExportTakesAListKindAndAFolderAndNothingElse) {
         EXPECT_FALSE(task->mistake.isEmpty());
     }
     EXPECT_TRUE(commandLineHelp("tembrel").contains("--export text|html|web FOLDER"));
+    EXPECT_TRUE(parseConsoleTask({"--export", "web", "x", "--force"})->force);
+    EXPECT_FALSE(parseConsoleTask({"--export", "web", "x"})->force);
+}
+
+TEST(ConsoleTask, VersionAndUnknownLongOptionsNeedNoWindow) {
+    EXPECT_EQ(parseConsoleTask({"--version"})->kind, ConsoleTask::Kind::Version);
+    for (const QStringList& wrong : {QStringList{"--verbose"},
+                                     {"-Embedding", "--frobnicate"},
+                                     {"--export", "web", "x", "--dry-run"},
+                                     {"--force"}}) {
+        const std::optional<ConsoleTask> task = parseConsoleTask(wrong);
+        ASSERT_TRUE(task) << wrong.join(' ').toStdString();
+        EXPECT_EQ(task->kind, ConsoleTask::Kind::Mistake) << wrong.join(' ').toStdString();
+    }
+    EXPECT_EQ(parseConsoleTask({"--verbose"})->mistake, "unknown option '--verbose'");
+    const char* unknown[] = {"tembrel", "--verbose"};
+    EXPECT_TRUE(isConsoleRun(2, unknown));
 }
 
 class Export : public ::testing::Test {
 protected:
-    int run(ListKind kind, const QString& folder) {
+    int run(ListKind kind, const QString& folder, bool force = false) {
         errorText.clear();
         QTextStream errors(&errorText);
-        return exportListFromCommandLine(kind, folder, tools, errors);
+        return exportListFromCommandLine(kind, folder, force, tools, errors);
     }
     QStringList errorLines() const { return errorText.split('\n', Qt::SkipEmptyParts); }
 
@@ -112,6 +129,25 @@ TEST_F(Export, AWebPageThatStopsEarlyIsAFailureNamingTheFile) {
                                         "be read"});
 }
 
+TEST_F(Export, AWebPageItDidNotWriteIsReplacedOnlyWithForce) {
+    program.writeFile(program.library() + "/Bell.wav", makeWav({}));
+    program.writeFile(program.library() + "/index.html", "<html>my own page</html>");
+    EXPECT_EQ(run(ListKind::Web, program.library()), 1);
+    EXPECT_EQ(errorLines(), QStringList{"tembrel: " + program.library() +
+                                        "/index.html was not written by tembrel; use --force "
+                                        "to replace it"});
+    QFile page(program.library() + "/index.html");
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    EXPECT_EQ(page.readAll(), "<html>my own page</html>");
+    page.close();
+    EXPECT_EQ(run(ListKind::Text, program.library()), 0) << "the other lists are not held up";
+
+    EXPECT_EQ(run(ListKind::Web, program.library(), true), 0);
+    EXPECT_EQ(run(ListKind::Web, program.library()), 0) << "its own page is replaced";
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(page.readAll().contains("Bell"));
+}
+
 // The installed program, with no display of any kind.
 class Program : public ::testing::Test {
 protected:
@@ -147,6 +183,12 @@ TEST_F(Program, ExportsWithoutADisplayAndReportsFailuresOnOneLine) {
 
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_TRUE(out.contains("--export text|html|web FOLDER"));
+
+    EXPECT_EQ(run({"--version"}), 0);
+    EXPECT_EQ(out, "tembrel 1.0\n");
+    EXPECT_EQ(run({"--verbose"}), 2);
+    EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+    EXPECT_TRUE(err.contains("unknown option '--verbose'")) << err.toStdString();
 }
 
 TEST_F(Program, ASoundThatCannotBeOpenedIsReportedAndStillListed) {

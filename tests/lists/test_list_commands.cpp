@@ -139,6 +139,41 @@ TEST_F(ListCommands, AWebPageEntryThatCannotBeReadEndsTheListWithAMessageNamingI
     EXPECT_TRUE(desktop.opened.isEmpty());
 }
 
+TEST_F(ListCommands, TheWebPageAsksBeforeReplacingAPageOrImageItDidNotWrite) {
+    addSound("Bell");
+    program.makeFolder("Bin/Images");
+    program.writeFile(program.path() + "Bin/Images/Tembrel.gif", "GIF89a banner");
+    program.writeFile(inLibrary("index.html"), "<html>my own page</html>");
+    CTembrelDlg& w = window();
+    ui.answer(MsgResult::Ok).answer(MsgResult::Cancel);
+    w.onCommand(cmd::WebPage);
+    ASSERT_EQ(ui.calls().size(), 2u);
+    EXPECT_EQ(ui.calls()[1].text, "The file '" + inLibrary("index.html") +
+                                      "' was not made by this program.\nDo you want to "
+                                      "replace it?");
+    EXPECT_EQ(ui.calls()[1].caption, "Confirm to replace file");
+    EXPECT_EQ(ui.calls()[1].buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(contents(inLibrary("index.html")), "<html>my own page</html>");
+    EXPECT_FALSE(QFile::exists(inLibrary("Tembrel.gif"))) << "nothing copied either";
+
+    ui.clear();
+    ui.answer(MsgResult::Ok).answer(MsgResult::Ok).answer(MsgResult::Cancel);
+    w.onCommand(cmd::WebPage); // replaced when the user says so
+    EXPECT_TRUE(contents(inLibrary("index.html")).contains("Bell"));
+    ui.clear();
+    ui.answer(MsgResult::Ok).answer(MsgResult::Cancel);
+    w.onCommand(cmd::WebPage); // the program's own page goes without a question
+    EXPECT_EQ(ui.calls().size(), 2u);
+    EXPECT_EQ(ui.calls()[1].caption, "Confirm to open");
+
+    program.writeFile(inLibrary("Tembrel.gif"), "GIF89a the user's picture");
+    ui.clear();
+    ui.answer(MsgResult::Ok).answer(MsgResult::Cancel);
+    w.onCommand(cmd::WebPage);
+    EXPECT_TRUE(ui.calls()[1].text.startsWith("The file '" + inLibrary("Tembrel.gif") + "'"));
+    EXPECT_EQ(contents(inLibrary("Tembrel.gif")), "GIF89a the user's picture");
+}
+
 TEST_F(ListCommands, AListThatCannotBeWrittenSaysSoAndLeavesNothingBehind) {
     addSound("Bell");
     program.makeFolder("Library/FilesList.htm"); // a folder where the page should go
@@ -190,7 +225,7 @@ TEST_F(ListCommands, TheCommandLineWritesTheSameFilesAsTheMenu) {
         const ListKind kind = list.id == cmd::TextList   ? ListKind::Text
                               : list.id == cmd::HtmlList ? ListKind::Html
                                                          : ListKind::Web;
-        EXPECT_EQ(exportListFromCommandLine(kind, program.library(), tools, errorStream), 0);
+        EXPECT_EQ(exportListFromCommandLine(kind, program.library(), false, tools, errorStream), 0);
         EXPECT_EQ(errors, "");
         EXPECT_EQ(contents(inLibrary(list.fileName)), fromMenu) << list.fileName;
     }
