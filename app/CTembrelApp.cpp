@@ -3,13 +3,19 @@
 #include "app/CSplashWnd.h"
 #include "app/MainWindowAssembly.h"
 #include "browser/CTembrelDlg.h"
+#include "browser/Settings.h"
 #include "directories/CFolderBrowser.h"
 #include "lists/CommandLineExport.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtLauncher.h"
 #include "platform/QtUi.h"
+#include "platform/RegistryFileStore.h"
+#include "platform/SettingsStore.h"
 #include "platform/audio/AudioSystem.h"
+#include "schemes/CSchemeBuilderDlg.h"
+#include "schemes/EventTable.h"
+#include "schemes/SchemeContext.h"
 #include "widgets/NameCollator.h"
 
 #include <QTextStream>
@@ -18,11 +24,14 @@
 CTembrelApp::CTembrelApp()
     : m_ui(std::make_unique<QtUi>(pickFolderInBrowser)),
       m_files(std::make_unique<LocalFileSystem>()), m_launcher(std::make_unique<QtLauncher>()),
-      m_desktop(std::make_unique<QtDesktop>()), m_audio(std::make_unique<AudioSystem>()) {
+      m_desktop(std::make_unique<QtDesktop>()), m_audio(std::make_unique<AudioSystem>()),
+      m_registry(std::make_unique<RegistryFileStore>(
+          defaultRegistryFiles(registrySeed(userDataHome() + QStringLiteral("/tembrel/Themes"))))) {
     AudioSystem* audio = m_audio.get();
-    m_services.reset(new Services{
-        *m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files, *m_launcher, *m_desktop,
-        [audio] { return audio->newRecordingDevice(); }, programdir::withSeparator()});
+    m_services.reset(new Services{*m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files,
+                                  *m_launcher, *m_desktop,
+                                  [audio] { return audio->newRecordingDevice(); },
+                                  programdir::withSeparator(), m_registry.get()});
 }
 
 // The windows go before the services they use.
@@ -34,7 +43,20 @@ int CTembrelApp::run(const QStringList& arguments) {
     if (const std::optional<ConsoleTask> task = parseConsoleTask(arguments.mid(1)))
         return runConsoleTask(*task);
     const StartOptions options = parseStartOptions(arguments.mid(1));
-    return runBrowser(options);
+    return options.schemeBuilderOnly ? runSchemeBuilder() : runBrowser(options);
+}
+
+int CTembrelApp::runSchemeBuilder() {
+    DataFileSettings settings(m_services->programDir);
+    const QString name =
+        settings.readString(QStringLiteral("Main_Directory"), QStringLiteral("Master_Directory"));
+    if (name == settings::kMissing)
+        m_ui->messageBox(name, m_ui->appTitle(), MsgButtons::Ok, MsgIcon::None);
+    SchemeContext context = schemeContext(*m_services, settings);
+    CSchemeBuilderDlg builder(context);
+    builder.setFolder(pathhelp::join(m_services->programDir, name));
+    builder.exec();
+    return 0;
 }
 
 int CTembrelApp::runBrowser(const StartOptions& options) {

@@ -12,6 +12,7 @@ class LocalFileSystem;
 class QtLauncher;
 class QtDesktop;
 class AudioSystem;
+class RegistryFileStore;
 
 // Builds the program's services and windows and runs the start sequence. The main window's
 // modal run is the program's run: when it closes, the program ends.
@@ -23,6 +24,8 @@ public:
 
 private:
     int runBrowser(const StartOptions& options);
+    // "blv": the scheme builder alone, on the main directory; no main window is built.
+    int runSchemeBuilder();
     // --help and --export: no window, no question; the result is the exit status.
     int runConsoleTask(const ConsoleTask& task);
 
@@ -31,6 +34,7 @@ private:
     std::unique_ptr<QtLauncher> m_launcher;
     std::unique_ptr<QtDesktop> m_desktop;
     std::unique_ptr<AudioSystem> m_audio;
+    std::unique_ptr<RegistryFileStore> m_registry;
     std::unique_ptr<Services> m_services;
     std::unique_ptr<MainWindowAssembly> m_mainWindow;
 };

@@ -90,12 +90,15 @@ QString programVersion() {
 QString commandLineHelp(const QString& programName) {
     return QStringLiteral(
                "Usage: %1 [-Embedding]\n"
+               "       %1 blv\n"
                "       %1 --export text|html|web FOLDER [--force]\n"
                "       %1 --help | --version\n"
                "\n"
                "Keeps a collection of WAV sounds.\n"
                "\n"
                "  -Embedding           start without the start picture (also -Automation)\n"
+               "  blv                  start the scheme builder Belvane alone, on the main\n"
+               "                       directory, without the main window\n"
                "  --export text FOLDER write FOLDER/FilesList.txt, a plain-text list of the\n"
                "                       folder's sounds, and exit\n"
                "  --export html FOLDER write FOLDER/FilesList.htm, the list as an HTML page\n"

@@ -10,8 +10,10 @@
 #include "operations/OperationCommands.h"
 #include "operations/RecordCommand.h"
 #include "operations/SendMailCommand.h"
+#include "platform/RegistryFileStore.h"
 #include "platform/SendmailTransport.h"
 #include "platform/Services.h"
+#include "schemes/SchemeCommands.h"
 
 MainWindowAssembly::MainWindowAssembly(Services& services)
     : m_services(services), m_settings(services.programDir),
@@ -22,6 +24,16 @@ MainWindowAssembly::MainWindowAssembly(Services& services)
 }
 
 MainWindowAssembly::~MainWindowAssembly() = default;
+
+SchemeContext schemeContext(Services& services, const IProgramPlaces& places) {
+    return {services.ui,
+            *services.registry,
+            services.files,
+            services.desktop,
+            services.sounds,
+            places.helpPage(QStringLiteral("belvane.html")),
+            userDataHome() + QStringLiteral("/sounds")};
+}
 
 // One line a feature; each adds its own commands to the table.
 void MainWindowAssembly::installFeatures() {
@@ -41,4 +53,8 @@ void MainWindowAssembly::installFeatures() {
                                           *m_mailTransport, m_services.launcher);
     installOpenFolderCommand(m_commands, m_services.ui, view);
     installMainMenus(m_commands, *m_window, m_services.desktop);
+    if (m_services.registry)
+        m_schemes = std::make_unique<SchemeCommands>(
+            m_commands, schemeContext(m_services, m_settings), view, view,
+            [window = m_window.get()] { return window->currentSoundPath(); });
 }

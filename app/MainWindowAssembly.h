@@ -7,11 +7,16 @@
 
 class CTembrelDlg;
 class MainWindowView;
+struct SchemeContext;
 class OperationCommands;
 class RecordCommand;
 class SendMailCommand;
 class IMailTransport;
+class SchemeCommands;
 struct Services;
+
+// What the scheme features use, from the services (which must hold a registry store).
+SchemeContext schemeContext(Services& services, const IProgramPlaces& places);
 
 // The main window with every feature wired to it: the settings facade, the command table, the
 // window and, one line each, the features that add their commands. The application object
@@ -42,4 +47,5 @@ private:
     std::unique_ptr<RecordCommand> m_recording;
     std::unique_ptr<OperationCommands> m_operations;
     std::unique_ptr<SendMailCommand> m_sendMail;
+    std::unique_ptr<SchemeCommands> m_schemes;
 };

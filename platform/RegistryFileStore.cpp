@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <unistd.h>
 
 namespace {
 
@@ -67,7 +68,11 @@ QString regRootName(RegRoot root) {
 
 RegistryFiles defaultRegistryFiles(QByteArray seed) {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Without a session runtime folder, a private one in the temporary folder stands in.
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty())
+        runtime =
+            QDir::tempPath() + QStringLiteral("/tembrel-runtime-") + QString::number(::getuid());
     return {config + QStringLiteral("/tembrel/registry.reg"),
             runtime + QStringLiteral("/tembrel/registry.reg"), std::move(seed)};
 }

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
+#include "platform/RegistryStore.h"
 #include "platform/Ui.h"
 #include "platform/audio/AudioDevices.h"
 
@@ -20,4 +21,6 @@ struct Services {
     IDesktop& desktop;
     std::function<std::unique_ptr<IRecordingDevice>()> makeRecorder;
     QString programDir; // with trailing separator
+    // The registry store; the scheme commands are wired only where there is one.
+    IRegistryStore* registry = nullptr;
 };

@@ -1,0 +1,39 @@
+#include "schemes/SchemeCommands.h"
+
+#include "browser/BrowserView.h"
+#include "browser/CommandIds.h"
+#include "browser/CommandTable.h"
+#include "browser/WindowFrame.h"
+#include "schemes/AssignSound.h"
+#include "schemes/CSchemeBuilderDlg.h"
+#include "schemes/EventTable.h"
+
+SchemeCommands::SchemeCommands(CommandTable& commands, SchemeContext context,
+                               IBrowserWindow& window, IWindowFrame& frame,
+                               std::function<QString()> currentSoundPath)
+    : m_context(std::move(context)), m_window(window), m_frame(frame),
+      m_currentSoundPath(std::move(currentSoundPath)) {
+    for (const EventSlot& slot : kEventSlots)
+        commands.add(slot.commandId, [this, &slot] {
+            AssignServices services{m_context.ui, m_context.registry, m_context.soundThemesDir};
+            AssignSoundToEvent(EventKeyPath(slot), m_currentSoundPath(), services);
+        });
+    commands.add(cmd::SchemeBuilder, [this] { openBuilder(); });
+}
+
+SchemeCommands::~SchemeCommands() {
+    delete m_builder;
+}
+
+void SchemeCommands::openBuilder() {
+    m_window.stopPlayback();
+    delete m_builder; // every opening starts with empty rows
+    m_builder = new CSchemeBuilderDlg(m_context, m_frame.dialogParent());
+    m_builder->setModal(false);
+    m_builder->show();
+    m_builder->setFolder(m_window.currentFolder());
+}
+
+CSchemeBuilderDlg* SchemeCommands::builder() const {
+    return m_builder;
+}
