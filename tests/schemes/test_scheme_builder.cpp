@@ -9,7 +9,7 @@
 #include "schemes/CSchemeNameDlg.h"
 #include "schemes/EventTable.h"
 #include "schemes/SchemeCommands.h"
-#include "tests/browser/FakeAudio.h"
+#include "tests/support/FakeAudio.h"
 #include "tests/support/FakeLauncher.h"
 #include "tests/support/FakeUi.h"
 #include "widgets/CIconButton.h"
