@@ -11,6 +11,7 @@ PACKAGES="
     pulseaudio pulseaudio-utils libasound2-plugins alsa-utils sox
     xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
     xdg-utils msmtp python3-aiosmtpd
+    libcanberra0 libcanberra-pulse sound-theme-freedesktop
 "
 
 missing=""
