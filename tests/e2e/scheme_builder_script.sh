@@ -1,0 +1,148 @@
+#!/bin/sh
+# End to end on a real X display: "tembrel blv" shows the scheme builder alone; driven by control
+# names over the accessibility bus it fills three rows (one sound from another folder with an
+# odd name, one without an event), builds a registry script and a theme, and ends when closed.
+#   scheme_builder_script.sh PATH/TO/tembrel
+# Without a usable display or accessibility bus it skips (exit 77), or fails when
+# TEMBREL_REQUIRE_DISPLAY=1.
+set -u
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+
+unavailable() {
+    if [ "${TEMBREL_REQUIRE_DISPLAY:-0}" = 1 ]; then
+        echo "FAIL: $1 (TEMBREL_REQUIRE_DISPLAY=1)" >&2
+        exit 1
+    fi
+    echo "SKIP: $1"
+    exit 77
+}
+fail() {
+    echo "FAIL: $1" >&2
+    [ -n "${TEMBREL_E2E_SHOT:-}" ] && import -window root "$TEMBREL_E2E_SHOT" 2>/dev/null
+    [ -f "$work/log" ] && cat "$work/log" >&2
+    exit 1
+}
+
+[ -n "${DISPLAY:-}" ] || unavailable "no DISPLAY"
+command -v xdotool >/dev/null 2>&1 || unavailable "xdotool is not installed"
+command -v dbus-launch >/dev/null 2>&1 || unavailable "dbus-x11 is not installed"
+[ -x /usr/libexec/at-spi-bus-launcher ] || unavailable "at-spi2-core is not installed"
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || unavailable "python3-pyatspi is not installed"
+xdotool getdisplaygeometry >/dev/null 2>&1 || unavailable "cannot open display $DISPLAY"
+[ -x "$program" ] || fail "no program at $program"
+
+work=$(mktemp -d)
+pid=
+atspi=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    [ -n "$atspi" ] && kill "$atspi" 2>/dev/null
+    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+eval "$(dbus-launch --sh-syntax)"
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+atspi=$!
+
+drive() { /usr/bin/python3 "$here/a11y_drive.py" tembrel "$@" || fail "step: $*"; }
+
+# A one-second 8-bit mono WAV of silence at 8000 Hz.
+write_wav() {
+    {
+        printf 'RIFF\144\037\000\000WAVEfmt \020\000\000\000\001\000\001\000'
+        printf '\100\037\000\000\100\037\000\000\001\000\010\000data\100\037\000\000'
+        head -c 8000 /dev/zero | tr '\000' '\200'
+    } >"$1"
+}
+
+cp "$program" "$work/tembrel"
+mkdir -p "$work/Library" "$work/Other place" "$work/bin" "$work/config" "$work/data"
+printf '[Main_Directory]\nMaster_Directory=Library\n' >"$work/Tembrel.dat"
+# (The file picker's name field takes double quotes for a list of names, so none here.)
+far="$work/Other place/Ding \$x & <y> 'q' é.wav"
+write_wav "$far"
+write_wav "$work/Library/Chime.wav"
+write_wav "$work/Library/Door bell.wav"
+# The desktop's opener, recorded instead of run.
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+
+PATH="$work/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$work/tembrel" blv >"$work/log" 2>&1 &
+pid=$!
+
+drive wait " Belvane 2.0" 20
+/usr/bin/python3 "$here/a11y_drive.py" tembrel wait Tembrel 1 >/dev/null 2>&1 &&
+    fail "the main window came up with blv"
+
+pick() { # row, file
+    drive press "Open... $1"
+    drive wait "Choose sound"
+    drive text "File name:" "$2"
+    drive press Open
+    drive gone "Choose sound"
+}
+pick 1 "$far"
+drive choose "Event 1" "Mail Notification"
+pick 2 "$work/Library/Chime.wav"
+drive choose "Event 2" "Maximize"
+pick 3 "$work/Library/Door bell.wav"
+
+drive press "Build Registry Script"
+drive wait "Confirm to create new sound scheme"
+drive press OK
+drive wait " New Registry Script Name"
+drive text "Enter Registry Script scheme name:" "My \"Scheme\""
+drive press OK
+
+script="$work/Library/My \"Scheme\".reg"
+for _ in $(seq 1 50); do
+    [ -e "$script" ] && break
+    sleep 0.1
+done
+[ -e "$script" ] || fail "no script was written"
+expected=$(printf '%s\r\n' "REGEDIT4" "" \
+    " ;-------------------------------------------------" \
+    " ;This Registry Script was created by Tembrel" \
+    " ;-------------------------------------------------" "" \
+    '[HKEY_CURRENT_USER\AppEvents\Schemes\Apps\.Default\MailBeep\.Current]' \
+    "@=\"$work/Other place/Ding \$x & <y> 'q' é.wav\"" \
+    '[HKEY_CURRENT_USER\AppEvents\Schemes\Apps\.Default\Maximize\.Current]' \
+    "@=\"$work/Library/Chime.wav\"" \
+    '[HKEY_CURRENT_USER\' \
+    "@=\"$work/Library/Door bell.wav\"")
+[ "$(cat "$script")" = "$expected" ] || fail "the script reads:
+$(cat -A "$script")"
+
+drive press "Build Theme File"
+drive wait "Confirm to create new sound scheme"
+drive press OK
+drive wait " New Theme Name"
+drive press OK
+drive wait "Sound Scheme Preview" 10
+drive press OK
+theme="$work/data/tembrel/Themes/My Theme"
+[ -f "$theme/My Theme notify.wav" ] || fail "the mail sound was not copied into the theme"
+[ -f "$theme/My Theme maximize.wav" ] || fail "the maximize sound was not copied"
+[ -L "$work/data/sounds/tembrel-my-theme/stereo/message-new-email.wav" ] ||
+    fail "no desktop sound theme"
+for _ in $(seq 1 30); do
+    [ "$(wc -l <"$work/opened" 2>/dev/null)" = 2 ] && break
+    sleep 0.1
+done
+# The desktop is handed file URLs: the script first, then the theme.
+[ "$(cat "$work/opened")" = "$(printf '%s\n' "file://$work/Library/My%20%22Scheme%22.reg" \
+    "file://$work/data/tembrel/Themes/My%20Theme/My%20Theme.theme")" ] ||
+    fail "opened: $(cat "$work/opened")"
+
+drive press Close
+for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "closing the builder did not end the program"
+pid=
+echo "PASS"
