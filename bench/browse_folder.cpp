@@ -39,6 +39,7 @@ public:
     void close() override {}
     bool playLoop(const QString&) override { return true; }
     bool playSync(const QString&) override { return true; }
+    void stopSync() override {}
     void silence() override {}
 };
 

@@ -4,6 +4,7 @@
 #include "platform/audio/AudioDevices.h"
 #include "widgets/CEtchedLine.h"
 #include "widgets/CIconButton.h"
+#include "widgets/SyncPlay.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -91,10 +92,10 @@ QString CSoundPropertiesDlg::fieldText(const QString& field) const {
     return edit ? edit->text() : QString();
 }
 
-// Synchronous on purpose: the dialog answers again when the sound has ended. A file that
-// cannot be played plays nothing and reports nothing.
+// Synchronous on purpose: the dialog answers again when the sound has ended, or at Escape. A
+// file that cannot be played plays nothing and reports nothing.
 void CSoundPropertiesDlg::onPlay() {
-    (void)m_sounds.playSync(m_properties.path());
+    playSyncUntilEscape(m_sounds, m_properties.path(), *this);
 }
 
 void CSoundPropertiesDlg::onMore() {

@@ -30,8 +30,12 @@ public:
     virtual ~ISoundPlayer() = default;
     // Loops the file asynchronously until silence(); replaces a loop already sounding.
     virtual bool playLoop(const QString& path) = 0;
-    // Plays the file once and returns when it has ended.
+    // Plays the file once and returns when it has ended or stopSync() was called. It waits in
+    // a nested event loop, so windows are drawn and stopSync() can come from a handler; the
+    // caller keeps the user's input away meanwhile (widgets/SyncPlay.h).
     virtual bool playSync(const QString& path) = 0;
+    // Ends a synchronous play at once; from any thread.
+    virtual void stopSync() = 0;
     // Silences any loop or sound started here.
     virtual void silence() = 0;
 };

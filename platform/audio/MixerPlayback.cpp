@@ -3,6 +3,8 @@
 #include "platform/audio/SoundDecoder.h"
 #include "platform/audio/WaveShape.h"
 
+#include <QEventLoop>
+#include <QTimer>
 #include <chrono>
 #include <thread>
 
@@ -79,23 +81,35 @@ bool MixerSoundPlayer::playLoop(const QString& path) {
     return m_mixer.play(VoiceSlot::Loop, path, true).has_value();
 }
 
-// Returns when the sound has come out to its end, when another thread silenced it, or when
-// the output stopped by itself; the time limit guards against a stalled server.
+// Returns when the sound has come out to its end, when stopSync() or another thread silenced
+// it, or when the output stopped by itself; the time limit guards against a stalled server.
 bool MixerSoundPlayer::playSync(const QString& path) {
     const auto voice = m_mixer.play(VoiceSlot::Sync, path, false);
     if (!voice)
         return false;
+    m_stopSync = false;
     using namespace std::chrono;
     const auto limit =
         steady_clock::now() + seconds(3) +
         duration_cast<steady_clock::duration>(duration<double>((*voice)->durationSeconds()));
-    while (!(*voice)->finished() && voice->use_count() > 1 && m_mixer.isRunning() &&
-           steady_clock::now() < limit)
-        std::this_thread::sleep_for(milliseconds(5));
-    if ((*voice)->finished()) // its last buffers are still on their way to the speaker
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (m_stopSync || (*voice)->finished() || voice->use_count() <= 1 || !m_mixer.isRunning() ||
+            steady_clock::now() >= limit)
+            loop.quit();
+    });
+    poll.start(5);
+    loop.exec();
+    if ((*voice)->finished() && !m_stopSync) // its last buffers are on their way to the speaker
         std::this_thread::sleep_for(m_mixer.outputLatency());
     m_mixer.silence(VoiceSlot::Sync, voice->get());
     return true;
+}
+
+void MixerSoundPlayer::stopSync() {
+    m_stopSync = true;
+    m_mixer.silence(VoiceSlot::Sync);
 }
 
 void MixerSoundPlayer::silence() {

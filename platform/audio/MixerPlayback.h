@@ -3,6 +3,8 @@
 #include "platform/audio/AudioDevices.h"
 #include "platform/audio/OutputMixer.h"
 
+#include <atomic>
+
 // The single-play device over the shared output: one file opened, played from its start on
 // each play, in the mixer's device slot.
 class MixerPlaybackDevice : public IPlaybackDevice {
@@ -31,8 +33,10 @@ public:
 
     bool playLoop(const QString& path) override;
     bool playSync(const QString& path) override;
+    void stopSync() override;
     void silence() override;
 
 private:
     OutputMixer& m_mixer;
+    std::atomic<bool> m_stopSync{false};
 };

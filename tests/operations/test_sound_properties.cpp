@@ -111,4 +111,25 @@ TEST_F(SoundPropertiesTest, PlayIsHeardToItsEndAndMoreListsTheSixHeaderNumbers) 
     });
 }
 
+// Play waits for the sound's end, taking no clicks meanwhile; Escape or closing the dialog
+// stops it.
+TEST_F(SoundPropertiesTest, EscapeOrClosingTheDialogStopsASynchronousPlay) {
+    addSound("Bell", smallMono());
+    sounds.waitForStop = true;
+    showProperties([&](CSoundPropertiesDlg& dialog) {
+        QTimer::singleShot(20, [&] {
+            QTest::mouseClick(&dialog.moreButton(), Qt::LeftButton); // goes nowhere
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QTest::mouseClick(&dialog.playButton(), Qt::LeftButton);
+        EXPECT_TRUE(sounds.syncStopped) << "Escape did not stop the sound";
+        EXPECT_TRUE(dialog.isVisible()) << "Escape stops the sound, not the dialog";
+
+        QTimer::singleShot(20, [&] { dialog.close(); });
+        QTest::mouseClick(&dialog.playButton(), Qt::LeftButton);
+        EXPECT_TRUE(sounds.syncStopped) << "closing did not stop the sound";
+        EXPECT_FALSE(dialog.isVisible());
+    });
+}
+
 } // namespace

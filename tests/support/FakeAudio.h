@@ -2,8 +2,10 @@
 
 #include "platform/audio/AudioDevices.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTimer>
 
 // Sound doubles: they remember what would be sounding.
 class FakePlaybackDevice final : public IPlaybackDevice {
@@ -39,12 +41,27 @@ public:
         looping = path;
         return true;
     }
+    // With waitForStop it waits as the real one does, in an event loop, up to five seconds.
     bool playSync(const QString& path) override {
         syncPlayed << path;
+        syncStopped = false;
+        if (waitForStop) {
+            QTimer::singleShot(5000, &m_loop, &QEventLoop::quit);
+            m_loop.exec();
+        }
         return true;
+    }
+    void stopSync() override {
+        syncStopped = true;
+        m_loop.quit();
     }
     void silence() override { looping.clear(); }
 
     QString looping;
     QStringList syncPlayed;
+    bool waitForStop = false;
+    bool syncStopped = false;
+
+private:
+    QEventLoop m_loop;
 };

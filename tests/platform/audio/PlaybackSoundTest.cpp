@@ -1,6 +1,7 @@
 // The engine's playback heard on the test sound server's sink.
 #include "SoundServerTest.h"
 
+#include <QTimer>
 #include <gmock/gmock.h>
 
 using ::testing::AllOf;
@@ -163,4 +164,22 @@ TEST_F(PlaybackTest, SynchronousPlayReturnsWhenTheSoundHasEnded) {
     EXPECT_THAT(firstSound(sound, start).seconds, AllOf(Ge(0.48), Le(0.7))) << "end cut off?";
     EXPECT_LT(rms(sound.between(returned + kStopWithin, returned + 0.4)), kSilence);
     EXPECT_FALSE(m_audio.soundPlayer().playSync(m_dir.filePath("missing.wav")));
+}
+
+// The wait runs the caller's events, so a handler (Escape in the window) can end a long play.
+TEST_F(PlaybackTest, ASynchronousPlayStopsAtStopSyncFromAHandlerItRuns) {
+    const QString path = tone("long.wav", {32000, 1, kWav | SF_FORMAT_PCM_16, 20.0, 440});
+    bool stoppedWhilePlaying = false;
+    bool returned = false;
+    QTimer::singleShot(500, [&] {
+        stoppedWhilePlaying = !returned;
+        m_audio.soundPlayer().stopSync();
+    });
+    ASSERT_TRUE(m_audio.soundPlayer().playSync(path));
+    returned = true;
+    const double end = m_tap.mark();
+    wait(0.4);
+    const MonoSound sound = heard();
+    EXPECT_TRUE(stoppedWhilePlaying) << "the play ran to its end";
+    EXPECT_LT(rms(sound.between(end + kStopWithin, end + 0.4)), kSilence);
 }
