@@ -9,6 +9,7 @@
 #include "schemes/EventTable.h"
 #include "schemes/SchemeContext.h"
 #include "widgets/CIconButton.h"
+#include "widgets/SyncPlay.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -160,7 +161,7 @@ void CSchemeBuilderDlg::playRow(int r) {
     if (path.isEmpty())
         return;
     m_playing = true;
-    (void)m_context.sounds.playSync(path);
+    playSyncUntilEscape(m_context.sounds, path, *this);
     m_playing = false;
 }
 
