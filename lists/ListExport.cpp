@@ -7,6 +7,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
+#include "platform/RawFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,10 +21,10 @@ QString imageSource(const QString& programDir, const QString& name) {
 }
 
 std::optional<QByteArray> regularFileBytes(const QString& path) {
-    if (!QFileInfo(path).isFile())
+    auto file = RegularFile::open(path);
+    if (!file)
         return std::nullopt;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file->readAll().value_or(QByteArray());
 }
 
 void copyWebImages(const QString& folder, ListTools& tools) {

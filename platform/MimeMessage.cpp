@@ -1,6 +1,7 @@
 #include "platform/MimeMessage.h"
 
 #include "platform/MimeEncoding.h"
+#include "platform/RawFile.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -63,8 +64,10 @@ QByteArray MimeMessageStream::head() const {
 }
 
 QByteArray MimeMessageStream::openAttachment(const MailAttachment& attachment) {
-    m_file = std::make_unique<QFile>(attachment.path);
-    if (!m_file->open(QIODevice::ReadOnly)) {
+    auto file = RegularFile::open(attachment.path);
+    m_file = std::make_unique<QFile>();
+    if (!file ||
+        !m_file->open(file->release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         m_failed = true;
         return {};
     }

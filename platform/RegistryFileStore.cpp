@@ -1,6 +1,7 @@
 #include "platform/RegistryFileStore.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/RawFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,13 +37,13 @@ void setValue(RegKeyText& key, const QString& name, const QString& text) {
 enum class ReadResult { Read, Missing, Failed };
 
 ReadResult readWhole(const QString& path, QByteArray& bytes) {
-    QFile file(path);
-    if (!file.exists())
-        return ReadResult::Missing;
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadResult::Failed;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError ? ReadResult::Read : ReadResult::Failed;
+    auto file = RegularFile::open(path);
+    if (!file)
+        return file.error().kind == FileOpenError::Missing ? ReadResult::Missing
+                                                           : ReadResult::Failed;
+    const auto all = file->readAll();
+    bytes = all.value_or(QByteArray());
+    return all ? ReadResult::Read : ReadResult::Failed;
 }
 
 std::expected<RegKeys, RegStatus> parseOrFail(const QByteArray& bytes) {

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
 #include "platform/ProgramDirectory.h"
+#include "platform/RawFile.h"
 #include "platform/RegistryKey.h"
 #include "platform/Ui.h"
 #include "schemes/EventTable.h"
@@ -127,9 +128,10 @@ void buildRegistryScript(const QString& scriptName, const QString& folder,
         errorBox(services.ui, QString::fromUtf8(kCannotCreateScript));
         return;
     }
-    QFile existing(path);
-    if (existing.exists() &&
-        !(existing.open(QIODevice::ReadOnly) && isOurRegistryScript(existing.read(4096)))) {
+    auto existing = RegularFile::open(path);
+    const bool present = existing || existing.error().kind != FileOpenError::Missing;
+    const auto head = existing ? existing->readAll(1 << 20) : std::nullopt; // ours are small
+    if (present && !(head && isOurRegistryScript(head->left(4096)))) {
         const QString text = QString::fromUtf8(kReplaceFile).arg(QFileInfo(path).fileName());
         if (services.ui.messageBox(text, QString::fromUtf8(kReplaceFileCaption),
                                    MsgButtons::OkCancel, MsgIcon::Question) != MsgResult::Ok)

@@ -1,6 +1,7 @@
 #include "schemes/SoundTheme.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/RawFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,8 +75,8 @@ bool ensureTheme(const QString& themeDir, const QString& displayName) {
         return false;
     const QString index = themeDir + QStringLiteral("/index.theme");
     const QByteArray wanted = indexText(displayName);
-    QFile existing(index);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == wanted)
+    auto existing = RegularFile::open(index);
+    if (existing && existing->readAll(1 << 20) == wanted)
         return true;
     return writeFileAtomically(index, wanted);
 }

@@ -1,5 +1,6 @@
 #include "platform/MimeEncoding.h"
 #include "platform/MimeMessage.h"
+#include "tests/support/Forked.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -165,6 +167,15 @@ TEST_F(MimeMessageTest, SoundThatVanishedGivesNoMessage) {
     }
     EXPECT_TRUE(stream.failed());
     EXPECT_TRUE(mimeMessageText(mail, frame()).isEmpty());
+}
+
+TEST_F(MimeMessageTest, ASoundThatBecameAFifoGivesNoMessageAtOnce) {
+    OutgoingMail mail = mailTo(QStringLiteral("a@b.org"), {});
+    mail.attachments = {{m_dir.filePath(QStringLiteral("Pipe.wav")), {}, 0}};
+    ASSERT_EQ(::mkfifo(QFile::encodeName(mail.attachments[0].path).constData(), 0600), 0);
+    const auto exit =
+        exitOfForked([&] { return mimeMessageText(mail, frame()).isEmpty() ? 0 : 1; });
+    EXPECT_EQ(exit, 0) << "blocked, or a message was made";
 }
 
 } // namespace

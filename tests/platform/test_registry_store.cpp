@@ -1,12 +1,14 @@
 // The registry store over its two REGEDIT4 files, through CRegistryKey as its callers use it.
 #include "platform/RegistryFileStore.h"
 #include "platform/RegistryKey.h"
+#include "tests/support/Forked.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -112,6 +114,17 @@ TEST_F(RegistryStoreTest, ABrokenFileGivesAnErrorAndIsNeverWrittenOver) {
         EXPECT_EQ(readAll(files.persistent), broken);
         EXPECT_FALSE(QFile::exists(files.volatileKeys));
     }
+}
+
+TEST_F(RegistryStoreTest, AFifoInTheFilesPlaceIsABrokenFileAndNeverBlocks) {
+    QDir().mkpath(QFileInfo(files.persistent).absolutePath());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(files.persistent).constData(), 0600), 0);
+    const auto exit = exitOfForked([&] {
+        CRegistryKey key(store);
+        return key.Create(RegRoot::CurrentUser, "Software\\Other") == regstatus::kBadDatabase ? 0
+                                                                                              : 1;
+    });
+    EXPECT_EQ(exit, 0) << "blocked, or the pipe read as a registry";
 }
 
 TEST_F(RegistryStoreTest, ValuesOfOtherTypesSurviveAWrite) {
