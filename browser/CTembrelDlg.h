@@ -40,7 +40,7 @@ public:
     void setCurrentFolder(const QString& folder); // then RefreshList
     const QString& currentFolder() const { return m_currentFolder; }
     const QStringList& names() const { return m_names; }
-    int nameCount() const { return m_nameCount; }
+    int nameCount() const;
     int currentIndex() const { return m_currentIndex; }
     const QString& currentSoundPath() const { return m_currentSoundPath; }
     double playTime() const { return m_playTime; }
@@ -97,7 +97,7 @@ private:
     int m_cursorTheme = 1;
     QString m_currentFolder;
     QStringList m_names;
-    int m_nameCount = 0;
+    int m_unlistedCount = 0;
     int m_currentIndex = -1;
     QString m_currentSoundPath;
     double m_playTime = 0.0;

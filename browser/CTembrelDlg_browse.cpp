@@ -17,7 +17,7 @@ void CTembrelDlg::fillListFromNames() {
         if (!name.isEmpty())
             shown.append(name);
     m_list->addStrings(shown);
-    m_nameCount = int(m_names.size());
+    m_unlistedCount = int(m_names.size() - shown.size());
 }
 
 void CTembrelDlg::RefreshList() {
@@ -53,8 +53,14 @@ void CTembrelDlg::UpdateStatus() {
     m_player->ReadWaveInfo(path); // an unreadable header keeps the last file's values
     m_playTime = playTimeSeconds(*length, m_player->waveInfo());
     m_statusLine1 = statusPlayTimeLine(m_playTime, m_player->waveInfo().channelsText);
-    m_statusLine2 = statusPositionLine(m_currentIndex + 1, m_nameCount);
+    m_statusLine2 = statusPositionLine(m_currentIndex + 1, nameCount());
     update(QRect(240, 20, kWidth - 240, 32));
+}
+
+// Every sound of the folder: the rows, which follow each operation, and the sound named
+// ".wav" alone, which has no row.
+int CTembrelDlg::nameCount() const {
+    return m_list->count() + m_unlistedCount;
 }
 
 void CTembrelDlg::onSelectionChanged() {

@@ -37,8 +37,10 @@ CSoundPropertiesDlg::CSoundPropertiesDlg(SoundProperties properties, ISoundPlaye
     grid->setColumnMinimumWidth(0, 80);
     grid->setColumnStretch(1, 1);
     grid->addWidget(icon, 0, 0, Qt::AlignLeft);
-    grid->addWidget(makeReadOnlyField(QStringLiteral("fileName"), m_properties.fileName, this), 0,
-                    1);
+    auto* nameRow = new QVBoxLayout;
+    nameRow->addWidget(new QLabel(QStringLiteral("Filename:"), this));
+    nameRow->addWidget(makeReadOnlyField(QStringLiteral("fileName"), m_properties.fileName, this));
+    grid->addLayout(nameRow, 0, 1);
     addSeparator(grid, 1);
     addField(grid, 2, QStringLiteral("Type:"), QStringLiteral("type"), m_properties.type);
     addField(grid, 3, QStringLiteral("Location:"), QStringLiteral("location"),

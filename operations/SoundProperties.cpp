@@ -6,10 +6,6 @@
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
 
-QString SoundProperties::path() const {
-    return pathhelp::join(location, fileName);
-}
-
 QString sizeText(qint64 bytes) {
     return QStringLiteral("%1 bytes (%2 KB)")
         .arg(bytes)
@@ -34,6 +30,8 @@ SoundProperties readSoundProperties(IFileSystem& files, CWavePlayer& player, con
                                     const QString& name) {
     SoundProperties shown;
     shown.fileName = name + QStringLiteral(".wav");
+    // The file itself follows the path rule of every command: Bell.WAV for "Bell" too.
+    shown.file = pathhelp::soundPath(folder, name);
     shown.type = QStringLiteral("Multimedia wave (.wav)");
     shown.location = folder;
     const QString path = shown.path();

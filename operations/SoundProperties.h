@@ -20,7 +20,9 @@ struct SoundProperties {
     // per sample, top to bottom as the advanced dialog lists them.
     std::array<QString, 6> advanced;
 
-    QString path() const;
+    QString file; // the sound's file
+
+    const QString& path() const { return file; }
 };
 
 // Reads the file's size and writability and its format header through the player, which keeps

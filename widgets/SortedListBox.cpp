@@ -1,5 +1,7 @@
 #include "widgets/SortedListBox.h"
 
+#include <QMouseEvent>
+
 int NameListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_names.size());
 }
@@ -43,6 +45,16 @@ SortedListBox::SortedListBox(QWidget* parent)
             [this](const QModelIndex& index) { emit rowDoubleClicked(index.row()); });
 }
 
+// A press of the right button leaves the selection where it is: the pop-up menu it opens acts
+// on the selected sound.
+void SortedListBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
+}
+
 int SortedListBox::insertionRow(const QString& name) const {
     const QStringList& names = m_model->names();
     int low = 0;
@@ -60,6 +72,7 @@ int SortedListBox::insertionRow(const QString& name) const {
 int SortedListBox::addString(const QString& name) {
     const int row = insertionRow(name);
     m_model->insertName(row, name);
+    emit currentSelectionChanged(); // the row count, or the selected row's number, moved
     return row;
 }
 
@@ -68,8 +81,11 @@ void SortedListBox::addStrings(const QStringList& names) {
 }
 
 void SortedListBox::deleteString(int row) {
-    if (row >= 0 && row < count())
-        m_model->removeName(row);
+    if (row < 0 || row >= count())
+        return;
+    m_model->removeName(row);
+    // The view moves the selection itself while a row goes, without a selection signal.
+    emit currentSelectionChanged();
 }
 
 void SortedListBox::resetContent() {

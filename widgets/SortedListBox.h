@@ -43,8 +43,12 @@ public:
     int findStringExact(const QString& name) const;
 
 signals:
+    // The selection, or the rows around it, changed.
     void currentSelectionChanged();
     void rowDoubleClicked(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     int insertionRow(const QString& name) const;

@@ -131,6 +131,18 @@ TEST_F(MainWindow, PlayAllEndsOnceItsLastRowHasStartedAndPlaysNoLaterRow) {
     EXPECT_EQ(playback.played.size(), 2) << "the row added afterwards is not played";
 }
 
+TEST_F(MainWindow, ARightClickLeavesTheSelectionWhereItWas) {
+    for (const char* name : {"a", "b", "c"})
+        addSound(name);
+    CTembrelDlg& w = window();
+    SortedListBox& list = w.list();
+    const QPoint third = list.visualRect(list.model()->index(2, 0)).center();
+    QTest::mouseClick(list.viewport(), Qt::RightButton, {}, third);
+    EXPECT_EQ(list.curSel(), 0);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, third);
+    EXPECT_EQ(list.curSel(), 2);
+}
+
 TEST_F(MainWindow, StopDuringPlayAllStartsNothingMore) {
     addSound("a", lasting(1.0));
     addSound("b", lasting(1.0));

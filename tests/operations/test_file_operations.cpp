@@ -40,6 +40,8 @@ TEST_F(FileOperationsTest, DeleteSelectsTheNewFirstOrThePreviousRowOrNothing) {
     select("a");
     window().onCommand(cmd::Delete);
     EXPECT_EQ(selectedRow(), QStringLiteral("b"));
+    EXPECT_EQ(window().currentIndex(), 0);
+    EXPECT_EQ(window().statusLine2(), QStringLiteral("Sound 1 from 2   "));
     select("c");
     window().onCommand(cmd::Delete);
     EXPECT_EQ(selectedRow(), QStringLiteral("b"));
@@ -131,6 +133,7 @@ TEST_F(FileOperationsTest, InsertingAListedNameKeepsTheOldSoundAndAsksForANewNam
     EXPECT_EQ(bytesOf(existing), before);
     EXPECT_EQ(listRows(), (QStringList{"Bell", "Bell two"}));
     EXPECT_EQ(selectedRow(), QStringLiteral("Bell two"));
+    EXPECT_EQ(window().statusLine2(), QStringLiteral("Sound 2 from 2   "));
 }
 
 TEST_F(FileOperationsTest, AnInsertUnderANameThatIsStillTakenCopiesNothing) {

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -50,6 +51,22 @@ TEST_F(SoundPropertiesTest, ShowsEveryFieldOfAWritable1024ByteFile) {
         EXPECT_EQ(dialog.fieldText("attributes"), QString());
         EXPECT_EQ(dialog.fieldText("format"), QStringLiteral("Mono, 11025 Hz, 8-bit, PCM"));
         EXPECT_EQ(dialog.fieldText("playTime"), QStringLiteral("0.09 sec"));
+    });
+}
+
+TEST_F(SoundPropertiesTest, AnUpperCaseExtensionIsTheSameSoundAndTheNameIsLabelled) {
+    program.writeFile(program.library() + "/Bell.WAV", makeWav(smallMono()));
+    showProperties([&](CSoundPropertiesDlg& dialog) {
+        EXPECT_EQ(dialog.fieldText("fileName"), QStringLiteral("Bell.wav"));
+        EXPECT_EQ(dialog.fieldText("size"), QStringLiteral("1024 bytes (1.00 KB)"));
+        EXPECT_EQ(dialog.fieldText("format"), QStringLiteral("Mono, 11025 Hz, 8-bit, PCM"));
+        EXPECT_EQ(dialog.fieldText("playTime"), QStringLiteral("0.09 sec"));
+        dialog.playButton().click();
+        EXPECT_EQ(sounds.syncPlayed, QStringList{program.library() + "/Bell.WAV"});
+        QStringList labels;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            labels << label->text();
+        EXPECT_TRUE(labels.contains("Filename:")) << labels.join('|').toStdString();
     });
 }
 
