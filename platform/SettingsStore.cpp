@@ -20,21 +20,22 @@ struct FileLines {
     bool byteOrderMark = false;
 };
 
-// None when it does not exist; nothing at all when it cannot be read (a write must then not
-// replace it).
-std::optional<FileLines> readLines(const QString& path) {
+// The file's bytes: none when it does not exist; nothing at all when it cannot be read (a
+// write must then not replace it).
+std::optional<QByteArray> readBytes(const QString& path) {
     auto file = RegularFile::open(path);
     if (!file && file.error().kind == FileOpenError::Missing)
-        return FileLines();
-    std::optional<QByteArray> all = file ? file->readAll() : std::nullopt;
-    if (!all)
-        return std::nullopt;
+        return QByteArray();
+    return file ? file->readAll() : std::nullopt;
+}
+
+FileLines splitLines(QByteArray all) {
     FileLines text;
-    text.byteOrderMark = all->startsWith(kByteOrderMark);
+    text.byteOrderMark = all.startsWith(kByteOrderMark);
     if (text.byteOrderMark)
-        all->remove(0, 3);
-    text.crlf = all->contains("\r\n");
-    text.lines = all->split('\n');
+        all.remove(0, 3);
+    text.crlf = all.contains("\r\n");
+    text.lines = all.split('\n');
     if (!text.lines.isEmpty() && text.lines.last().isEmpty())
         text.lines.removeLast();
     for (QByteArray& line : text.lines)
@@ -98,11 +99,7 @@ Position locate(const QList<QByteArray>& lines, const QString& section, const QS
 
 std::optional<QByteArray> rawValue(const QString& section, const QString& key,
                                    const QString& path) {
-    const QList<QByteArray> lines = readLines(path).value_or(FileLines()).lines;
-    const Position pos = locate(lines, section, key);
-    if (pos.keyLine < 0)
-        return std::nullopt;
-    return valueOf(lines[pos.keyLine]);
+    return valueIn(readBytes(path).value_or(QByteArray()), section, key);
 }
 
 } // namespace
@@ -132,16 +129,23 @@ int readInt(const QString& section, const QString& key, int fallback, const QStr
     return int(negative ? -number : number);
 }
 
-bool writeString(const QString& section, const QString& key, const QString& value,
-                 const QString& path) {
+std::optional<QByteArray> valueIn(const QByteArray& file, const QString& section,
+                                  const QString& key) {
+    const QList<QByteArray> lines = splitLines(file).lines;
+    const Position pos = locate(lines, section, key);
+    if (pos.keyLine < 0)
+        return std::nullopt;
+    return valueOf(lines[pos.keyLine]);
+}
+
+std::optional<QByteArray> withValue(const QByteArray& file, const QString& section,
+                                    const QString& key, const QString& value) {
     // A line break inside a name or value would add lines of its own to the file.
     for (const QString* text : {&section, &key, &value})
         if (text->contains(QLatin1Char('\n')) || text->contains(QLatin1Char('\r')))
-            return false;
-    auto read = readLines(path);
-    if (!read)
-        return false;
-    QList<QByteArray>& lines = read->lines;
+            return std::nullopt;
+    FileLines read = splitLines(file);
+    QList<QByteArray>& lines = read.lines;
     const QByteArray entry = key.trimmed().toUtf8() + '=' + value.trimmed().toUtf8();
     const Position pos = locate(lines, section, key);
     if (pos.keyLine >= 0) {
@@ -152,11 +156,18 @@ bool writeString(const QString& section, const QString& key, const QString& valu
     } else {
         lines << '[' + section.trimmed().toUtf8() + ']' << entry;
     }
-    const QByteArray eol = read->crlf ? "\r\n" : "\n";
-    QByteArray text = read->byteOrderMark ? kByteOrderMark : "";
+    const QByteArray eol = read.crlf ? "\r\n" : "\n";
+    QByteArray text = read.byteOrderMark ? kByteOrderMark : "";
     for (const QByteArray& line : std::as_const(lines))
         text += line + eol;
-    return writeFileAtomically(path, text);
+    return text;
+}
+
+bool writeString(const QString& section, const QString& key, const QString& value,
+                 const QString& path) {
+    const auto old = readBytes(path);
+    const auto text = old ? withValue(*old, section, key, value) : std::nullopt;
+    return text && writeFileAtomically(path, *text);
 }
 
 QString dataFilePath(const QString& programDir) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
 
 // The program's data file: an INI file next to the executable, read and written one key at a
 // time. Section and key names match without regard to case; a value is the text after the first
@@ -18,6 +20,13 @@ int readInt(const QString& section, const QString& key, int fallback, const QStr
 // Creates the file, the section and the key when missing; never deletes anything.
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& path);
+
+// The same rules on the file's bytes (the fuzz target drives them): a key's raw value, and
+// the bytes with a key set (nothing when a name or the value holds a line break).
+std::optional<QByteArray> valueIn(const QByteArray& file, const QString& section,
+                                  const QString& key);
+std::optional<QByteArray> withValue(const QByteArray& file, const QString& section,
+                                    const QString& key, const QString& value);
 
 // The data file of a program directory ("dir/" or "dir" both work).
 QString dataFilePath(const QString& programDir);

@@ -7,7 +7,7 @@ PACKAGES="
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6
     portaudio19-dev libsndfile1-dev libsamplerate0-dev libasound2-dev libicu-dev
-    libgtest-dev libgmock-dev clang clang-format libclang-rt-14-dev
+    libgtest-dev libgmock-dev clang-format clang-16 libclang-rt-16-dev
     pulseaudio pulseaudio-utils libasound2-plugins alsa-utils sox
     xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
     xdg-utils msmtp python3-aiosmtpd
