@@ -97,6 +97,16 @@ TEST_F(SchemeBuilderTest, RowsKeepTheChosenSoundAndStartWithNoEvent) {
     builder.playRow(3); // no sound: nothing plays
     EXPECT_EQ(sounds.syncPlayed, QStringList({other + "/far é.wav"}));
 
+    // A sound that went away plays the sound assigned to "Default Sound".
+    ui.answerOpenFile(folder + "/ding.wav");
+    builder.chooseSound(4);
+    QFile::remove(folder + "/ding.wav");
+    registry.setString(RegRoot::CurrentUser, EventKeyPath(kEventSlots[0]), "",
+                       other + "/far é.wav");
+    sounds.syncPlayed.clear();
+    builder.playRow(4);
+    EXPECT_EQ(sounds.syncPlayed, QStringList({other + "/far é.wav"}));
+
     ui.answerOpenFile(std::nullopt);
     builder.chooseSound(2);
     EXPECT_EQ(builder.edit(2)->text(), "");
