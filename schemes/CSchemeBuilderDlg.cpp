@@ -8,6 +8,8 @@
 #include "schemes/DefaultSound.h"
 #include "schemes/EventTable.h"
 #include "schemes/SchemeContext.h"
+#include "widgets/CHoverCombo.h"
+#include "widgets/CHoverEdit.h"
 #include "widgets/CIconButton.h"
 #include "widgets/SyncPlay.h"
 
@@ -38,14 +40,17 @@ private:
     double m_y;
 };
 
+// The flat edit with only its frame drawn; it shows the row's file name and takes no typing.
 QLineEdit* makeRowEdit(QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
+    auto* edit = new CHoverEdit(parent);
+    edit->setLeftRidges(false);
+    edit->setRightRidge(false);
     edit->setReadOnly(true);
     return edit;
 }
 
 QComboBox* makeRowCombo(QWidget* parent) {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new CHoverCombo(parent);
     for (const EventSlot& slot : kEventSlots)
         combo->addItem(QLatin1String(slot.caption));
     combo->setCurrentIndex(-1); // no event until the user picks one
