@@ -12,6 +12,7 @@ PACKAGES="
     xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
     xdg-utils msmtp python3-aiosmtpd
     libcanberra0 libcanberra-pulse sound-theme-freedesktop
+    at-spi2-core dbus-x11 python3-pyatspi
 "
 
 missing=""
