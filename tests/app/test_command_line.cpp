@@ -9,6 +9,7 @@ TEST(StartOptions, TheWordBlvSelectsTheSchemeBuilderOnlyWhenSpelledExactly) {
     EXPECT_FALSE(parseStartOptions({}).schemeBuilderOnly);
     EXPECT_TRUE(parseStartOptions({"-Embedding", "blv"}).schemeBuilderOnly);
     EXPECT_FALSE(parseStartOptions({"other", "blv"}).schemeBuilderOnly);
+    EXPECT_TRUE(commandLineHelp("tembrel").contains("\n       tembrel blv\n"));
 }
 
 TEST(StartOptions, EmbeddingAndAutomationSwitchesTurnTheSplashOff) {
