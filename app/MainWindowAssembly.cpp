@@ -3,6 +3,7 @@
 #include "browser/BrowserCommands.h"
 #include "browser/CTembrelDlg.h"
 #include "browser/CWavePlayer.h"
+#include "browser/MainKeys.h"
 #include "browser/MainMenus.h"
 #include "browser/MainWindowView.h"
 #include "directories/OpenFolderCommand.h"
@@ -57,4 +58,5 @@ void MainWindowAssembly::installFeatures() {
         m_schemes = std::make_unique<SchemeCommands>(
             m_commands, schemeContext(m_services, m_settings), view, view,
             [window = m_window.get()] { return window->currentSoundPath(); });
+    installMainKeys(*m_window);
 }

@@ -3,6 +3,7 @@
 #include "browser/CTembrelDlg.h"
 #include "platform/Launcher.h"
 #include "widgets/CBitmapButton.h"
+#include "widgets/ControlNames.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -20,6 +21,7 @@ CAboutDlg::CAboutDlg(IDesktop& desktop, QWidget* parent)
     setFixedSize(kWidth, kHeight);
     // The picture leaves its bottom band plain for the links and the button.
     m_ok->move(kWidth - m_ok->width() - 16, 130 + (48 - m_ok->height()) / 2);
+    nameControl(*m_ok, QStringLiteral("OK"), QStringLiteral("Enter"));
     connect(m_ok, &QAbstractButton::clicked, this, &QDialog::accept);
 }
 
@@ -31,6 +33,7 @@ QLabel* CAboutDlg::makeLink(const QString& text, const QString& target, int x) {
     link->setOpenExternalLinks(false);
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     link->setCursor(Qt::PointingHandCursor);
+    link->setAccessibleName(text);
     link->setToolTip(target);
     link->adjustSize();
     link->move(x, 130 + (48 - link->height()) / 2);

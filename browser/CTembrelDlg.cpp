@@ -6,6 +6,7 @@
 #include "browser/FolderScan.h"
 #include "platform/CursorFiles.h"
 #include "widgets/CBitmapButton.h"
+#include "widgets/ControlNames.h"
 #include "widgets/SortedListBox.h"
 
 #include <QIcon>
@@ -23,29 +24,31 @@ namespace {
 // 1.625 px down for the window's 8-point face).
 struct ButtonPlace {
     int id;
-    const char* caption;
+    const char* caption; // names the button's pictures
     int x;
     int y;
+    const char* name; // what a person calls it
+    const char* key;  // the key that does the same, if any
 };
 
 constexpr ButtonPlace kButtons[] = {
-    {cmd::Menu, "Menu", 3, 1},
-    {cmd::Volume, "Volume", 200, 47},
-    {cmd::RecordVolume, "Recordc", 200, 67},
-    {cmd::Help, "Help", 208, 3},
-    {cmd::Minimize, "Minimize", 215, 3},
-    {cmd::Close, "Close", 222, 3},
-    {cmd::Prev, "Prev", 15, 125},
-    {cmd::Play, "Play", 33, 125},
-    {cmd::Next, "Next", 52, 125},
-    {cmd::Stop, "Stop", 71, 125},
-    {cmd::PlayLoop, "Rev", 90, 125},
-    {cmd::Record, "Record", 108, 125},
-    {cmd::Open, "Open", 127, 125},
-    {cmd::CopyTo, "Copy", 156, 125},
-    {cmd::Delete, "Delete", 174, 125},
-    {cmd::Insert, "Insert", 192, 125},
-    {cmd::Rename, "Rename", 210, 125},
+    {cmd::Menu, "Menu", 3, 1, "Menu", ""},
+    {cmd::Volume, "Volume", 200, 47, "Volume", ""},
+    {cmd::RecordVolume, "Recordc", 200, 67, "Record volume", ""},
+    {cmd::Help, "Help", 208, 3, "Help", "F1"},
+    {cmd::Minimize, "Minimize", 215, 3, "Minimize", ""},
+    {cmd::Close, "Close", 222, 3, "Close", "Esc"},
+    {cmd::Prev, "Prev", 15, 125, "Previous", ""},
+    {cmd::Play, "Play", 33, 125, "Play", "Enter, Space"},
+    {cmd::Next, "Next", 52, 125, "Next", ""},
+    {cmd::Stop, "Stop", 71, 125, "Stop", "Space"},
+    {cmd::PlayLoop, "Rev", 90, 125, "Loop", ""},
+    {cmd::Record, "Record", 108, 125, "Record", ""},
+    {cmd::Open, "Open", 127, 125, "Open folder", "Ctrl+O"},
+    {cmd::CopyTo, "Copy", 156, 125, "Copy to folder", ""},
+    {cmd::Delete, "Delete", 174, 125, "Delete", "Del"},
+    {cmd::Insert, "Insert", 192, 125, "Insert", "Ins"},
+    {cmd::Rename, "Rename", 210, 125, "Rename", "F2"},
 };
 
 QPoint fromDialogUnits(int x, int y) {
@@ -86,6 +89,7 @@ void CTembrelDlg::buildList() {
     m_list = new SortedListBox(this);
     m_list->setGeometry(QRect(fromDialogUnits(20, 19), QSize(192, 132)));
     m_list->setObjectName(QStringLiteral("soundList"));
+    nameControl(*m_list, QStringLiteral("Sounds"));
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -114,6 +118,7 @@ void CTembrelDlg::buildButtons() {
     for (const ButtonPlace& place : kButtons) {
         auto* button = new CBitmapButton(QString::fromLatin1(place.caption), place.id, this);
         button->move(fromDialogUnits(place.x, place.y));
+        nameControl(*button, QString::fromLatin1(place.name), QString::fromLatin1(place.key));
         connect(button, &QAbstractButton::clicked, this, [this, id = place.id] { onCommand(id); });
         m_buttons[place.id] = button;
     }

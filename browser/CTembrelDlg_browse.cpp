@@ -54,6 +54,8 @@ void CTembrelDlg::UpdateStatus() {
     m_playTime = playTimeSeconds(*length, m_player->waveInfo());
     m_statusLine1 = statusPlayTimeLine(m_playTime, m_player->waveInfo().channelsText);
     m_statusLine2 = statusPositionLine(m_currentIndex + 1, nameCount());
+    // The lines are drawn, not widgets: the list tells them to screen readers.
+    m_list->setAccessibleDescription(m_statusLine1 + QStringLiteral(", ") + m_statusLine2);
     update(QRect(240, 20, kWidth - 240, 32));
 }
 

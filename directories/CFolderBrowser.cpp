@@ -2,6 +2,7 @@
 
 #include "directories/FolderStatusText.h"
 #include "platform/Ui.h"
+#include "widgets/ControlNames.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -11,6 +12,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -75,7 +77,13 @@ void CFolderBrowser::buildLayout() {
     m_status->setObjectName(QStringLiteral("statusText"));
     m_status->setTextFormat(Qt::PlainText);
     m_instruction->setTextFormat(Qt::PlainText);
+    nameControl(*m_tree, QStringLiteral("Folders"));
+    nameControl(*m_status, QStringLiteral("Current selection"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    nameControl(*buttons->button(QDialogButtonBox::Ok), QStringLiteral("OK"),
+                QStringLiteral("Enter"));
+    nameControl(*buttons->button(QDialogButtonBox::Cancel), QStringLiteral("Cancel"),
+                QStringLiteral("Esc"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -3,6 +3,7 @@
 #include "operations/CSoundPropertiesDlg.h"
 #include "widgets/CEtchedLine.h"
 #include "widgets/CIconButton.h"
+#include "widgets/ControlNames.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,13 +24,16 @@ CAdvancedPropertiesDlg::CAdvancedPropertiesDlg(const std::array<QString, 6>& val
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     for (int row = 0; row < 6; ++row) {
-        grid->addWidget(new QLabel(QString::fromLatin1(kLabels[row]), this), row, 0);
-        grid->addWidget(makeReadOnlyField(QStringLiteral("value%1").arg(row), values[row], this),
-                        row, 1);
+        const QString label = QString::fromLatin1(kLabels[row]);
+        QLineEdit* field = makeReadOnlyField(QStringLiteral("value%1").arg(row), values[row], this);
+        nameControl(*field, QString(label).remove(QLatin1Char(':')));
+        grid->addWidget(new QLabel(label, this), row, 0);
+        grid->addWidget(field, row, 1);
     }
     auto* line = new CEtchedLine(this);
     line->setFixedHeight(8);
 
+    nameControl(*m_close, QStringLiteral("Close"), QStringLiteral("Esc"));
     m_close->SetIcons(QStringLiteral(":/art/close.svg"));
     m_close->setMinimumSize(92, 40);
     m_close->setAutoDefault(false);

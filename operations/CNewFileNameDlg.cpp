@@ -1,6 +1,7 @@
 #include "operations/CNewFileNameDlg.h"
 
 #include "widgets/CIconButton.h"
+#include "widgets/ControlNames.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +15,9 @@ CNewFileNameDlg::CNewFileNameDlg(const QString& initialName, QWidget* parent)
     setWindowTitle(QStringLiteral(" New File Name"));
     setModal(false);
     m_edit->setObjectName(QStringLiteral("newFileName"));
+    nameControl(*m_edit, QStringLiteral("New file name"));
+    nameControl(*m_ok, QStringLiteral("OK"), QStringLiteral("Enter"));
+    nameControl(*m_cancel, QStringLiteral("Cancel"), QStringLiteral("Esc"));
     m_ok->SetIcons(QStringLiteral(":/art/ok_hover.svg"), QStringLiteral(":/art/ok.svg"));
     m_cancel->SetIcons(QStringLiteral(":/art/cancel_hover.svg"),
                        QStringLiteral(":/art/cancel.svg"));

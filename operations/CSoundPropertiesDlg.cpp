@@ -4,6 +4,7 @@
 #include "platform/audio/AudioDevices.h"
 #include "widgets/CEtchedLine.h"
 #include "widgets/CIconButton.h"
+#include "widgets/ControlNames.h"
 #include "widgets/SyncPlay.h"
 
 #include <QGridLayout>
@@ -39,7 +40,10 @@ CSoundPropertiesDlg::CSoundPropertiesDlg(SoundProperties properties, ISoundPlaye
     grid->addWidget(icon, 0, 0, Qt::AlignLeft);
     auto* nameRow = new QVBoxLayout;
     nameRow->addWidget(new QLabel(QStringLiteral("Filename:"), this));
-    nameRow->addWidget(makeReadOnlyField(QStringLiteral("fileName"), m_properties.fileName, this));
+    QLineEdit* fileName =
+        makeReadOnlyField(QStringLiteral("fileName"), m_properties.fileName, this);
+    nameControl(*fileName, QStringLiteral("File name"));
+    nameRow->addWidget(fileName);
     grid->addLayout(nameRow, 0, 1);
     addSeparator(grid, 1);
     addField(grid, 2, QStringLiteral("Type:"), QStringLiteral("type"), m_properties.type);
@@ -58,6 +62,9 @@ CSoundPropertiesDlg::CSoundPropertiesDlg(SoundProperties properties, ISoundPlaye
         button->setMinimumSize(92, 40);
         button->setAutoDefault(false);
     }
+    nameControl(*m_play, QStringLiteral("Play"));
+    nameControl(*m_more, QStringLiteral("More properties"));
+    nameControl(*m_close, QStringLiteral("Close"), QStringLiteral("Esc"));
     m_play->SetIcons(QStringLiteral(":/art/play.svg"));
     m_more->SetIcons(QStringLiteral(":/art/more.svg"));
     m_close->SetIcons(QStringLiteral(":/art/close.svg"));
@@ -79,8 +86,10 @@ CSoundPropertiesDlg::CSoundPropertiesDlg(SoundProperties properties, ISoundPlaye
 
 void CSoundPropertiesDlg::addField(QGridLayout* grid, int row, const QString& label,
                                    const QString& name, const QString& value) {
+    QLineEdit* field = makeReadOnlyField(name, value, this);
+    nameControl(*field, QString(label).remove(QLatin1Char(':')));
     grid->addWidget(new QLabel(label, this), row, 0);
-    grid->addWidget(makeReadOnlyField(name, value, this), row, 1);
+    grid->addWidget(field, row, 1);
 }
 
 void CSoundPropertiesDlg::addSeparator(QGridLayout* grid, int row) {

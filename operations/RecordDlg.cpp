@@ -2,6 +2,7 @@
 
 #include "widgets/CBitmapButton.h"
 #include "widgets/CGradientBar.h"
+#include "widgets/ControlNames.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -48,6 +49,9 @@ void CRecordDlg::buildControls() {
     m_stop->move(236, 63);
     m_delete = new CBitmapButton(QStringLiteral("Delete"), QDialog::Rejected, this);
     m_delete->move(268, 65);
+    nameControl(*m_bar, QStringLiteral("Elapsed time"));
+    nameControl(*m_stop, QStringLiteral("Stop and save"), QStringLiteral("Enter"));
+    nameControl(*m_delete, QStringLiteral("Delete recording"), QStringLiteral("Esc"));
     connect(m_stop, &QAbstractButton::clicked, this, &CRecordDlg::stopRecording);
     connect(m_delete, &QAbstractButton::clicked, this, &CRecordDlg::deleteRecording);
 }

@@ -1,0 +1,87 @@
+#include "tests/browser/MainWindowFixture.h"
+
+#include "operations/CNewFileNameDlg.h"
+#include "widgets/SortedListBox.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class MainKeys : public MainWindowFixture {
+protected:
+    CTembrelDlg& shownWindow() {
+        CTembrelDlg& w = window();
+        w.show();
+        QApplication::setActiveWindow(&w);
+        w.list().setFocus();
+        return w;
+    }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&window().list(), Qt::Key(key), modifiers);
+    }
+    // The items of the pop-up that the key opens (closed again at once).
+    QStringList popupFrom(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions())
+                    shown << action->text();
+                menu->close();
+            }
+        });
+        QApplication::setActiveWindow(&window()); // the last pop-up took it
+        press(key, modifiers);
+        return shown;
+    }
+};
+
+TEST_F(MainKeys, SpacePlaysTheSelectedSoundAndStopsIt) {
+    addSound("a");
+    const QString b = addSound("b");
+    CTembrelDlg& w = shownWindow();
+    w.list().setCurSel(1);
+    press(Qt::Key_Space);
+    EXPECT_EQ(playback.playing, b);
+    press(Qt::Key_Space);
+    EXPECT_TRUE(playback.playing.isEmpty());
+    EXPECT_EQ(w.list().curSel(), 1) << "the list must not take Space for itself";
+}
+
+TEST_F(MainKeys, FileKeysRunTheirCommands) {
+    const QString a = addSound("a");
+    shownWindow();
+    ui.answer(MsgResult::Cancel);
+    press(Qt::Key_Delete);
+    ASSERT_EQ(ui.calls().size(), 1u) << "Delete asks first";
+    EXPECT_TRUE(QFileInfo::exists(a));
+
+    ui.answerFolder(std::nullopt);
+    press(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(ui.calls().size(), 2u);
+    EXPECT_EQ(ui.calls().back().kind, UiCall::Kind::Folder);
+
+    addSound("c");
+    press(Qt::Key_F5);
+    EXPECT_EQ(listRows(), (QStringList{"a", "c"}));
+
+    press(Qt::Key_F2);
+    auto* rename = QApplication::activeWindow()->findChild<CNewFileNameDlg*>();
+    ASSERT_NE(rename, nullptr);
+    EXPECT_TRUE(rename->isVisible());
+    rename->reject();
+
+    press(Qt::Key_F1);
+    EXPECT_EQ(desktop.opened.size(), 1u) << "F1 opens the help page";
+}
+
+TEST_F(MainKeys, ShiftF10AndTheMenuKeyOpenTheSoundsPopup) {
+    addSound("a");
+    shownWindow();
+    EXPECT_EQ(popupFrom(Qt::Key_Menu).value(0), QStringLiteral("&Delete Sound"));
+    EXPECT_EQ(popupFrom(Qt::Key_F10, Qt::ShiftModifier).value(0), QStringLiteral("&Delete Sound"));
+}
+
+} // namespace
