@@ -25,7 +25,7 @@ void FileOperations::deleteSound() {
         return;
     m_player.Stop();
     m_player.Close();
-    if (!m_files.removeFile(soundPath(name))) {
+    if (!m_files.trashFile(soundPath(name))) {
         m_ui.messageBox(texts::kDeleteFailed, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::Stop);
         return;
     }

@@ -18,6 +18,12 @@ bool LocalFileSystem::removeFile(const QString& path) {
     return QFileInfo(path).isFile() && QFile::remove(path);
 }
 
+bool LocalFileSystem::trashFile(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return false;
+    return QFile::moveToTrash(path) || QFile::remove(path);
+}
+
 // One stat: the lists and the status lines ask this of every sound.
 static std::optional<struct stat> statRegularFile(const QString& path) {
     struct stat info {};

@@ -13,6 +13,9 @@ public:
     // A failed copy leaves the destination as it was.
     virtual bool copyFile(const QString& source, const QString& destination, bool overwrite) = 0;
     virtual bool removeFile(const QString& path) = 0;
+    // Moves the file to the desktop's Trash, from which a file manager restores it; where no
+    // Trash can take it (a file system without one) the file is deleted.
+    virtual bool trashFile(const QString& path) = 0;
     virtual bool exists(const QString& path) = 0;
     virtual std::optional<qint64> fileSize(const QString& path) = 0;
     // True when the user may write the file.
@@ -24,6 +27,7 @@ class LocalFileSystem final : public IFileSystem {
 public:
     bool copyFile(const QString& source, const QString& destination, bool overwrite) override;
     bool removeFile(const QString& path) override;
+    bool trashFile(const QString& path) override;
     bool exists(const QString& path) override;
     std::optional<qint64> fileSize(const QString& path) override;
     bool isWritable(const QString& path) override;

@@ -9,6 +9,7 @@ class CNewFileNameDlg;
 class OperationsFixture : public MainWindowFixture {
 protected:
     OperationsFixture();
+    ~OperationsFixture() override;
 
     QString soundFile(const QString& name) const; // in the main directory
     QByteArray bytesOf(const QString& path) const;
@@ -21,5 +22,11 @@ protected:
     // Types name into the dialog and presses OK; the rename runs once events are processed.
     void answerRename(const QString& name);
 
+    // The desktop's Trash of these tests: $XDG_DATA_HOME/Trash inside the program directory.
+    QString trashFolder() const;
+
     FakeFileSystem fakeFiles;
+
+private:
+    QByteArray m_savedDataHome;
 };

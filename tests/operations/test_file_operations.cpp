@@ -29,8 +29,20 @@ TEST_F(FileOperationsTest, DeletePlaysTheSoundFirstThenAsksAndRemovesFileAndRow)
     EXPECT_EQ(playback.played, QStringList{soundFile("b")}) << "heard before the question";
     EXPECT_TRUE(playback.openPath.isEmpty()) << "the player let go of the file";
     EXPECT_FALSE(QFile::exists(soundFile("b")));
+    EXPECT_TRUE(QFile::exists(trashFolder() + "/files/b.wav")) << "restorable from the Trash";
+    EXPECT_TRUE(QFile::exists(trashFolder() + "/info/b.wav.trashinfo"));
     EXPECT_EQ(listRows(), (QStringList{"a", "c"}));
     EXPECT_EQ(selectedRow(), QStringLiteral("a")) << "the row before the deleted one";
+}
+
+TEST_F(FileOperationsTest, WithoutAUsableTrashDeleteRemovesTheFile) {
+    addSound("a");
+    program.writeFile(program.path() + "not-a-folder", "x");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(program.path() + "not-a-folder"));
+    ui.answer(MsgResult::Ok);
+    window().onCommand(cmd::Delete);
+    EXPECT_FALSE(QFile::exists(soundFile("a")));
+    EXPECT_EQ(listRows(), QStringList{});
 }
 
 TEST_F(FileOperationsTest, DeleteSelectsTheNewFirstOrThePreviousRowOrNothing) {

@@ -20,6 +20,11 @@ public:
             return false;
         return m_real.removeFile(path);
     }
+    bool trashFile(const QString& path) override {
+        if (refusedRemovals.contains(path))
+            return false;
+        return m_real.trashFile(path);
+    }
     bool exists(const QString& path) override { return m_real.exists(path); }
     std::optional<qint64> fileSize(const QString& path) override {
         if (onFileSize)
