@@ -4,6 +4,7 @@
 #include "browser/CommandTable.h"
 #include "browser/CursorThemes.h"
 #include "browser/FolderScan.h"
+#include "browser/FolderWatcher.h"
 #include "platform/CursorFiles.h"
 #include "widgets/CBitmapButton.h"
 #include "widgets/ControlNames.h"
@@ -61,6 +62,8 @@ CTembrelDlg::CTembrelDlg(const MainSettings& startValues, const IProgramPlaces& 
                          const CommandTable& commands, Services& services, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), m_places(places), m_commands(commands),
       m_services(services), m_cursorTheme(startValues.cursorTheme) {
+    m_watcher = new FolderWatcher(this);
+    connect(m_watcher, &FolderWatcher::folderChanged, this, &CTembrelDlg::followFolder);
     m_currentFolder = places.mainDirectory();
     ScanFolder(m_currentFolder);
 

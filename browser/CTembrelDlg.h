@@ -14,6 +14,7 @@
 #include <memory>
 
 class CommandTable;
+class FolderWatcher;
 class SortedListBox;
 class CBitmapButton;
 class QSvgRenderer;
@@ -36,6 +37,9 @@ public:
     // Browsing.
     void ScanFolder(const QString& folder);
     void RefreshList();
+    // Reads the current folder again after a change on disk, keeping the selected sound
+    // selected (or the row where it was, when it is gone).
+    void followFolder();
     void UpdateStatus();
     void setCurrentFolder(const QString& folder); // then RefreshList
     const QString& currentFolder() const { return m_currentFolder; }
@@ -110,6 +114,7 @@ private:
     QBasicTimer m_playAllTimer;
 
     std::unique_ptr<CWavePlayer> m_player;
+    FolderWatcher* m_watcher = nullptr;
     std::unique_ptr<QSvgRenderer> m_background;
     SortedListBox* m_list = nullptr;
     std::map<int, CBitmapButton*> m_buttons;

@@ -2,12 +2,14 @@
 #include "browser/CTembrelDlg.h"
 
 #include "browser/FolderScan.h"
+#include "browser/FolderWatcher.h"
 #include "browser/StatusText.h"
 #include "platform/ProgramDirectory.h"
 #include "widgets/SortedListBox.h"
 
 void CTembrelDlg::ScanFolder(const QString& folder) {
     m_names = scanWavFolder(folder);
+    m_watcher->watch(folder);
 }
 
 void CTembrelDlg::fillListFromNames() {
@@ -27,6 +29,20 @@ void CTembrelDlg::RefreshList() {
         ScanFolder(m_currentFolder);
         fillListFromNames();
         m_list->setCurSel(0);
+    }
+    UpdateStatus();
+}
+
+void CTembrelDlg::followFolder() {
+    const int row = m_list->curSel();
+    const QString selected = selectedName();
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->resetContent();
+        ScanFolder(m_currentFolder);
+        fillListFromNames();
+        const int kept = m_list->findStringExact(selected);
+        m_list->setCurSel(kept >= 0 ? kept : std::min(row, m_list->count() - 1));
     }
     UpdateStatus();
 }

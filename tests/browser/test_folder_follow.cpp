@@ -1,0 +1,42 @@
+#include "tests/browser/MainWindowFixture.h"
+
+#include "widgets/SortedListBox.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+using FolderFollow = MainWindowFixture;
+
+TEST_F(FolderFollow, TheListFollowsSoundsAddedAndRemovedBehindItsBackKeepingTheSelection) {
+    for (const char* name : {"a", "b", "c"})
+        addSound(name);
+    CTembrelDlg& w = window();
+    w.list().setCurSel(1);
+    for (int i = 0; i < 50; ++i) // a burst, read once it settles
+        addSound(QStringLiteral("new %1").arg(i, 2, 10, QLatin1Char('0')));
+    QFile::remove(program.library() + "/a.wav");
+    QTRY_COMPARE_WITH_TIMEOUT(int(listRows().size()), 52, 2000);
+    EXPECT_EQ(listRows().first(), QStringLiteral("b"));
+    EXPECT_EQ(w.list().text(w.list().curSel()), QStringLiteral("b")) << "the selection stays";
+    EXPECT_EQ(w.statusLine2(), QStringLiteral("Sound 1 from 52   "));
+
+    QFile::rename(program.library() + "/b.wav", program.library() + "/zz.wav");
+    QTRY_COMPARE_WITH_TIMEOUT(listRows().last(), QStringLiteral("zz"), 2000);
+    EXPECT_EQ(w.list().curSel(), 0) << "a vanished selection falls to the row where it was";
+}
+
+TEST_F(FolderFollow, AnotherFolderIsWatchedInsteadOfTheFirst) {
+    addSound("a");
+    const QString other = program.path() + "Other";
+    QDir().mkpath(other);
+    addSound("x", {}, other);
+    CTembrelDlg& w = window();
+    w.setCurrentFolder(other);
+    addSound("y", {}, other);
+    addSound("b");
+    QTRY_COMPARE_WITH_TIMEOUT(listRows(), (QStringList{"x", "y"}), 2000);
+}
+
+} // namespace
