@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class IUi;
 class IProcessLauncher;
 class IDesktop;
 class CWavePlayer;
@@ -18,11 +19,10 @@ inline const QStringList kMixerInputArgs{QStringLiteral("--tab=4")};
 inline const QString kHelpIndex = QStringLiteral("index.html");
 
 // Hands work to other programs, started directly (never through a shell) and not waited for.
-// A program that cannot be started is not reported: the commands behave the same whether or
-// not the tool is installed.
+// A program that cannot be started (not installed, no browser for the help) is named in a box.
 class ExternalTools {
 public:
-    ExternalTools(IProcessLauncher& launcher, IDesktop& desktop, CWavePlayer& player,
+    ExternalTools(IUi& ui, IProcessLauncher& launcher, IDesktop& desktop, CWavePlayer& player,
                   ISoundList& list, IBrowserWindow& window, const IProgramPlaces& places);
 
     // Closes the player so the editor can open the file, then starts the editor with the
@@ -33,6 +33,10 @@ public:
     void openHelp();
 
 private:
+    void start(const QString& program, const QStringList& arguments);
+    void reportNotStarted(const QString& what);
+
+    IUi& m_ui;
     IProcessLauncher& m_launcher;
     IDesktop& m_desktop;
     CWavePlayer& m_player;

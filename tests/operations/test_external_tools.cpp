@@ -26,7 +26,7 @@ protected:
     FakeBrowserWindow browser{log};
     DataFileSettings settings{program.path()};
     CWavePlayer player{playback, sounds, ui};
-    ExternalTools tools{launcher, desktop, player, list, browser, settings};
+    ExternalTools tools{ui, launcher, desktop, player, list, browser, settings};
 };
 
 TEST_F(ExternalToolsTest, TheEditorGetsTheSoundPathAsOneArgumentAndTheFileIsLetGo) {
@@ -50,6 +50,18 @@ TEST_F(ExternalToolsTest, TheMixerOpensOnItsOutputOrInputViewAndHelpOnTheHelpPag
     EXPECT_EQ(launcher.started,
               (QList<QStringList>{{"pavucontrol", "--tab=3"}, {"pavucontrol", "--tab=4"}}));
     EXPECT_EQ(desktop.opened, QStringList{program.path() + "Help/index.html"});
+}
+
+TEST_F(ExternalToolsTest, AToolThatCannotBeStartedIsNamedInABox) {
+    launcher.succeed = false;
+    desktop.succeed = false;
+    ui.setDefaultAnswer(MsgResult::Ok);
+    tools.openMixer();
+    tools.openHelp();
+    EXPECT_EQ(ui.messageTexts(),
+              (QStringList{"Could not start \"pavucontrol\". Is it installed?",
+                           "Could not start a web browser for the help page \"" + program.path() +
+                               "Help/index.html\". Is it installed?"}));
 }
 
 } // namespace
