@@ -200,6 +200,7 @@ void CTembrelDlg::closeEvent(QCloseEvent* event) {
 
 void CTembrelDlg::releaseOwned() {
     m_playAllTimer.stop();
+    m_soundingTimer.stop();
     m_cursorTimer.stop();
     if (m_player)
         m_player->Close();
@@ -240,6 +241,8 @@ void CTembrelDlg::nextCursorFrame() {
 void CTembrelDlg::timerEvent(QTimerEvent* event) {
     if (event->timerId() == m_playAllTimer.timerId())
         playAllTick();
+    else if (event->timerId() == m_soundingTimer.timerId())
+        showSounding(false, m_player->isLooping());
     else if (event->timerId() == m_cursorTimer.timerId())
         nextCursorFrame();
     else

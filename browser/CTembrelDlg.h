@@ -63,6 +63,8 @@ public:
     void playAll();
     void playAllTick();
     bool playAllActive() const { return m_playAllActive; }
+    // True while a single play (for its play time) or a loop sounds; Play and Loop are lit.
+    bool isSounding() const;
 
     // Commands: every button, menu item and key runs its handler from the command table.
     bool hasCommand(int id) const;
@@ -94,6 +96,7 @@ private:
     void nextCursorFrame();
     void onSelectionChanged();
     void releaseOwned();
+    void showSounding(bool playing, bool looping);
 
     const IProgramPlaces& m_places;
     const CommandTable& m_commands;
@@ -112,6 +115,7 @@ private:
     int m_playAllPosition = 0;
     int m_tickCount = 0;
     QBasicTimer m_playAllTimer;
+    QBasicTimer m_soundingTimer; // ends the lit Play when the sound has had its time
 
     std::unique_ptr<CWavePlayer> m_player;
     FolderWatcher* m_watcher = nullptr;

@@ -4,6 +4,7 @@
 #include "browser/CommandIds.h"
 
 #include "platform/ProgramDirectory.h"
+#include "widgets/CBitmapButton.h"
 #include "widgets/SortedListBox.h"
 
 void CTembrelDlg::PlayCurrent() {
@@ -12,12 +13,14 @@ void CTembrelDlg::PlayCurrent() {
     m_player->Open(m_currentSoundPath);
     UpdateStatus();
     m_player->Play();
+    showSounding(m_player->GetState() == CWavePlayer::Playing, m_player->isLooping());
 }
 
 void CTembrelDlg::StopPlayback() {
     UpdateStatus();
     endPlayAll();
     m_player->Stop();
+    showSounding(false, false);
 }
 
 void CTembrelDlg::playPrevious() {
@@ -44,6 +47,25 @@ void CTembrelDlg::playLoop() {
     m_player->Stop();
     m_currentIndex = m_list->curSel();
     m_player->PlayLoop(selectedSoundPath());
+    showSounding(false, m_player->isLooping());
+}
+
+// The player is not told when a single play ends: its play time is taken as its end.
+void CTembrelDlg::showSounding(bool playing, bool looping) {
+    if (playing)
+        m_soundingTimer.start(int(m_playTime * 1000) + 100, this);
+    else
+        m_soundingTimer.stop();
+    if (CBitmapButton* play = button(cmd::Play))
+        play->setLit(playing);
+    if (CBitmapButton* loop = button(cmd::PlayLoop))
+        loop->setLit(looping);
+}
+
+bool CTembrelDlg::isSounding() const {
+    const CBitmapButton* play = button(cmd::Play);
+    const CBitmapButton* loop = button(cmd::PlayLoop);
+    return (play && play->isLit()) || (loop && loop->isLit());
 }
 
 void CTembrelDlg::playAll() {

@@ -42,10 +42,8 @@ void addShortcut(CTembrelDlg& window, QKeyCombination key, std::function<void()>
 void installMainKeys(CTembrelDlg& window) {
     for (const KeyCommand& key : kKeyCommands)
         addShortcut(window, key.key, [&window, id = key.id] { window.onCommand(id); });
-    addShortcut(window, QKeyCombination(Qt::Key_Space), [&window] {
-        window.onCommand(window.player().GetState() == CWavePlayer::Playing ? cmd::Stop
-                                                                            : cmd::Play);
-    });
+    addShortcut(window, QKeyCombination(Qt::Key_Space),
+                [&window] { window.onCommand(window.isSounding() ? cmd::Stop : cmd::Play); });
     const auto soundPopup = [&window] {
         showPopupMenu(window, kContextPopup, popupPosition(window));
     };

@@ -13,19 +13,26 @@ CBitmapButton::CBitmapButton(const QString& caption, int commandId, QWidget* par
     resize(sizeHint());
 }
 
+void CBitmapButton::setLit(bool lit) {
+    if (lit == m_lit)
+        return;
+    m_lit = lit;
+    update();
+}
+
 QSize CBitmapButton::sizeHint() const {
     return m_up.isValid() ? m_up.defaultSize() : QSize(24, 20);
 }
 
 void CBitmapButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QSvgRenderer& picture = (isDown() && m_down.isValid()) ? m_down : m_up;
+    QSvgRenderer& picture = ((isDown() || m_lit) && m_down.isValid()) ? m_down : m_up;
     if (picture.isValid()) {
         picture.render(&painter, rect());
         return;
     }
     // Without its picture the button still reads as a button.
-    painter.fillRect(rect(), isDown() ? QColor(40, 40, 40) : QColor(70, 70, 70));
+    painter.fillRect(rect(), (isDown() || m_lit) ? QColor(40, 40, 40) : QColor(70, 70, 70));
     painter.setPen(Qt::white);
     painter.drawText(rect(), Qt::AlignCenter, text().left(2));
 }

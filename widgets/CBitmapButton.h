@@ -10,6 +10,9 @@ class CBitmapButton : public QAbstractButton {
 public:
     CBitmapButton(const QString& caption, int commandId, QWidget* parent);
     int commandId() const { return m_commandId; }
+    // A lit button shows its pressed picture, e.g. Play while a sound plays.
+    void setLit(bool lit);
+    bool isLit() const { return m_lit; }
     QSize sizeHint() const override;
 
 protected:
@@ -19,4 +22,5 @@ private:
     QSvgRenderer m_up;
     QSvgRenderer m_down;
     int m_commandId;
+    bool m_lit = false;
 };

@@ -1,6 +1,8 @@
 #include "tests/browser/MainWindowFixture.h"
 
+#include "browser/CommandIds.h"
 #include "operations/CNewFileNameDlg.h"
+#include "widgets/CBitmapButton.h"
 #include "widgets/SortedListBox.h"
 
 #include <QApplication>
@@ -45,8 +47,17 @@ TEST_F(MainKeys, SpacePlaysTheSelectedSoundAndStopsIt) {
     w.list().setCurSel(1);
     press(Qt::Key_Space);
     EXPECT_EQ(playback.playing, b);
+    EXPECT_TRUE(w.button(cmd::Play)->isLit()) << "Play is lit while the sound plays";
     press(Qt::Key_Space);
     EXPECT_TRUE(playback.playing.isEmpty());
+    EXPECT_FALSE(w.button(cmd::Play)->isLit());
+    w.onCommand(cmd::PlayLoop);
+    EXPECT_TRUE(w.button(cmd::PlayLoop)->isLit());
+    press(Qt::Key_Space);
+    EXPECT_TRUE(sounds.looping.isEmpty()) << "Space stops a loop too";
+    EXPECT_FALSE(w.button(cmd::PlayLoop)->isLit());
+    press(Qt::Key_Space);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.button(cmd::Play)->isLit(), 3000); // after its play time
     EXPECT_EQ(w.list().curSel(), 1) << "the list must not take Space for itself";
 }
 
