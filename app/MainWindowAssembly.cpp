@@ -6,6 +6,7 @@
 #include "browser/MainKeys.h"
 #include "browser/MainMenus.h"
 #include "browser/MainWindowView.h"
+#include "directories/FavoritesCommand.h"
 #include "directories/OpenFolderCommand.h"
 #include "lists/ListCommands.h"
 #include "operations/OperationCommands.h"
@@ -52,7 +53,9 @@ void MainWindowAssembly::installFeatures() {
     m_sendMail =
         std::make_unique<SendMailCommand>(m_commands, m_services.ui, m_settings, view, view, view,
                                           *m_mailTransport, m_services.launcher);
-    installOpenFolderCommand(m_commands, m_services.ui, view);
+    installOpenFolderCommand(m_commands, m_services.ui, view, m_settings, view);
+    m_favorites = std::make_unique<FavoritesCommand>(m_commands, m_services.ui, m_settings,
+                                                     m_settings, view, view);
     installMainMenus(m_commands, *m_window, m_services.desktop);
     if (m_services.registry)
         m_schemes = std::make_unique<SchemeCommands>(

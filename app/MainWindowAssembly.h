@@ -6,6 +6,7 @@
 #include <memory>
 
 class CTembrelDlg;
+class FavoritesCommand;
 class MainWindowView;
 struct SchemeContext;
 class OperationCommands;
@@ -31,6 +32,7 @@ public:
     CTembrelDlg& window() { return *m_window; }
     DataFileSettings& settings() { return m_settings; }
     MainSettings& startValues() { return m_startValues; }
+    FavoritesCommand& favorites() { return *m_favorites; }
 
 private:
     void installFeatures();
@@ -48,4 +50,5 @@ private:
     std::unique_ptr<OperationCommands> m_operations;
     std::unique_ptr<SendMailCommand> m_sendMail;
     std::unique_ptr<SchemeCommands> m_schemes;
+    std::unique_ptr<FavoritesCommand> m_favorites;
 };

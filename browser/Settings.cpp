@@ -20,6 +20,10 @@ bool DataFileSettings::writeString(const QString& section, const QString& key,
     return settings::writeString(section, key, value, m_dataFile);
 }
 
+bool DataFileSettings::writeStrings(const QList<settings::Entry>& entries) {
+    return settings::writeStrings(entries, m_dataFile);
+}
+
 QString DataFileSettings::mainDirectory() const {
     return m_programDir +
            readString(QStringLiteral("Main_Directory"), QStringLiteral("Master_Directory"));

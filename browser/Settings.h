@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "platform/SettingsStore.h"
 #include "platform/Ui.h"
 
 // The one door to the data file for everything but the store itself. A string read gives the
@@ -13,6 +14,8 @@ public:
     virtual int readInt(const QString& section, const QString& key, int fallback) const = 0;
     // False when the data file could not be written; the stored value is then unchanged.
     virtual bool writeString(const QString& section, const QString& key, const QString& value) = 0;
+    // Sets every key in one update of the file: all are stored, or (false) none is.
+    virtual bool writeStrings(const QList<settings::Entry>& entries) = 0;
 };
 
 // Where the program keeps its things. Each place is answered by one function, so that moving
@@ -39,6 +42,7 @@ public:
     QString readString(const QString& section, const QString& key) const override;
     int readInt(const QString& section, const QString& key, int fallback) const override;
     bool writeString(const QString& section, const QString& key, const QString& value) override;
+    bool writeStrings(const QList<settings::Entry>& entries) override;
 
     QString programDir() const override { return m_programDir; }
     QString dataFile() const override { return m_dataFile; }

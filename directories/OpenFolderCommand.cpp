@@ -3,11 +3,21 @@
 #include "browser/BrowserView.h"
 #include "browser/CommandIds.h"
 #include "browser/CommandTable.h"
+#include "browser/WindowFrame.h"
+#include "directories/CAddFavoriteDlg.h"
 #include "directories/OpenFolder.h"
 
-void installOpenFolderCommand(CommandTable& commands, IUi& ui, IBrowserWindow& window) {
-    commands.add(cmd::Open, [&ui, &window] {
-        if (const std::optional<QString> folder = pickFolderWithSounds(ui))
-            window.setCurrentFolder(*folder);
+void installOpenFolderCommand(CommandTable& commands, IUi& ui, IBrowserWindow& window,
+                              ISettings& settings, IWindowFrame& frame) {
+    commands.add(cmd::Open, [&ui, &window, &settings, &frame] {
+        const std::optional<QString> folder = pickFolderWithSounds(ui);
+        if (!folder)
+            return;
+        window.setCurrentFolder(*folder);
+        if (addFavoritePromptWanted(settings)) {
+            CAddFavoriteDlg prompt(*folder, settings, ui, frame.dialogParent());
+            prompt.exec();
+        }
+        window.refreshList();
     });
 }

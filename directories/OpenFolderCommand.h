@@ -2,7 +2,11 @@
 
 class CommandTable;
 class IBrowserWindow;
+class ISettings;
 class IUi;
+class IWindowFrame;
 
-// Adds Open (another folder): the picked folder that holds sounds becomes the current folder.
-void installOpenFolderCommand(CommandTable& commands, IUi& ui, IBrowserWindow& window);
+// Adds Open (another folder): the picked folder that holds sounds becomes the current folder;
+// unless switched off, the "Add to Favorites?" prompt follows, then the list is refreshed.
+void installOpenFolderCommand(CommandTable& commands, IUi& ui, IBrowserWindow& window,
+                              ISettings& settings, IWindowFrame& frame);

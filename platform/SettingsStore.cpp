@@ -163,10 +163,30 @@ std::optional<QByteArray> withValue(const QByteArray& file, const QString& secti
     return text;
 }
 
+namespace {
+
+// A file the user has made read-only keeps its contents, even where the folder would let a
+// replacement be renamed over it.
+bool isReadOnly(const QString& path) {
+    constexpr QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return QFile::exists(path) && !(QFile::permissions(path) & anyWrite);
+}
+
+} // namespace
+
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& path) {
-    const auto old = readBytes(path);
-    const auto text = old ? withValue(*old, section, key, value) : std::nullopt;
+    return writeStrings({Entry{section, key, value}}, path);
+}
+
+bool writeStrings(const QList<Entry>& entries, const QString& path) {
+    if (isReadOnly(path))
+        return false;
+    std::optional<QByteArray> text = readBytes(path);
+    for (const Entry& entry : entries)
+        if (text)
+            text = withValue(*text, entry.section, entry.key, entry.value);
     return text && writeFileAtomically(path, *text);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -17,9 +18,22 @@ inline constexpr int kMaxValueLength = 259;
 QString readString(const QString& section, const QString& key, const QString& fallback,
                    const QString& path);
 int readInt(const QString& section, const QString& key, int fallback, const QString& path);
-// Creates the file, the section and the key when missing; never deletes anything.
+// Creates the file, the section and the key when missing; never deletes anything. False (and
+// the file unchanged) when it cannot be written or has been made read-only.
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& path);
+
+// One key to set by writeStrings.
+struct Entry {
+    QString section;
+    QString key;
+    QString value;
+};
+
+// Sets every key in one replacement of the file: either all of them are stored or (when the
+// file cannot be written, is read-only, or a text holds a line break) none is. Later entries
+// for the same key win.
+bool writeStrings(const QList<Entry>& entries, const QString& path);
 
 // The same rules on the file's bytes (the fuzz target drives them): a key's raw value, and
 // the bytes with a key set (nothing when a name or the value holds a line break).

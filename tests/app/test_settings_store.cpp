@@ -159,4 +159,20 @@ TEST_F(SettingsStoreTest, AFailedWriteLeavesTheOldFileIntact) {
         << "no temporary file left behind";
 }
 
+// Several keys in one replacement: all land, or (a line break in one) none does; a read-only
+// file is never replaced, even though its folder would allow a rename over it.
+TEST_F(SettingsStoreTest, SeveralKeysAreWrittenTogetherOrNotAtAll) {
+    write("[Count]\nN=1\n[List]\nItem1=a\n");
+    EXPECT_TRUE(settings::writeStrings({{"Count", "N", "2"}, {"List", "Item2", "b"}}, path));
+    EXPECT_EQ(contents(), QByteArray("[Count]\nN=2\n[List]\nItem1=a\nItem2=b\n"));
+    EXPECT_FALSE(settings::writeStrings({{"Count", "N", "3"}, {"List", "Item3", "c\nd"}}, path));
+    EXPECT_EQ(read("Count", "N"), QStringLiteral("2"));
+    EXPECT_EQ(read("List", "Item3"), settings::kMissing);
+    const QByteArray before = contents();
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    EXPECT_FALSE(settings::writeStrings({{"Count", "N", "9"}}, path));
+    EXPECT_FALSE(settings::writeString("Count", "N", "9", path));
+    EXPECT_EQ(contents(), before);
+}
+
 } // namespace

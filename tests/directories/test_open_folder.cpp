@@ -1,13 +1,18 @@
 #include "tests/browser/MainWindowFixture.h"
 
 #include "browser/CommandIds.h"
+#include "platform/SettingsStore.h"
 #include "widgets/SortedListBox.h"
 
 #include <QDir>
 
 namespace {
 
-using OpenFolderTest = MainWindowFixture;
+// The "Add to Favorites?" prompt that follows has tests of its own.
+class OpenFolderTest : public MainWindowFixture {
+protected:
+    OpenFolderTest() { settings::writeString("Show", "Atf", "0", program.dataFile()); }
+};
 
 TEST_F(OpenFolderTest, AFolderWithoutSoundsIsRefusedAndTheBrowserOpensAgain) {
     addSound("old");

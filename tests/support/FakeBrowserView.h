@@ -58,6 +58,13 @@ public:
         values[section + QLatin1Char('/') + key] = value;
         return true;
     }
+    bool writeStrings(const QList<settings::Entry>& entries) override {
+        if (readOnly)
+            return false;
+        for (const settings::Entry& entry : entries)
+            values[entry.section + QLatin1Char('/') + entry.key] = entry.value;
+        return true;
+    }
 
     QMap<QString, QString> values;
     bool readOnly = false;
