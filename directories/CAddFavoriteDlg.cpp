@@ -32,6 +32,9 @@ CAddFavoriteDlg::CAddFavoriteDlg(QString folder, ISettings& settings, IUi& ui, Q
     m_yes->SetIcons(QStringLiteral(":/art/ok_hover.svg"), QStringLiteral(":/art/ok.svg"));
     m_no->SetIcons(QStringLiteral(":/art/cancel_hover.svg"), QStringLiteral(":/art/cancel.svg"));
     m_yes->setDefault(true);
+    m_yes->setToolTip(QStringLiteral("Add this folder to your favourites (Enter)"));
+    m_no->setToolTip(QStringLiteral("Do not add it (Esc)"));
+    m_dontShow->setToolTip(QStringLiteral("Stop asking after opening a folder"));
     connect(m_yes, &QPushButton::clicked, this, &CAddFavoriteDlg::onYes);
     connect(m_no, &QPushButton::clicked, this, &CAddFavoriteDlg::reject);
     connect(m_dontShow, &QCheckBox::clicked, this, &CAddFavoriteDlg::storeCheckBox);

@@ -56,6 +56,12 @@ CFavoritesDlg::CFavoritesDlg(IUi& ui, ISettings& settings, const IProgramPlaces&
     setModal(false);
     m_open->setDefault(true);
     m_list->setAccessibleName(QStringLiteral("Favorite folders"));
+    m_list->setToolTip(QStringLiteral("Your favourite folders; double click one to open it"));
+    m_open->setToolTip(QStringLiteral("Show the selected folder's sounds in the main window"));
+    m_close->setToolTip(QStringLiteral("Close without storing the changes (Esc)"));
+    m_browse->setToolTip(QStringLiteral("Add a folder that holds sounds"));
+    m_remove->setToolTip(QStringLiteral("Take the selected folder off the list"));
+    m_create->setToolTip(QStringLiteral("Make a new folder and add it to the list"));
     connect(m_open, &QPushButton::clicked, this, &CFavoritesDlg::onOpen);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_browse, &QPushButton::clicked, this, &CFavoritesDlg::onBrowse);

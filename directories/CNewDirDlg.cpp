@@ -16,6 +16,9 @@ CNewDirDlg::CNewDirDlg(QWidget* parent)
     setModal(true);
     m_edit->setMaxLength(kMaxNameLength);
     m_edit->setAccessibleName(QStringLiteral("New directory name"));
+    m_edit->setToolTip(QStringLiteral("The name of the folder to make inside the chosen one"));
+    m_ok->setToolTip(QStringLiteral("Make the folder (Enter)"));
+    m_cancel->setToolTip(QStringLiteral("Make nothing (Esc)"));
     m_ok->SetIcons(QStringLiteral(":/art/ok_hover.svg"), QStringLiteral(":/art/ok.svg"));
     m_cancel->SetIcons(QStringLiteral(":/art/cancel_hover.svg"),
                        QStringLiteral(":/art/cancel.svg"));
