@@ -154,7 +154,7 @@ void PortAudioRecorder::drainRing() {
     const auto count = static_cast<sf_count_t>(samples);
     if (sf_write_short(m_tempWriter.get(), m_chunk.data(), count) != count &&
         m_writeError.isEmpty())
-        m_writeError = QString::fromUtf8(sf_strerror(m_tempWriter.get()));
+        m_writeError = QString::fromUtf8(sf_strerror(m_tempWriter.get())).remove(u'.');
 }
 
 int PortAudioRecorder::callback(const void* input, void*, unsigned long frames,
