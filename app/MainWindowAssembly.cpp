@@ -48,6 +48,9 @@ void MainWindowAssembly::installFeatures() {
     installListCommands(m_commands, {m_services, player, view, view, view, m_settings});
     m_operations = std::make_unique<OperationCommands>(m_commands, m_services, player, view, view,
                                                        view, m_settings, m_settings, m_startValues);
+    m_window->setDropHandler([operations = m_operations.get()](const QStringList& files) {
+        operations->insertDropped(files);
+    });
     m_mailTransport = std::make_unique<SendmailTransport>(
         [&settings = m_settings] { return mailCommand(settings); });
     m_sendMail =

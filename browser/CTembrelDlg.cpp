@@ -6,12 +6,16 @@
 #include "browser/FolderScan.h"
 #include "browser/FolderWatcher.h"
 #include "platform/CursorFiles.h"
+#include "platform/ProgramDirectory.h"
 #include "widgets/CBitmapButton.h"
 #include "widgets/ControlNames.h"
 #include "widgets/SortedListBox.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -98,6 +102,8 @@ void CTembrelDlg::buildList() {
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(m_list, &SortedListBox::currentSelectionChanged, this,
             &CTembrelDlg::onSelectionChanged);
+    m_list->setDragFiles(
+        [this](int row) { return pathhelp::soundPath(m_currentFolder, m_list->text(row)); });
     connect(m_list, &SortedListBox::rowDoubleClicked, this, [this] { onCommand(cmd::Play); });
 }
 
@@ -191,6 +197,27 @@ void CTembrelDlg::keyPressEvent(QKeyEvent* event) {
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+void CTembrelDlg::setDropHandler(std::function<void(const QStringList&)> handler) {
+    m_dropHandler = std::move(handler);
+    setAcceptDrops(bool(m_dropHandler));
+}
+
+// Files from elsewhere only: a row dragged from the list onto its own window changes nothing.
+void CTembrelDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && event->source() != m_list)
+        event->acceptProposedAction();
+}
+
+void CTembrelDlg::dropEvent(QDropEvent* event) {
+    QStringList files;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    event->acceptProposedAction();
+    if (m_dropHandler && !files.isEmpty())
+        m_dropHandler(files);
 }
 
 void CTembrelDlg::closeEvent(QCloseEvent* event) {

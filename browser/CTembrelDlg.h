@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -76,6 +77,8 @@ public:
     QCursor busyCursor() const { return m_busyCursor; }
     bool hasNormalCursor() const { return m_hasNormalCursor; }
     CBitmapButton* button(int id) const;
+    // Files dropped on the window from another program go here (local paths).
+    void setDropHandler(std::function<void(const QStringList&)> handler);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -83,6 +86,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -119,6 +124,7 @@ private:
 
     std::unique_ptr<CWavePlayer> m_player;
     FolderWatcher* m_watcher = nullptr;
+    std::function<void(const QStringList&)> m_dropHandler;
     std::unique_ptr<QSvgRenderer> m_background;
     SortedListBox* m_list = nullptr;
     std::map<int, CBitmapButton*> m_buttons;

@@ -39,22 +39,23 @@ std::optional<RenameRequest> FileOperations::insertSound() {
                                   QStringLiteral("*.wav"),
                                   defaultFolder(QStringLiteral("Add From Directory"), m_settings)};
     std::optional<RenameRequest> rename;
-    if (const std::optional<QString> source = m_ui.openFileName(request)) {
-        const QString fileName = pathhelp::fileName(*source);
-        const QString name = pathhelp::fileTitle(fileName);
-        if (findRow(m_list, name) < 0) {
-            // Never replaces a file of that name that is not listed (another extension).
-            if (!m_files.copyFile(*source, pathhelp::join(m_window.currentFolder(), fileName),
-                                  false))
-                m_ui.messageBox(texts::kInsertFailed, texts::kErrorCaption, MsgButtons::Ok,
-                                MsgIcon::Stop);
-        } else {
-            m_ui.messageBox(texts::kNameExists, m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
-            rename = RenameRequest{name, *source, {}};
-        }
-    }
+    if (const std::optional<QString> source = m_ui.openFileName(request))
+        rename = insertFile(*source);
     m_window.refreshList();
     return rename;
+}
+
+std::optional<RenameRequest> FileOperations::insertFile(const QString& source) {
+    const QString fileName = pathhelp::fileName(source);
+    const QString name = pathhelp::fileTitle(fileName);
+    if (findRow(m_list, name) >= 0) {
+        m_ui.messageBox(texts::kNameExists, m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
+        return RenameRequest{name, source, {}};
+    }
+    // Never replaces a file of that name that is not listed (another extension).
+    if (!m_files.copyFile(source, pathhelp::join(m_window.currentFolder(), fileName), false))
+        m_ui.messageBox(texts::kInsertFailed, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::Stop);
+    return std::nullopt;
 }
 
 RenameRequest FileOperations::beginRename() {

@@ -33,6 +33,9 @@ public:
     // Copies a chosen file into the current folder. When a listed sound has its name, nothing
     // is copied and the returned request asks for a new name for the chosen file.
     std::optional<RenameRequest> insertSound();
+    // Copies one WAV file into the current folder as Insert does, without asking for it; a
+    // name already listed gives the New File Name request. The list is not refreshed.
+    std::optional<RenameRequest> insertFile(const QString& source);
     // Stops and closes the player; the dialog then offers the selected sound's name and
     // renames that sound's file.
     RenameRequest beginRename();

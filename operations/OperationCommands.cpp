@@ -1,11 +1,14 @@
 #include "operations/OperationCommands.h"
 
+#include "browser/CWavePlayer.h"
 #include "browser/CommandIds.h"
 #include "browser/CommandTable.h"
 #include "browser/Settings.h"
 #include "browser/WindowFrame.h"
 #include "operations/CSoundPropertiesDlg.h"
 #include "platform/Services.h"
+
+#include <QFileInfo>
 
 OperationCommands::OperationCommands(CommandTable& commands, Services& services,
                                      CWavePlayer& player, ISoundList& list, IBrowserWindow& window,
@@ -44,6 +47,27 @@ void OperationCommands::insert() {
 }
 
 // At most one dialog: a new request replaces the earlier dialog and what it was asked for.
+void OperationCommands::insertDropped(const QStringList& files) {
+    m_player.Stop();
+    std::optional<RenameRequest> firstTaken;
+    for (const QString& file : files) {
+        if (!file.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive)) {
+            m_services.ui.messageBox(
+                QStringLiteral("\"%1\" is not a WAV sound (.wav): only WAV sounds can be "
+                               "inserted.")
+                    .arg(QFileInfo(file).fileName()),
+                m_services.ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
+            continue;
+        }
+        std::optional<RenameRequest> taken = m_operations.insertFile(file);
+        if (taken && !firstTaken)
+            firstTaken = taken;
+    }
+    m_window.refreshList();
+    if (firstTaken)
+        openRenameDialog(*firstTaken);
+}
+
 void OperationCommands::openRenameDialog(const RenameRequest& request) {
     delete m_renameDialog;
     m_pendingRename = request;

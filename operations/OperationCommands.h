@@ -25,6 +25,11 @@ public:
                       const MainSettings& startValues);
     ~OperationCommands() override;
 
+    // Files dropped on the main window: each WAV file is inserted as Insert does (a name
+    // already listed opens the New File Name dialog for the first such file); any other file
+    // is refused with a message naming it.
+    void insertDropped(const QStringList& files);
+
     // The open (or last) New File Name dialog, if any.
     CNewFileNameDlg* renameDialog() const { return m_renameDialog; }
 

@@ -1,6 +1,9 @@
 #include "widgets/SortedListBox.h"
 
+#include <QDrag>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QUrl>
 
 int NameListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_names.size());
@@ -90,6 +93,22 @@ void SortedListBox::deleteString(int row) {
 
 void SortedListBox::resetContent() {
     m_model->setNames({});
+}
+
+void SortedListBox::setDragFiles(std::function<QString(int row)> fileOfRow) {
+    m_fileOfRow = std::move(fileOfRow);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+}
+
+void SortedListBox::startDrag(Qt::DropActions) {
+    if (!m_fileOfRow || curSel() < 0)
+        return;
+    auto* drag = new QDrag(this);
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(m_fileOfRow(curSel()))});
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction);
 }
 
 int SortedListBox::count() const {

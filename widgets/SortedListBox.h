@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QListView>
 #include <QStringList>
+#include <functional>
 
 // The rows of a SortedListBox: plain names, nothing per row but the text.
 class NameListModel : public QAbstractListModel {
@@ -41,6 +42,9 @@ public:
     void setCurSel(int row);     // -1 clears the selection
     // Row whose text equals name without regard to case, or -1.
     int findStringExact(const QString& name) const;
+    // Lets a row be dragged out (to a file manager, an editor, a mail program) as the file
+    // fileOfRow names, as a text/uri-list.
+    void setDragFiles(std::function<QString(int row)> fileOfRow);
 
 signals:
     // The selection, or the rows around it, changed.
@@ -49,9 +53,11 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     int insertionRow(const QString& name) const;
     NameCollator m_collator;
     NameListModel* m_model;
+    std::function<QString(int row)> m_fileOfRow;
 };

@@ -2,13 +2,18 @@
 
 #include "browser/CommandIds.h"
 #include "operations/CNewFileNameDlg.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/SettingsStore.h"
 #include "widgets/CIconButton.h"
 #include "widgets/SortedListBox.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 
 namespace {
 
@@ -33,6 +38,31 @@ TEST_F(FileOperationsTest, DeletePlaysTheSoundFirstThenAsksAndRemovesFileAndRow)
     EXPECT_TRUE(QFile::exists(trashFolder() + "/info/b.wav.trashinfo"));
     EXPECT_EQ(listRows(), (QStringList{"a", "c"}));
     EXPECT_EQ(selectedRow(), QStringLiteral("a")) << "the row before the deleted one";
+}
+
+TEST_F(FileOperationsTest, DroppedWavFilesAreInsertedWithInsertsRulesAndOtherFilesRefused) {
+    addSound("a");
+    const QString elsewhere = program.makeFolder("Elsewhere");
+    const QString fresh = addMarkedSound("fresh", elsewhere);
+    const QString taken = addMarkedSound("a", elsewhere);
+    const QString text = pathhelp::join(elsewhere, "notes.txt");
+    program.writeFile(text, "x");
+    CTembrelDlg& w = window();
+    ui.setDefaultAnswer(MsgResult::Ok);
+    QMimeData data;
+    data.setUrls(
+        {QUrl::fromLocalFile(fresh), QUrl::fromLocalFile(text), QUrl::fromLocalFile(taken)});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+    EXPECT_EQ(listRows(), (QStringList{"a", "fresh"}));
+    EXPECT_EQ(bytesOf(soundFile("fresh")), bytesOf(fresh));
+    EXPECT_NE(bytesOf(soundFile("a")), bytesOf(taken)) << "never overwritten";
+    ASSERT_EQ(ui.messageTexts().size(), 2);
+    EXPECT_TRUE(ui.messageTexts()[0].startsWith("\"notes.txt\" is not a WAV sound"));
+    EXPECT_NE(renameDialog(), nullptr) << "the taken name goes through New File Name";
 }
 
 TEST_F(FileOperationsTest, WithoutAUsableTrashDeleteRemovesTheFile) {
