@@ -147,6 +147,7 @@ void CTembrelDlg::onCommand(int id) {
 }
 
 void CTembrelDlg::paintEvent(QPaintEvent*) {
+    readStatus(); // a change on disk shows at the next paint
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     if (m_background->isValid())

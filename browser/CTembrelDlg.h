@@ -93,6 +93,7 @@ protected:
 
 private:
     void endPlayAll();
+    void readStatus();
     void applyChildColours();
     void buildButtons();
     void buildList();

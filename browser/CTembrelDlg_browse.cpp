@@ -61,6 +61,12 @@ QString CTembrelDlg::selectedSoundPath() const {
 }
 
 void CTembrelDlg::UpdateStatus() {
+    readStatus();
+    update(QRect(240, 20, kWidth - 240, 32));
+}
+
+// The status lines of the selected sound, as its file is now.
+void CTembrelDlg::readStatus() {
     m_currentIndex = m_list->curSel();
     const QString path = selectedSoundPath();
     const std::optional<qint64> length = m_services.files.fileSize(path);
@@ -72,7 +78,6 @@ void CTembrelDlg::UpdateStatus() {
     m_statusLine2 = statusPositionLine(m_currentIndex + 1, nameCount());
     // The lines are drawn, not widgets: the list tells them to screen readers.
     m_list->setAccessibleDescription(m_statusLine1 + QStringLiteral(", ") + m_statusLine2);
-    update(QRect(240, 20, kWidth - 240, 32));
 }
 
 // Every sound of the folder: the rows, which follow each operation, and the sound named

@@ -5,13 +5,16 @@
 #include "browser/Settings.h"
 #include "platform/Launcher.h"
 #include "platform/ProgramDirectory.h"
+#include "platform/SettingsStore.h"
 #include "platform/Ui.h"
+
+#include <QProcess>
 
 ExternalTools::ExternalTools(IUi& ui, IProcessLauncher& launcher, IDesktop& desktop,
                              CWavePlayer& player, ISoundList& list, IBrowserWindow& window,
-                             const IProgramPlaces& places)
+                             const IProgramPlaces& places, const ISettings& settings)
     : m_ui(ui), m_launcher(launcher), m_desktop(desktop), m_player(player), m_list(list),
-      m_window(window), m_places(places) {}
+      m_window(window), m_places(places), m_settings(settings) {}
 
 void ExternalTools::editSound(const QString& editorPath) {
     m_player.Close();
@@ -22,14 +25,26 @@ void ExternalTools::editSound(const QString& editorPath) {
     m_window.repaint();
 }
 
-void ExternalTools::openMixer() {
-    start(kMixerProgram, kMixerOutputArgs);
+// The setting is a command line: split into words at blanks (double quotes keep blanks),
+// but started directly, never through a shell.
+void ExternalTools::startMixer(const QString& key, const QString& fallback) {
+    QString command = m_settings.readString(QStringLiteral("Mixer"), key);
+    if (command == settings::kMissing || command.trimmed().isEmpty())
+        command = fallback;
+    QStringList words = QProcess::splitCommand(command);
+    if (!words.isEmpty()) {
+        const QString program = words.takeFirst();
+        start(program, words);
+    }
     m_window.repaint();
 }
 
+void ExternalTools::openMixer() {
+    startMixer(QStringLiteral("Output"), kMixerOutputDefault);
+}
+
 void ExternalTools::openRecordingMixer() {
-    start(kMixerProgram, kMixerInputArgs);
-    m_window.repaint();
+    startMixer(QStringLiteral("Input"), kMixerInputDefault);
 }
 
 void ExternalTools::openHelp() {

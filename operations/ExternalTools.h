@@ -10,11 +10,13 @@ class CWavePlayer;
 class ISoundList;
 class IBrowserWindow;
 class IProgramPlaces;
+class ISettings;
 
-// The desktop mixer that stands in for the system volume control: its output and input views.
-inline const QString kMixerProgram = QStringLiteral("pavucontrol");
-inline const QStringList kMixerOutputArgs{QStringLiteral("--tab=3")};
-inline const QStringList kMixerInputArgs{QStringLiteral("--tab=4")};
+// The desktop mixer that stands in for the system volume control, its output and input views:
+// command lines in the data file (section "Mixer", keys "Output" and "Input"), these when a
+// key is missing or empty.
+inline const QString kMixerOutputDefault = QStringLiteral("pavucontrol --tab=3");
+inline const QString kMixerInputDefault = QStringLiteral("pavucontrol --tab=4");
 // The help pages' first page.
 inline const QString kHelpIndex = QStringLiteral("index.html");
 
@@ -23,7 +25,8 @@ inline const QString kHelpIndex = QStringLiteral("index.html");
 class ExternalTools {
 public:
     ExternalTools(IUi& ui, IProcessLauncher& launcher, IDesktop& desktop, CWavePlayer& player,
-                  ISoundList& list, IBrowserWindow& window, const IProgramPlaces& places);
+                  ISoundList& list, IBrowserWindow& window, const IProgramPlaces& places,
+                  const ISettings& settings);
 
     // Closes the player so the editor can open the file, then starts the editor with the
     // selected sound's path as one argument, whatever blanks the folder or name hold.
@@ -34,6 +37,7 @@ public:
 
 private:
     void start(const QString& program, const QStringList& arguments);
+    void startMixer(const QString& key, const QString& fallback);
     void reportNotStarted(const QString& what);
 
     IUi& m_ui;
@@ -43,4 +47,5 @@ private:
     ISoundList& m_list;
     IBrowserWindow& m_window;
     const IProgramPlaces& m_places;
+    const ISettings& m_settings;
 };

@@ -35,9 +35,9 @@ void FileOperations::deleteSound() {
 
 std::optional<RenameRequest> FileOperations::insertSound() {
     m_player.Stop();
-    const OpenFileRequest request{texts::kInsertTitle, QStringLiteral("Wave Sounds"),
-                                  QStringLiteral("*.wav"),
-                                  defaultFolder(QStringLiteral("Add From Directory"), m_settings)};
+    const OpenFileRequest request{
+        texts::kInsertTitle, QStringLiteral("Wave Sounds"), QStringLiteral("*.wav"),
+        defaultFolder(QStringLiteral("Add From Directory"), m_settings), QStringLiteral("wav")};
     std::optional<RenameRequest> rename;
     if (const std::optional<QString> source = m_ui.openFileName(request))
         rename = insertFile(*source);

@@ -17,7 +17,8 @@ OperationCommands::OperationCommands(CommandTable& commands, Services& services,
     : m_services(services), m_player(player), m_list(list), m_window(window), m_frame(frame),
       m_startValues(startValues),
       m_operations(services.ui, services.files, player, list, window, settings),
-      m_tools(services.ui, services.launcher, services.desktop, player, list, window, places) {
+      m_tools(services.ui, services.launcher, services.desktop, player, list, window, places,
+              settings) {
     registerAll(commands);
 }
 

@@ -61,6 +61,16 @@ bool copyContents(int from, int to) {
     }
 }
 
+// The copy keeps the source's permission bits and its times: a renamed read-only sound stays
+// read-only, and an old sound does not look new.
+bool takeOverModeAndTimes(int from, int to) {
+    struct stat info {};
+    if (::fstat(from, &info) != 0)
+        return false;
+    const struct timespec times[2] = {info.st_atim, info.st_mtim};
+    return ::fchmod(to, info.st_mode & 07777) == 0 && ::futimens(to, times) == 0;
+}
+
 } // namespace
 
 bool copyFileAtomically(const QString& source, const QString& destination, bool overwrite) {
@@ -70,7 +80,7 @@ bool copyFileAtomically(const QString& source, const QString& destination, bool 
     TempBeside temp(QFile::encodeName(destination));
     const int to = temp.descriptor();
     return temp.isOpen() && copyContents(from->descriptor(), to) && ::fsync(to) == 0 &&
-           ::fchmod(to, 0666 & ~currentUmask()) == 0 && temp.takeTargetsPlace(overwrite);
+           takeOverModeAndTimes(from->descriptor(), to) && temp.takeTargetsPlace(overwrite);
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes) {

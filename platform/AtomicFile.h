@@ -10,5 +10,6 @@
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // Copies source to destination the same way: the destination is either the complete copy or
-// exactly what it was before. Without overwrite an existing destination makes it fail.
+// exactly what it was before. Without overwrite an existing destination makes it fail. The
+// copy has the source's permission bits and modification time.
 bool copyFileAtomically(const QString& source, const QString& destination, bool overwrite);

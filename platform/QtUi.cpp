@@ -3,7 +3,10 @@
 #include "platform/ProgramDirectory.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 
 static QMessageBox::Icon toQtIcon(MsgIcon icon) {
@@ -32,10 +35,37 @@ MsgResult QtUi::messageBox(const QString& text, const QString& caption, MsgButto
     return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
 }
 
+namespace {
+
+// Typing "kilo" opens kilo.wav, or kilo.WAV when only that one is there.
+class OpenFileDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const QString typed = edit ? edit->text() : QString();
+        const QString suffix = defaultSuffix();
+        if (edit && !suffix.isEmpty() && !typed.isEmpty() && !typed.contains(QLatin1Char('.'))) {
+            const QDir folder = directory();
+            const QString lower = typed + QLatin1Char('.') + suffix;
+            const QString upper = typed + QLatin1Char('.') + suffix.toUpper();
+            if (!QFileInfo::exists(folder.filePath(lower)) &&
+                QFileInfo::exists(folder.filePath(upper)))
+                edit->setText(upper);
+        }
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
+
 std::optional<QString> QtUi::openFileName(const OpenFileRequest& request) {
     const QString filter =
         request.filterName + QStringLiteral(" (") + request.pattern + QStringLiteral(")");
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.startFolder, filter);
+    OpenFileDialog dialog(QApplication::activeWindow(), request.title, request.startFolder, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

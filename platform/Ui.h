@@ -15,6 +15,9 @@ struct OpenFileRequest {
     QString filterName; // e.g. "Wave Sounds"
     QString pattern;    // e.g. "*.wav"
     QString startFolder;
+    // Added to a typed name without extension (e.g. "wav"); when only the upper-case spelling
+    // exists, that file is taken.
+    QString defaultExtension = {};
 };
 
 struct FolderRequest {

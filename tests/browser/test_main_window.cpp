@@ -78,6 +78,15 @@ TEST_F(MainWindow, AVanishedFileOrAnUnreadableHeaderKeepsWhatWasShown) {
     EXPECT_EQ(w.statusLine2(), QStringLiteral("Sound 3 from 3   "));
 }
 
+TEST_F(MainWindow, EveryPaintShowsTheSelectedFileAsItIsOnDisk) {
+    addSound("a", lasting(1.0));
+    CTembrelDlg& w = window();
+    ASSERT_EQ(w.statusLine1(), QStringLiteral("1.00 sec, Mono   "));
+    addSound("a", lasting(3.0)); // replaced behind the program's back
+    w.grab();
+    EXPECT_EQ(w.statusLine1(), QStringLiteral("3.00 sec, Mono   "));
+}
+
 TEST_F(MainWindow, AZeroByteRateShowsAFinitePlayTime) {
     WavSpec broken;
     broken.avgBytesPerSecond = 0;

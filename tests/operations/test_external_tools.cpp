@@ -26,7 +26,7 @@ protected:
     FakeBrowserWindow browser{log};
     DataFileSettings settings{program.path()};
     CWavePlayer player{playback, sounds, ui};
-    ExternalTools tools{ui, launcher, desktop, player, list, browser, settings};
+    ExternalTools tools{ui, launcher, desktop, player, list, browser, settings, settings};
 };
 
 TEST_F(ExternalToolsTest, TheEditorGetsTheSoundPathAsOneArgumentAndTheFileIsLetGo) {
@@ -50,6 +50,15 @@ TEST_F(ExternalToolsTest, TheMixerOpensOnItsOutputOrInputViewAndHelpOnTheHelpPag
     EXPECT_EQ(launcher.started,
               (QList<QStringList>{{"pavucontrol", "--tab=3"}, {"pavucontrol", "--tab=4"}}));
     EXPECT_EQ(desktop.opened, QStringList{program.path() + "Help/index.html"});
+}
+
+TEST_F(ExternalToolsTest, TheMixerCommandsComeFromTheDataFile) {
+    settings.writeString("Mixer", "Output", "\"/opt/My Mixer/mix\" --view \"play back\"");
+    settings.writeString("Mixer", "Input", "");
+    tools.openMixer();
+    tools.openRecordingMixer();
+    EXPECT_EQ(launcher.started, (QList<QStringList>{{"/opt/My Mixer/mix", "--view", "play back"},
+                                                    {"pavucontrol", "--tab=4"}}));
 }
 
 TEST_F(ExternalToolsTest, AToolThatCannotBeStartedIsNamedInABox) {

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -329,6 +331,28 @@ TEST_F(FileOperationsTest, RenameOfASoundThatWentAwaySaysSoAndRenamesNothing) {
     EXPECT_TRUE(QFile::exists(soundFile("a")));
     EXPECT_FALSE(QFile::exists(soundFile("c")));
     EXPECT_EQ(listRows(), (QStringList{"a", "b"}));
+}
+
+TEST_F(FileOperationsTest, CopiesKeepModeAndTimeAndNamesUpToTheFileSystemLimitWork) {
+    const QString old = addMarkedSound("old");
+    const QByteArray oldPath = QFile::encodeName(old);
+    const struct timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, oldPath.constData(), times, 0), 0);
+    ASSERT_EQ(::chmod(oldPath.constData(), 0444), 0);
+    const QString longName(251, QLatin1Char('x')); // 255 bytes with ".wav"
+    window().onCommand(cmd::Rename);
+    answerRename(longName);
+    ASSERT_TRUE(QFile::exists(soundFile(longName))) << ui.messageTexts().join('|').toStdString();
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(soundFile(longName)).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+    EXPECT_EQ(info.st_mtim.tv_sec, 1000000000);
+
+    const QString target = program.makeFolder("Target");
+    ui.answerFolder(target);
+    window().onCommand(cmd::CopyTo);
+    EXPECT_TRUE(QFile::exists(target + "/" + longName + ".wav"));
+    ::chmod(QFile::encodeName(soundFile(longName)).constData(), 0644);
 }
 
 TEST_F(FileOperationsTest, CopyToReplacesAFileOfThatNameInTheChosenFolder) {
