@@ -19,7 +19,8 @@
 
 MainWindowAssembly::MainWindowAssembly(Services& services)
     : m_services(services), m_settings(services.programDir),
-      m_startValues(readMainSettings(m_settings, services.ui)) {
+      m_startValues(readMainSettings(m_settings, services.ui)),
+      m_links(services.desktop, m_htmlProgram, services.launcher) {
     m_window = std::make_unique<CTembrelDlg>(m_startValues, m_settings, m_commands, services);
     m_view = std::make_unique<MainWindowView>(*m_window);
     installFeatures();
@@ -59,7 +60,7 @@ void MainWindowAssembly::installFeatures() {
     installOpenFolderCommand(m_commands, m_services.ui, view, m_settings, view);
     m_favorites = std::make_unique<FavoritesCommand>(m_commands, m_services.ui, m_settings,
                                                      m_settings, view, view);
-    installMainMenus(m_commands, *m_window, m_services.desktop);
+    installMainMenus(m_commands, *m_window, m_links, m_services.ui);
     if (m_services.registry)
         m_schemes = std::make_unique<SchemeCommands>(
             m_commands, schemeContext(m_services, m_settings), view, view,

@@ -2,6 +2,8 @@
 
 #include "browser/CommandTable.h"
 #include "browser/Settings.h"
+#include "platform/LinkOpener.h"
+#include "platform/XdgHtmlProgram.h"
 
 #include <memory>
 
@@ -40,6 +42,8 @@ private:
     Services& m_services;
     DataFileSettings m_settings;
     MainSettings m_startValues;
+    XdgHtmlProgram m_htmlProgram;
+    LinkOpener m_links;
     CommandTable m_commands;
     std::unique_ptr<CTembrelDlg> m_window;
     std::unique_ptr<MainWindowView> m_view;

@@ -1,18 +1,18 @@
 #include "browser/CAboutDlg.h"
 
 #include "browser/CTembrelDlg.h"
-#include "platform/Launcher.h"
+#include "platform/LinkOpener.h"
 #include "widgets/CBitmapButton.h"
+#include "widgets/CLinkLabel.h"
 #include "widgets/ControlNames.h"
 
-#include <QLabel>
 #include <QPainter>
 
 const QString CAboutDlg::kMailLink = QStringLiteral("mailto:author@tembrel.example.org");
 const QString CAboutDlg::kHomePageLink = QStringLiteral("https://tembrel.example.org/");
 
-CAboutDlg::CAboutDlg(IDesktop& desktop, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_desktop(desktop),
+CAboutDlg::CAboutDlg(ILinkOpener& links, IUi& ui, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_links(links), m_ui(ui),
       m_picture(QStringLiteral(":/art/about.svg")),
       m_mail(makeLink(QStringLiteral("Mail to author"), kMailLink, 18)),
       m_homePage(makeLink(QStringLiteral("Tembrel Home Page"), kHomePageLink, 130)),
@@ -25,20 +25,16 @@ CAboutDlg::CAboutDlg(IDesktop& desktop, QWidget* parent)
     connect(m_ok, &QAbstractButton::clicked, this, &QDialog::accept);
 }
 
-QLabel* CAboutDlg::makeLink(const QString& text, const QString& target, int x) {
-    auto* link = new QLabel(this);
-    link->setTextFormat(Qt::RichText);
-    link->setText(QStringLiteral("<a href=\"%1\" style=\"color:#7fe6fa\">%2</a>")
-                      .arg(target.toHtmlEscaped(), text.toHtmlEscaped()));
-    link->setOpenExternalLinks(false);
-    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    link->setCursor(Qt::PointingHandCursor);
+// Light links on the picture's dark band; a visited link keeps its colour.
+CLinkLabel* CAboutDlg::makeLink(const QString& text, const QString& target, int x) {
+    const QColor onDark(0x7f, 0xe6, 0xfa);
+    auto* link = new CLinkLabel(m_links, m_ui, text, this);
+    link->SetLinkColours(onDark, onDark, QColor(Qt::white));
+    link->SetLinkCursor(programHandCursor());
     link->setAccessibleName(text);
-    link->setToolTip(target);
-    link->adjustSize();
+    link->move(x, 130);
+    link->SetAddress(target);
     link->move(x, 130 + (48 - link->height()) / 2);
-    connect(link, &QLabel::linkActivated, this,
-            [this](const QString& url) { (void)m_desktop.openDocument(url); });
     return link;
 }
 
@@ -49,17 +45,17 @@ void CAboutDlg::paintEvent(QPaintEvent*) {
         m_picture.render(&painter, QRectF(0, 0, kWidth, kHeight));
 }
 
-void showAboutHidingWindow(CTembrelDlg& window, IDesktop& desktop) {
+void showAboutHidingWindow(CTembrelDlg& window, ILinkOpener& links, IUi& ui) {
     // Hidden at the widget level: hiding the dialog itself would end the main window's run.
     window.QWidget::setVisible(false);
-    CAboutDlg about(desktop, &window);
+    CAboutDlg about(links, ui, &window);
     about.exec();
     window.showNormal();
     window.activateWindow();
     window.update();
 }
 
-void showAbout(CTembrelDlg& window, IDesktop& desktop) {
-    CAboutDlg about(desktop, &window);
+void showAbout(CTembrelDlg& window, ILinkOpener& links, IUi& ui) {
+    CAboutDlg about(links, ui, &window);
     about.exec();
 }

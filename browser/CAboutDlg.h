@@ -3,13 +3,14 @@
 #include <QDialog>
 #include <QSvgRenderer>
 
-class IDesktop;
 class CBitmapButton;
+class CLinkLabel;
 class CTembrelDlg;
-class QLabel;
+class ILinkOpener;
+class IUi;
 
 // The About box: the program's picture over the whole box, an OK picture button and two
-// links (mail to the author, the home page) opened by the desktop.
+// links (mail to the author, the home page).
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
@@ -18,26 +19,27 @@ public:
     static const QString kMailLink;
     static const QString kHomePageLink;
 
-    CAboutDlg(IDesktop& desktop, QWidget* parent);
+    CAboutDlg(ILinkOpener& links, IUi& ui, QWidget* parent);
 
-    QLabel& mailLink() const { return *m_mail; }
-    QLabel& homePageLink() const { return *m_homePage; }
+    CLinkLabel& mailLink() const { return *m_mail; }
+    CLinkLabel& homePageLink() const { return *m_homePage; }
     CBitmapButton& okButton() const { return *m_ok; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* makeLink(const QString& text, const QString& target, int x);
+    CLinkLabel* makeLink(const QString& text, const QString& target, int x);
 
-    IDesktop& m_desktop;
+    ILinkOpener& m_links;
+    IUi& m_ui;
     QSvgRenderer m_picture;
-    QLabel* m_mail;
-    QLabel* m_homePage;
+    CLinkLabel* m_mail;
+    CLinkLabel* m_homePage;
     CBitmapButton* m_ok;
 };
 
 // From the menu: the main window is hidden while the box is open, then shown and redrawn.
-void showAboutHidingWindow(CTembrelDlg& window, IDesktop& desktop);
+void showAboutHidingWindow(CTembrelDlg& window, ILinkOpener& links, IUi& ui);
 // From the window's system menu: the main window stays as it is.
-void showAbout(CTembrelDlg& window, IDesktop& desktop);
+void showAbout(CTembrelDlg& window, ILinkOpener& links, IUi& ui);

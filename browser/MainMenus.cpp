@@ -116,13 +116,13 @@ void showPopupMenu(CTembrelDlg& window, int popup, QPoint screenPosition) {
         window.onCommand(id);
 }
 
-void installMainMenus(CommandTable& commands, CTembrelDlg& window, IDesktop& desktop) {
+void installMainMenus(CommandTable& commands, CTembrelDlg& window, ILinkOpener& links, IUi& ui) {
     commands.add(cmd::Menu, [&window] { showPopupMenu(window, kMenuPopup, QCursor::pos()); });
     window.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&window, &QWidget::customContextMenuRequested, &window,
                      [&window](const QPoint& position) {
                          showPopupMenu(window, kContextPopup, window.mapToGlobal(position));
                      });
-    commands.add(cmd::About, [&window, &desktop] { showAboutHidingWindow(window, desktop); });
-    commands.add(kSystemAboutCommand, [&window, &desktop] { showAbout(window, desktop); });
+    commands.add(cmd::About, [&window, &links, &ui] { showAboutHidingWindow(window, links, ui); });
+    commands.add(kSystemAboutCommand, [&window, &links, &ui] { showAbout(window, links, ui); });
 }

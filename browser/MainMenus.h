@@ -8,7 +8,8 @@
 
 class CTembrelDlg;
 class CommandTable;
-class IDesktop;
+class ILinkOpener;
+class IUi;
 class QMenu;
 class QWidget;
 
@@ -38,4 +39,4 @@ std::unique_ptr<QMenu> buildPopupMenu(int popup, const std::function<bool(int)>&
 void showPopupMenu(CTembrelDlg& window, int popup, QPoint screenPosition);
 
 // Adds the Menu button and both About paths to the commands and opens the right-click pop-up.
-void installMainMenus(CommandTable& commands, CTembrelDlg& window, IDesktop& desktop);
+void installMainMenus(CommandTable& commands, CTembrelDlg& window, ILinkOpener& links, IUi& ui);

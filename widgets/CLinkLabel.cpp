@@ -2,6 +2,7 @@
 
 #include "platform/LinkOpener.h"
 #include "platform/Ui.h"
+#include "widgets/CIconButton.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,6 +10,11 @@
 
 const QColor CLinkLabel::kLinkColour = QColor(0x00, 0x00, 0xEE);
 const QColor CLinkLabel::kVisitedColour = QColor(0x55, 0x1A, 0x8B);
+
+QCursor programHandCursor() {
+    const QPixmap hand = loadSvgPicture(QStringLiteral(":/art/hand.svg"));
+    return hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 1);
+}
 
 CLinkLabel::CLinkLabel(ILinkOpener& opener, IUi& ui, const QString& text, QWidget* parent)
     : QLabel(text, parent), m_opener(opener), m_ui(ui) {

@@ -7,6 +7,9 @@
 class ILinkOpener;
 class IUi;
 
+// The program's own hand cursor for links (the pointing hand when its picture is missing).
+QCursor programHandCursor();
+
 // A static text that is a web link: underlined, coloured (link, visited, hover), a hand over
 // it and the address as its tooltip. A click opens the address; a failure beeps and says why.
 // With no address the text is the address; with no text the address is shown.

@@ -4,6 +4,7 @@
 #include "browser/CommandIds.h"
 #include "browser/MainMenus.h"
 #include "widgets/CBitmapButton.h"
+#include "widgets/CLinkLabel.h"
 #include "widgets/SortedListBox.h"
 
 #include <QApplication>
@@ -157,8 +158,8 @@ TEST_F(MainMenusWindow, AboutFromTheMenuHidesTheWindowWhileItIsOpen) {
             auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
             ASSERT_NE(about, nullptr);
             hiddenMeanwhile = !w.isVisible();
-            about->mailLink().linkActivated(CAboutDlg::kMailLink);
-            about->homePageLink().linkActivated(CAboutDlg::kHomePageLink);
+            about->mailLink().click();
+            about->homePageLink().click();
             about->okButton().click();
         });
         w.onCommand(cmd::About);
