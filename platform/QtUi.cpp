@@ -6,8 +6,29 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSortFilterProxyModel>
+
+namespace {
+
+// Keeps folders and the files the user may run.
+class ExecutablesOnly final : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!files)
+            return true;
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isExecutable();
+    }
+};
+
+} // namespace
 
 static QMessageBox::Icon toQtIcon(MsgIcon icon) {
     switch (icon) {
@@ -68,6 +89,10 @@ std::optional<QString> QtUi::openFileName(const OpenFileRequest& request) {
     dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (request.executablesOnly) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setProxyModel(new ExecutablesOnly(&dialog));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();

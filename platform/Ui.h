@@ -18,6 +18,7 @@ struct OpenFileRequest {
     // Added to a typed name without extension (e.g. "wav"); when only the upper-case spelling
     // exists, that file is taken.
     QString defaultExtension = {};
+    bool executablesOnly = false; // list only the files the user may run (and folders)
 };
 
 struct FolderRequest {
