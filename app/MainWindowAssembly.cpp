@@ -12,6 +12,7 @@
 #include "operations/OperationCommands.h"
 #include "operations/RecordCommand.h"
 #include "operations/SendMailCommand.h"
+#include "options/OptionsCommand.h"
 #include "platform/RegistryFileStore.h"
 #include "platform/SendmailTransport.h"
 #include "platform/Services.h"
@@ -48,7 +49,7 @@ void MainWindowAssembly::installFeatures() {
                                         view, view, view, m_settings, m_startValues);
     installListCommands(m_commands, {m_services, player, view, view, view, m_settings});
     m_operations = std::make_unique<OperationCommands>(m_commands, m_services, player, view, view,
-                                                       view, m_settings, m_settings, m_startValues);
+                                                       view, m_settings, m_settings);
     m_window->setDropHandler([operations = m_operations.get()](const QStringList& files) {
         operations->insertDropped(files);
     });
@@ -61,6 +62,9 @@ void MainWindowAssembly::installFeatures() {
     m_favorites = std::make_unique<FavoritesCommand>(m_commands, m_services.ui, m_settings,
                                                      m_settings, view, view);
     installMainMenus(m_commands, *m_window, m_links, m_services.ui);
+    m_options = std::make_unique<OptionsCommand>(
+        m_commands, OptionsContext{m_settings, m_services.ui, m_settings, m_links}, m_folders,
+        m_services.desktop, view, view);
     if (m_services.registry)
         m_schemes = std::make_unique<SchemeCommands>(
             m_commands, schemeContext(m_services, m_settings), view, view,

@@ -2,6 +2,7 @@
 
 #include "browser/CommandTable.h"
 #include "browser/Settings.h"
+#include "platform/Folders.h"
 #include "platform/LinkOpener.h"
 #include "platform/XdgHtmlProgram.h"
 
@@ -12,6 +13,7 @@ class FavoritesCommand;
 class MainWindowView;
 struct SchemeContext;
 class OperationCommands;
+class OptionsCommand;
 class RecordCommand;
 class SendMailCommand;
 class IMailTransport;
@@ -44,6 +46,7 @@ private:
     MainSettings m_startValues;
     XdgHtmlProgram m_htmlProgram;
     LinkOpener m_links;
+    LocalFolders m_folders;
     CommandTable m_commands;
     std::unique_ptr<CTembrelDlg> m_window;
     std::unique_ptr<MainWindowView> m_view;
@@ -55,4 +58,5 @@ private:
     std::unique_ptr<SendMailCommand> m_sendMail;
     std::unique_ptr<SchemeCommands> m_schemes;
     std::unique_ptr<FavoritesCommand> m_favorites;
+    std::unique_ptr<OptionsCommand> m_options;
 };

@@ -1,0 +1,146 @@
+#include "options/CPPage4.h"
+
+#include "browser/CursorThemes.h"
+#include "browser/Settings.h"
+#include "platform/CursorFiles.h"
+#include "widgets/CColorLabel.h"
+#include "widgets/CHoverCombo.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+const QString kCursor = QStringLiteral("Cursor");
+const QString kCurrent = QStringLiteral("Current");
+constexpr int kPreviewSize = 32;
+
+QPixmap blankPicture() {
+    QPixmap picture(kPreviewSize, kPreviewSize);
+    picture.fill(Qt::transparent);
+    return picture;
+}
+
+QPixmap cursorPicture(const QString& path) {
+    const std::optional<CursorAnimation> cursor = loadCursorFile(path);
+    if (!cursor || cursor->frames.isEmpty())
+        return {};
+    return cursor->frames.first().pixmap();
+}
+
+} // namespace
+
+QPixmap systemArrowPicture() {
+    QPixmap picture = blankPicture();
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath arrow;
+    arrow.moveTo(1, 1);
+    arrow.lineTo(1, 18);
+    arrow.lineTo(5.5, 14);
+    arrow.lineTo(9, 21);
+    arrow.lineTo(12, 19.5);
+    arrow.lineTo(8.5, 13);
+    arrow.lineTo(14, 13);
+    arrow.closeSubpath();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawPath(arrow);
+    return picture;
+}
+
+QPixmap systemBusyPicture() {
+    QPixmap picture = blankPicture();
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath glass;
+    glass.moveTo(8, 4);
+    glass.lineTo(22, 4);
+    glass.lineTo(15, 15);
+    glass.lineTo(22, 26);
+    glass.lineTo(8, 26);
+    glass.lineTo(15, 15);
+    glass.closeSubpath();
+    painter.setPen(QPen(Qt::black, 1.2));
+    painter.setBrush(QColor(255, 236, 160));
+    painter.drawPath(glass);
+    painter.setBrush(Qt::black);
+    painter.drawRect(QRectF(6, 2, 18, 2));
+    painter.drawRect(QRectF(6, 26, 18, 2));
+    return picture;
+}
+
+CPPage4::CPPage4(OptionsContext& context, QWidget* parent)
+    : COptionsPage(context, parent), m_themes(new CHoverCombo(this)), m_normal(new QLabel(this)),
+      m_busy(new QLabel(this)),
+      m_note(new CColorLabel(
+          QStringLiteral("NOTE: you must restart the program to changes takes effect"), this)) {
+    for (int n = 1; n <= kCursorThemeCount; ++n)
+        m_themes->addItem(QString::fromLatin1(cursorTheme(n)->listText));
+    m_themes->setCurrentIndex(-1);
+    m_themes->setAccessibleName(QStringLiteral("Cursor theme"));
+    m_normal->setAccessibleName(QStringLiteral("Normal cursor preview"));
+    m_busy->setAccessibleName(QStringLiteral("Think cursor preview"));
+    for (QLabel* preview : {m_normal, m_busy}) {
+        preview->setFixedSize(kPreviewSize + 8, kPreviewSize + 8);
+        preview->setAlignment(Qt::AlignCenter);
+        preview->setFrameShape(QFrame::StyledPanel);
+    }
+    m_note->SetTextColour(QColor(0x2D, 0x8C, 0x2E));
+    m_note->setAlignment(Qt::AlignCenter);
+    m_note->setWordWrap(true);
+
+    auto* group = new QGroupBox(QStringLiteral("Cursors"), this);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(QStringLiteral("Choose cursor theme:"), group), 0, 0, 1, 4);
+    grid->addWidget(m_themes, 1, 0, 1, 4);
+    grid->addWidget(pictureLabel(QStringLiteral("hand.svg"), group), 0, 4, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Nornal Cursor:"), group), 2, 0);
+    grid->addWidget(m_normal, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Think Cursor:"), group), 2, 2);
+    grid->addWidget(m_busy, 2, 3);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(group);
+    page->addWidget(m_note);
+    page->addStretch();
+    connect(m_themes, &QComboBox::currentIndexChanged, this, &CPPage4::chooseTheme);
+}
+
+void CPPage4::OnInitDialog() {
+    const int theme = m_context.settings.readInt(kCursor, kCurrent, 1);
+    m_themes->setCurrentIndex(cursorTheme(theme) ? theme - 1 : -1);
+    preview(theme);
+}
+
+void CPPage4::chooseTheme(int row) {
+    if (!isInitialised() || row < 0)
+        return;
+    preview(row + 1);
+    (void)m_context.settings.writeString(kCursor, kCurrent, QString::number(row + 1));
+}
+
+// A file that cannot be read leaves its preview empty; so does a theme that does not exist.
+void CPPage4::preview(int theme) {
+    m_normal->clear();
+    m_busy->clear();
+    const CursorTheme* found = cursorTheme(theme);
+    if (!found)
+        return;
+    if (!found->normalFile) {
+        m_normal->setPixmap(systemArrowPicture());
+        m_busy->setPixmap(systemBusyPicture());
+        return;
+    }
+    const auto show = [this](QLabel& preview, const char* file) {
+        const QPixmap picture =
+            cursorPicture(m_context.places.cursorFile(QString::fromLatin1(file)));
+        if (!picture.isNull())
+            preview.setPixmap(picture);
+    };
+    show(*m_normal, found->normalFile);
+    show(*m_busy, found->busyFile);
+}

@@ -1,0 +1,65 @@
+#include "options/CPPage5.h"
+
+#include "browser/Settings.h"
+#include "platform/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+const QString kShow = QStringLiteral("Show");
+const QString kMail = QStringLiteral("Default_Mail");
+const QString kTo = QStringLiteral("To");
+} // namespace
+
+CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
+    : COptionsPage(context, parent),
+      m_favorites(new QCheckBox(QStringLiteral("Show \"Add To Favorites\" dialog"), this)),
+      m_flatScrollBar(
+          new QCheckBox(QStringLiteral("Show \"flat\" scrollbar in main window"), this)),
+      m_address(new QLineEdit(this)) {
+    auto* elements = new QGroupBox(QStringLiteral("Interface elements"), this);
+    auto* elementsGrid = new QGridLayout(elements);
+    elementsGrid->addWidget(m_favorites, 0, 0);
+    elementsGrid->addWidget(pictureLabel(QStringLiteral("openu.svg"), elements), 0, 1);
+    elementsGrid->addWidget(m_flatScrollBar, 1, 0);
+    elementsGrid->addWidget(pictureLabel(QStringLiteral("menuu.svg"), elements), 1, 1);
+    auto* nextStart =
+        new QLabel(QStringLiteral("The scroll bar changes at the next start."), elements);
+    nextStart->setIndent(20);
+    elementsGrid->addWidget(nextStart, 2, 0);
+
+    auto* mail = new QGroupBox(QStringLiteral("Default E-Mail Address"), this);
+    auto* mailGrid = new QGridLayout(mail);
+    auto* addressLabel = new QLabel(QStringLiteral("Type default E-Mail address here:"), mail);
+    addressLabel->setBuddy(m_address);
+    mailGrid->addWidget(addressLabel, 0, 0);
+    mailGrid->addWidget(m_address, 1, 0);
+    mailGrid->addWidget(pictureLabel(QStringLiteral("mail.svg"), mail), 0, 1, 2, 1);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(elements);
+    page->addWidget(mail);
+    page->addStretch();
+    connect(m_favorites, &QAbstractButton::clicked, this,
+            [this](bool on) { writeFlag(kShow, QStringLiteral("Atf"), on); });
+    connect(m_flatScrollBar, &QAbstractButton::clicked, this,
+            [this](bool on) { writeFlag(kShow, QStringLiteral("Fsb"), on); });
+    // Only the user's own typing is stored, never the text the page filled in.
+    connect(m_address, &QLineEdit::textEdited, this, [this](const QString& text) {
+        (void)m_context.settings.writeString(kMail, kTo, text);
+    });
+}
+
+// A missing address is reported once and leaves the edit empty: the missing-value text is no
+// address to send mail to.
+void CPPage5::OnInitDialog() {
+    m_favorites->setChecked(m_context.settings.readInt(kShow, QStringLiteral("Atf"), 1) == 1);
+    m_flatScrollBar->setChecked(m_context.settings.readInt(kShow, QStringLiteral("Fsb"), 1) == 1);
+    const QString address =
+        readReported(m_context.settings, m_context.ui, kMail, kTo, MsgIcon::None);
+    m_address->setText(address == settings::kMissing ? QString() : address);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "options/OptionsPage.h"
+
+class QCheckBox;
+class QLineEdit;
+
+// Misc.: the add-to-favourites prompt, the flat scroll bar of the main list and the default
+// e-mail address, each stored at once.
+class CPPage5 : public COptionsPage {
+    Q_OBJECT
+public:
+    CPPage5(OptionsContext& context, QWidget* parent);
+
+    QCheckBox& favoritesBox() const { return *m_favorites; }
+    QCheckBox& flatScrollBarBox() const { return *m_flatScrollBar; }
+    QLineEdit& addressEdit() const { return *m_address; }
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    QCheckBox* m_favorites;
+    QCheckBox* m_flatScrollBar;
+    QLineEdit* m_address;
+};

@@ -1,0 +1,73 @@
+#include "options/CPPage6.h"
+
+#include "browser/Settings.h"
+#include "platform/SettingsStore.h"
+#include "platform/Ui.h"
+#include "widgets/CIconButton.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+const QString kCopyTo = QStringLiteral("Copy To Directory");
+const QString kAddFrom = QStringLiteral("Add From Directory");
+const QString kDirectory = QStringLiteral("Directory");
+} // namespace
+
+CPPage6::CPPage6(OptionsContext& context, QWidget* parent)
+    : COptionsPage(context, parent), m_copyTo(new QLineEdit(this)), m_addFrom(new QLineEdit(this)),
+      m_copyToButton(new CIconButton({}, this)), m_addFromButton(new CIconButton({}, this)) {
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(makeGroup(QStringLiteral("Copy To "), m_copyTo, m_copyToButton,
+                              QStringLiteral("copyu.svg")));
+    page->addWidget(makeGroup(QStringLiteral("Add From"), m_addFrom, m_addFromButton,
+                              QStringLiteral("insertu.svg")));
+    page->addStretch();
+    m_copyTo->setAccessibleName(QStringLiteral("Copy To folder"));
+    m_addFrom->setAccessibleName(QStringLiteral("Add From folder"));
+    m_copyToButton->setAccessibleName(QStringLiteral("Choose Copy To folder"));
+    m_addFromButton->setAccessibleName(QStringLiteral("Choose Add From folder"));
+    connect(m_copyToButton, &QAbstractButton::clicked, this,
+            [this] { pickFolder(*m_copyTo, kCopyTo); });
+    connect(m_addFromButton, &QAbstractButton::clicked, this,
+            [this] { pickFolder(*m_addFrom, kAddFrom); });
+}
+
+QWidget* CPPage6::makeGroup(const QString& title, QLineEdit* edit, CIconButton* button,
+                            const QString& picture) {
+    auto* group = new QGroupBox(title, this);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(QStringLiteral("Choose default directory:"), group), 0, 0, 1, 2);
+    edit->setReadOnly(true);
+    button->SetIcons(QStringLiteral(":/art/browse.svg"));
+    button->SetFlat(false);
+    grid->addWidget(edit, 1, 0);
+    grid->addWidget(button, 1, 1);
+    grid->addWidget(pictureLabel(picture, group), 0, 2, 2, 1);
+    return group;
+}
+
+// The Add From folder shows as stored too, so the page tells the whole truth about both.
+void CPPage6::OnInitDialog() {
+    m_copyTo->setText(
+        readReported(m_context.settings, m_context.ui, kCopyTo, kDirectory, MsgIcon::None));
+    const QString addFrom = m_context.settings.readString(kAddFrom, kDirectory);
+    if (addFrom != settings::kMissing)
+        m_addFrom->setText(addFrom);
+}
+
+// The edit shows the new folder only once it is stored.
+void CPPage6::pickFolder(QLineEdit& edit, const QString& section) {
+    const std::optional<QString> folder = m_context.ui.browseForFolder(
+        {QStringLiteral("My Computer"), QStringLiteral("Select default folder")});
+    if (!folder)
+        return;
+    if (!m_context.settings.writeString(section, kDirectory, *folder)) {
+        m_context.ui.messageBox(QStringLiteral("Cannot save data.\r\nConfiguration error."),
+                                m_context.ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+    edit.setText(*folder);
+}

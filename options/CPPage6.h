@@ -1,0 +1,31 @@
+#pragma once
+
+#include "options/OptionsPage.h"
+
+class CIconButton;
+class QLineEdit;
+
+// Directories: the default folders of Copy To and Add From, stored the moment they are picked.
+class CPPage6 : public COptionsPage {
+    Q_OBJECT
+public:
+    CPPage6(OptionsContext& context, QWidget* parent);
+
+    QLineEdit& copyToEdit() const { return *m_copyTo; }
+    QLineEdit& addFromEdit() const { return *m_addFrom; }
+    CIconButton& copyToButton() const { return *m_copyToButton; }
+    CIconButton& addFromButton() const { return *m_addFromButton; }
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    QWidget* makeGroup(const QString& title, QLineEdit* edit, CIconButton* button,
+                       const QString& picture);
+    void pickFolder(QLineEdit& edit, const QString& section);
+
+    QLineEdit* m_copyTo;
+    QLineEdit* m_addFrom;
+    CIconButton* m_copyToButton;
+    CIconButton* m_addFromButton;
+};

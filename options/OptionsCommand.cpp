@@ -1,0 +1,41 @@
+#include "options/OptionsCommand.h"
+
+#include "browser/BrowserView.h"
+#include "browser/CommandIds.h"
+#include "browser/CommandTable.h"
+#include "browser/Settings.h"
+#include "browser/WindowFrame.h"
+#include "options/CPPage1.h"
+#include "options/CPropSheet.h"
+#include "options/MainDirectoryChange.h"
+#include "platform/Launcher.h"
+
+OptionsCommand::OptionsCommand(CommandTable& commands, OptionsContext context, IFolders& folders,
+                               IDesktop& desktop, IBrowserWindow& browser, IWindowFrame& frame)
+    : m_context(context), m_folders(folders), m_desktop(desktop), m_browser(browser),
+      m_frame(frame) {
+    commands.add(cmd::Options, [this] { run(); });
+}
+
+void OptionsCommand::run() {
+    ISettings& settings = m_context.settings;
+    const QString oldName = readReported(settings, m_context.ui, QStringLiteral("Main_Directory"),
+                                         QStringLiteral("Master_Directory"), MsgIcon::None);
+    const QString editor = readReported(settings, m_context.ui, QStringLiteral("Editor_Name"),
+                                        QStringLiteral("Editor"), MsgIcon::None);
+    CPropSheet sheet(
+        m_context, [this] { openHelp(); }, m_frame.dialogParent());
+    sheet.general().setMainDirectoryName(oldName);
+    sheet.general().setEditorPath(editor);
+    if (sheet.exec() == QDialog::Accepted) {
+        MainDirectoryChange change(settings, m_context.places, m_folders, m_context.ui);
+        if (change.rename(oldName, sheet.general().mainDirectoryName().trimmed()))
+            m_browser.setCurrentFolder(m_context.places.mainDirectory());
+        change.storeEditor(sheet.general().editorPath());
+    }
+    m_browser.repaint();
+}
+
+void OptionsCommand::openHelp() {
+    (void)m_desktop.openDocument(m_context.places.helpPage(QStringLiteral("options.html")));
+}
