@@ -65,7 +65,8 @@ QPoint fromDialogUnits(int x, int y) {
 CTembrelDlg::CTembrelDlg(const MainSettings& startValues, const IProgramPlaces& places,
                          const CommandTable& commands, Services& services, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), m_places(places), m_commands(commands),
-      m_services(services), m_cursorTheme(startValues.cursorTheme) {
+      m_services(services), m_cursorTheme(startValues.cursorTheme),
+      m_flatScrollBar(startValues.flatScrollBar == 1) {
     m_watcher = new FolderWatcher(this);
     connect(m_watcher, &FolderWatcher::folderChanged, this, &CTembrelDlg::followFolder);
     m_currentFolder = places.mainDirectory();
@@ -100,6 +101,10 @@ void CTembrelDlg::buildList() {
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    if (m_flatScrollBar) {
+        m_flatBars.Initialize(m_list);
+        m_flatBars.EnableBar(Qt::Horizontal | Qt::Vertical, true);
+    }
     connect(m_list, &SortedListBox::currentSelectionChanged, this,
             &CTembrelDlg::onSelectionChanged);
     m_list->setDragFiles(

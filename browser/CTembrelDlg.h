@@ -3,6 +3,7 @@
 #include "browser/CWavePlayer.h"
 #include "browser/Settings.h"
 #include "platform/Services.h"
+#include "widgets/CFlatScrollBars.h"
 
 #include <QBasicTimer>
 #include <QCursor>
@@ -101,6 +102,7 @@ private:
     void loadCursors();
     void nextCursorFrame();
     void onSelectionChanged();
+    void placeFlatScrollBar();
     void releaseOwned();
     void showSounding(bool playing, bool looping);
 
@@ -108,6 +110,8 @@ private:
     const CommandTable& m_commands;
     Services& m_services;
     int m_cursorTheme = 1;
+    bool m_flatScrollBar = false;
+    CFlatScrollBars m_flatBars;
     QString m_currentFolder;
     QStringList m_names;
     int m_unlistedCount = 0;

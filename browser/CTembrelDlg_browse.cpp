@@ -7,6 +7,8 @@
 #include "platform/ProgramDirectory.h"
 #include "widgets/SortedListBox.h"
 
+#include <algorithm>
+
 void CTembrelDlg::ScanFolder(const QString& folder) {
     m_names = scanWavFolder(folder);
     m_watcher->watch(folder);
@@ -87,5 +89,19 @@ int CTembrelDlg::nameCount() const {
 }
 
 void CTembrelDlg::onSelectionChanged() {
+    if (m_flatScrollBar)
+        placeFlatScrollBar();
     UpdateStatus();
+}
+
+// With the flat scroll bar the list scrolls so that a tenth of the rows stand above the
+// selected one, as far as the list lets it, and never so far that the selection leaves the
+// view.
+void CTembrelDlg::placeFlatScrollBar() {
+    const int row = m_list->curSel();
+    if (row < 0)
+        return;
+    const int top = std::max(0, row - m_list->count() / 10);
+    m_list->scrollTo(m_list->model()->index(top, 0), QAbstractItemView::PositionAtTop);
+    m_list->scrollTo(m_list->model()->index(row, 0), QAbstractItemView::EnsureVisible);
 }

@@ -13,9 +13,9 @@
 OperationCommands::OperationCommands(CommandTable& commands, Services& services,
                                      CWavePlayer& player, ISoundList& list, IBrowserWindow& window,
                                      IWindowFrame& frame, const ISettings& settings,
-                                     const IProgramPlaces& places, const MainSettings& startValues)
+                                     const IProgramPlaces& places)
     : m_services(services), m_player(player), m_list(list), m_window(window), m_frame(frame),
-      m_startValues(startValues),
+      m_settings(settings),
       m_operations(services.ui, services.files, player, list, window, settings),
       m_tools(services.ui, services.launcher, services.desktop, player, list, window, places,
               settings) {
@@ -32,7 +32,11 @@ void OperationCommands::registerAll(CommandTable& commands) {
     commands.add(cmd::Rename, [this] { rename(); });
     commands.add(cmd::CopyTo, [this] { m_operations.copySoundTo(); });
     commands.add(cmd::Properties, [this] { showProperties(); });
-    commands.add(cmd::EditSound, [this] { m_tools.editSound(m_startValues.editorPath); });
+    // Read when asked: a program chosen in the options is used at once.
+    commands.add(cmd::EditSound, [this] {
+        m_tools.editSound(
+            m_settings.readString(QStringLiteral("Editor_Name"), QStringLiteral("Editor")));
+    });
     commands.add(cmd::Volume, [this] { m_tools.openMixer(); });
     commands.add(cmd::RecordVolume, [this] { m_tools.openRecordingMixer(); });
     commands.add(cmd::Help, [this] { m_tools.openHelp(); });

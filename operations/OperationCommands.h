@@ -11,7 +11,6 @@ class CommandTable;
 class ISettings;
 class IProgramPlaces;
 class IWindowFrame;
-struct MainSettings;
 struct Services;
 
 // The commands for single sounds: Delete, Insert, Rename, Copy to, Properties, the wave
@@ -21,8 +20,7 @@ class OperationCommands : public QObject {
 public:
     OperationCommands(CommandTable& commands, Services& services, CWavePlayer& player,
                       ISoundList& list, IBrowserWindow& window, IWindowFrame& frame,
-                      const ISettings& settings, const IProgramPlaces& places,
-                      const MainSettings& startValues);
+                      const ISettings& settings, const IProgramPlaces& places);
     ~OperationCommands() override;
 
     // Files dropped on the main window: each WAV file is inserted as Insert does (a name
@@ -46,7 +44,7 @@ private:
     ISoundList& m_list;
     IBrowserWindow& m_window;
     IWindowFrame& m_frame;
-    const MainSettings& m_startValues;
+    const ISettings& m_settings;
     FileOperations m_operations;
     ExternalTools m_tools;
     RenameRequest m_pendingRename;
