@@ -24,6 +24,7 @@ CPropSheet::CPropSheet(OptionsContext& context, std::function<void()> help, QWid
     m_tabs->addTab(m_cursors, QStringLiteral("Cursors"));
     m_tabs->addTab(m_misc, QStringLiteral("Misc."));
     m_tabs->addTab(m_webLinks, QStringLiteral("WEB Links"));
+    m_tabs->setUsesScrollButtons(false); // every tab in sight
     m_tabs->setCurrentIndex(0);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
