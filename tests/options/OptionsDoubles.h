@@ -20,6 +20,12 @@ public:
     bool writeString(const QString& section, const QString& key, const QString& value) override {
         return !refusedKeys.contains(key) && m_real.writeString(section, key, value);
     }
+    bool writeStrings(const QList<settings::Entry>& entries) override {
+        for (const settings::Entry& entry : entries)
+            if (refusedKeys.contains(entry.key))
+                return false;
+        return m_real.writeStrings(entries);
+    }
     QString programDir() const override { return m_real.programDir(); }
     QString dataFile() const override { return m_real.dataFile(); }
     QString mainDirectory() const override { return m_real.mainDirectory(); }
