@@ -12,10 +12,8 @@ QString displayName(const QString& fileName) {
 QStringList scanWavFolder(const QString& folder) {
     if (!QDir::setCurrent(folder))
         return {};
-    QStringList names = listRegularFilesEndingWith(folder, ".wav").value_or(QStringList());
-    for (QString& name : names)
-        name = displayName(name);
-    return names;
+    // The suffix is the last extension, so the names come as their display names.
+    return listRegularFilesEndingWith(folder, ".wav", Suffix::Drop).value_or(QStringList());
 }
 
 bool folderHasWavFiles(const QString& folder) {

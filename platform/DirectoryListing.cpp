@@ -1,6 +1,7 @@
 #include "platform/DirectoryListing.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -18,25 +19,40 @@ bool isRegular(int dirFd, const dirent& entry) {
     return ::fstatat(dirFd, entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
 }
 
-bool endsWith(const char* name, const QByteArray& suffix) {
-    const size_t length = std::strlen(name);
+bool endsWith(const char* name, size_t length, const QByteArray& suffix) {
     const size_t suffixLength = size_t(suffix.size());
     return length >= suffixLength &&
            ::strncasecmp(name + length - suffixLength, suffix.constData(), suffixLength) == 0;
 }
 
+bool isAscii(const char* name, size_t length) {
+    return std::all_of(name, name + length, [](char c) { return (c & 0x80) == 0; });
+}
+
+// The file name as text without its last dropped bytes; plain ASCII names, the usual kind,
+// skip the general decoder.
+QString decodedName(const char* name, size_t length, size_t dropped) {
+    if (isAscii(name, length))
+        return QString::fromLatin1(name, qsizetype(length - dropped));
+    // Decoded whole, then cut, so that bytes that are not UTF-8 read exactly as they always did.
+    return QFile::decodeName(QByteArray(name, qsizetype(length))).chopped(qsizetype(dropped));
+}
+
 } // namespace
 
 std::optional<QStringList> listRegularFilesEndingWith(const QString& folder,
-                                                      const QByteArray& suffix) {
+                                                      const QByteArray& suffix, Suffix keep) {
     DIR* dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return std::nullopt;
     QStringList names;
     const int fd = ::dirfd(dir);
+    const size_t dropped = keep == Suffix::Drop ? size_t(suffix.size()) : 0;
     while (const dirent* entry = ::readdir(dir)) {
-        if (endsWith(entry->d_name, suffix) && isRegular(fd, *entry))
-            names.append(QFile::decodeName(entry->d_name));
+        const size_t length = std::strlen(entry->d_name);
+        if (!endsWith(entry->d_name, length, suffix) || !isRegular(fd, *entry))
+            continue;
+        names.append(decodedName(entry->d_name, length, dropped));
     }
     ::closedir(dir);
     return names;

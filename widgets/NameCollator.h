@@ -5,6 +5,7 @@
 #include <memory>
 
 struct UCollator;
+class AsciiNameOrder;
 
 // Orders names the way a person reads them: without regard to case, by the rules of the
 // user's language (English rules when the system names none).
@@ -25,4 +26,6 @@ private:
         void operator()(UCollator* collator) const;
     };
     std::unique_ptr<UCollator, Closer> m_collator;
+    mutable std::unique_ptr<AsciiNameOrder>
+        m_asciiOrder; // read from the collator at the first sort
 };
