@@ -263,7 +263,31 @@ void CTembrelDlg::loadCursors() {
     m_hasNormalCursor = true;
     setCursor(m_normalCursor);
     if (m_normalFrames.size() > 1 && normal->intervalMs > 0)
-        m_cursorTimer.start(normal->intervalMs, this);
+        m_cursorIntervalMs = normal->intervalMs;
+    animateCursor(underMouse());
+}
+
+// The frames only move while the cursor shows, so an idle window does not wake the program.
+void CTembrelDlg::animateCursor(bool shown) {
+    if (shown && m_cursorIntervalMs > 0)
+        m_cursorTimer.start(m_cursorIntervalMs, this);
+    else
+        m_cursorTimer.stop();
+}
+
+void CTembrelDlg::enterEvent(QEnterEvent* event) {
+    animateCursor(true);
+    QDialog::enterEvent(event);
+}
+
+void CTembrelDlg::leaveEvent(QEvent* event) {
+    animateCursor(false);
+    QDialog::leaveEvent(event);
+}
+
+void CTembrelDlg::hideEvent(QHideEvent* event) {
+    animateCursor(false);
+    QDialog::hideEvent(event);
 }
 
 void CTembrelDlg::nextCursorFrame() {

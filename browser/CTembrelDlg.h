@@ -77,6 +77,8 @@ public:
     QCursor normalCursor() const { return m_normalCursor; }
     QCursor busyCursor() const { return m_busyCursor; }
     bool hasNormalCursor() const { return m_hasNormalCursor; }
+    // True while an animated normal cursor steps through its frames: only under the pointer.
+    bool cursorAnimating() const { return m_cursorTimer.isActive(); }
     CBitmapButton* button(int id) const;
     // Files dropped on the window from another program go here (local paths).
     void setDropHandler(std::function<void(const QStringList&)> handler);
@@ -91,6 +93,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void endPlayAll();
@@ -101,6 +106,7 @@ private:
     void fillListFromNames();
     void loadCursors();
     void nextCursorFrame();
+    void animateCursor(bool shown);
     void onSelectionChanged();
     void placeFlatScrollBar();
     void releaseOwned();
@@ -138,6 +144,7 @@ private:
     bool m_hasNormalCursor = false;
     QList<QCursor> m_normalFrames; // an animated normal cursor cycles through these
     int m_cursorFrame = 0;
+    int m_cursorIntervalMs = 0; // 0: the normal cursor does not move
     QBasicTimer m_cursorTimer;
     bool m_dragging = false;
     QPoint m_dragOffset;

@@ -7,36 +7,70 @@
 namespace {
 
 // Longer than any output buffer, so what the last voice left in it has been heard.
-constexpr auto kIdleCheck = std::chrono::milliseconds(250);
+constexpr auto kDrainTime = std::chrono::milliseconds(400);
+// How long a stopped stream stays open for the next play. An open stream keeps the sound
+// server's client thread waking the program, so a quiet program closes it.
+constexpr auto kKeepOpen = std::chrono::seconds(3);
 
 } // namespace
 
 OutputMixer::OutputMixer(PortAudioHost& host)
-    : m_host(host), m_idleWatcher([this](std::stop_token stop) { stopWhenIdle(stop); }) {}
+    : m_host(host), m_idleWatcher([this](std::stop_token stop) { watchIdle(stop); }) {}
 
 OutputMixer::~OutputMixer() {
     m_idleWatcher.request_stop();
+    wakeWatcher();
     m_idleWatcher.join();
     std::scoped_lock lock(m_mutex);
     closeStream();
 }
 
-// Stops a started stream that was found idle, with no play in between, at two checks in a row.
-void OutputMixer::stopWhenIdle(std::stop_token stop) {
-    std::mutex sleeping;
-    std::condition_variable_any wake;
-    bool idleBefore = false;
-    uint64_t playsBefore = 0;
+void OutputMixer::wakeWatcher() noexcept {
+    m_changes.fetch_add(1);
+    m_changes.notify_one();
+}
+
+// Sleeps until the callback finds every voice finished or the stream is stopped. After the
+// last sound it lets what is left in the output buffer be heard and stops the stream; a stopped
+// stream is closed a little later. A play in between cancels either step. Nothing wakes it
+// while the program is idle.
+void OutputMixer::watchIdle(std::stop_token stop) {
+    uint32_t seen = m_changes.load();
     while (!stop.stop_requested()) {
-        std::unique_lock lock(sleeping);
-        wake.wait_for(lock, stop, kIdleCheck, [] { return false; });
-        std::scoped_lock mixerLock(m_mutex);
-        const bool idle = m_started && !sounding();
-        if (idle && idleBefore && playsBefore == m_plays)
-            pause();
-        idleBefore = idle;
+        m_changes.wait(seen);
+        seen = m_changes.load();
+        const bool goOn = settle(
+                              stop, kDrainTime, [this] { return m_started && !sounding(); },
+                              [this] { pause(); }) &&
+                          settle(
+                              stop, kKeepOpen, [this] { return m_stream != nullptr && !m_started; },
+                              [this] { closeStream(); });
+        if (!goOn)
+            return;
+    }
+}
+
+// When idle() holds, waits for delay and does act() if it still holds and nothing was played
+// meanwhile. False when the mixer is going away.
+bool OutputMixer::settle(std::stop_token stop, std::chrono::milliseconds delay,
+                         const std::function<bool()>& idle, const std::function<void()>& act) {
+    uint64_t playsBefore = 0;
+    {
+        std::scoped_lock lock(m_mutex);
+        if (!idle())
+            return true;
         playsBefore = m_plays;
     }
+    std::mutex sleeping;
+    std::condition_variable_any never;
+    std::unique_lock sleep(sleeping);
+    never.wait_for(sleep, stop, delay, [] { return false; });
+    if (stop.stop_requested())
+        return false;
+    std::scoped_lock lock(m_mutex);
+    if (idle() && playsBefore == m_plays)
+        act();
+    return true;
 }
 
 bool OutputMixer::isRunning() {
@@ -83,6 +117,7 @@ AudioResult OutputMixer::start(VoiceSlot slot, std::shared_ptr<Voice> voice) {
     m_owned[index] = std::move(voice);
     m_live[index].store(m_owned[index].get());
     ++m_plays;
+    m_quietReported.store(false);
     if (m_started)
         return {};
     auto started = m_host.start(m_stream);
@@ -109,8 +144,10 @@ void OutputMixer::silenceLocked(VoiceSlot slot, const Voice* voice) {
 }
 
 void OutputMixer::pause() {
-    if (m_started)
+    if (m_started) {
         m_host.abort(m_stream);
+        wakeWatcher(); // to close the stream if it stays stopped
+    }
     m_started = false;
 }
 
@@ -158,10 +195,15 @@ void OutputMixer::mix(float* out, unsigned long frames) noexcept {
     m_callbackEpoch.fetch_add(1);
     const std::size_t samples = frames * static_cast<std::size_t>(m_format.channels);
     std::fill_n(out, samples, 0.0f);
+    bool sounding = false;
     for (auto& live : m_live) {
-        if (Voice* voice = live.load())
+        if (Voice* voice = live.load()) {
             voice->mixInto(out, frames);
+            sounding = sounding || !voice->finished();
+        }
     }
+    if (!sounding && !m_quietReported.exchange(true))
+        wakeWatcher();
     for (std::size_t i = 0; i < samples; ++i)
         out[i] = std::clamp(out[i], -1.0f, 1.0f);
     m_callbackEpoch.fetch_add(1);

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -15,11 +16,12 @@
 // Who a voice plays for; each has one voice at a time, and all of them sound together.
 enum class VoiceSlot { Device, Loop, Sync, Count };
 
-// The one output stream of the program; it mixes the voices of all slots. It stays open
-// between plays. While nothing sounds it is stopped (a watcher stops it shortly after the last
-// sound has ended), and a play starts it with its buffer filled from the new voice, so the
-// sound comes out after the device's start-up time rather than after a buffer of silence; a
-// stop with nothing else sounding drops the buffer at once.
+// The one output stream of the program; it mixes the voices of all slots. While nothing sounds
+// it is stopped: the callback that finds the last sound ended wakes a watcher, which stops the
+// stream once the buffer has been heard. It stays open for a few seconds after, so that a play
+// soon after only starts it, with its buffer filled from the new voice: the sound comes out
+// after the device's start-up time rather than after a buffer of silence. A stop with nothing
+// else sounding drops the buffer at once. An idle mixer wakes nobody.
 // Control calls may come from any thread and are serialised by a lock the callback never
 // takes: the callback reads the slots through atomics only.
 class OutputMixer {
@@ -51,7 +53,10 @@ private:
     bool running() const;
     bool sounding() const;
     void pause();
-    void stopWhenIdle(std::stop_token stop);
+    void watchIdle(std::stop_token stop);
+    bool settle(std::stop_token stop, std::chrono::milliseconds delay,
+                const std::function<bool()>& idle, const std::function<void()>& act);
+    void wakeWatcher() noexcept;
     void silenceLocked(VoiceSlot slot, const Voice* voice);
     void waitUntilCallbackLeft() const;
     void closeStream();
@@ -67,5 +72,9 @@ private:
     std::array<std::atomic<Voice*>, kSlots> m_live{};
     // Odd while the callback runs; lets a control call know no callback still holds a voice.
     std::atomic<uint64_t> m_callbackEpoch{0};
-    std::jthread m_idleWatcher; // last: stopped before the members it uses go
+    // Counts what the idle watcher must look at: the callback finding everything quiet after a
+    // play, and the stream being stopped. The watcher sleeps on it.
+    std::atomic<uint32_t> m_changes{0};
+    std::atomic<bool> m_quietReported{true}; // the callback reports quiet once per play
+    std::jthread m_idleWatcher;              // last: stopped before the members it uses go
 };

@@ -4,7 +4,9 @@
 
 #include "platform/SettingsStore.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QEnterEvent>
 
 namespace {
 
@@ -55,6 +57,21 @@ TEST_F(CursorThemes, FileThemesLoadTheirPicturesAndHotspots) {
     EXPECT_EQ(window().normalCursor().hotSpot(), QPoint(3, 5));
     EXPECT_EQ(window().busyCursor().hotSpot(), QPoint(16, 16));
     EXPECT_EQ(window().cursor().hotSpot(), QPoint(3, 5));
+}
+
+TEST_F(CursorThemes, AnAnimatedCursorMovesOnlyWhileThePointerIsOnTheWindow) {
+    useTheme(2);
+    QDir().mkpath(program.path() + "Bin/Cursors");
+    program.writeFile(program.path() + "Bin/Cursors/NotezNormal.ani",
+                      cursorfile::aniBytes({frame(Qt::red), frame(Qt::blue)}, QPoint(1, 1), {}));
+    ASSERT_TRUE(window().hasNormalCursor());
+    EXPECT_FALSE(window().cursorAnimating());
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&window(), &enter);
+    EXPECT_TRUE(window().cursorAnimating());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&window(), &leave);
+    EXPECT_FALSE(window().cursorAnimating());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The engine's playback heard on the test sound server's sink.
 #include "SoundServerTest.h"
 
+#include "platform/audio/OutputMixer.h"
+
 #include <QTimer>
 #include <gmock/gmock.h>
 
@@ -182,4 +184,25 @@ TEST_F(PlaybackTest, ASynchronousPlayStopsAtStopSyncFromAHandlerItRuns) {
     const MonoSound sound = heard();
     EXPECT_TRUE(stoppedWhilePlaying) << "the play ran to its end";
     EXPECT_LT(rms(sound.between(end + kStopWithin, end + 0.4)), kSilence);
+}
+
+// The stream stops by itself once the last sound has ended, and does so again after each play.
+TEST_F(PlaybackTest, TheOutputStopsByItselfAfterEachSoundEnds) {
+    const QString path = tone("short.wav", {44100, 1, kWav | SF_FORMAT_PCM_16, 0.2, 440});
+    PortAudioHost host;
+    OutputMixer mixer(host);
+    const auto stoppedWithin = [&mixer](std::chrono::seconds limit) {
+        const auto until = std::chrono::steady_clock::now() + limit;
+        while (mixer.isRunning() && std::chrono::steady_clock::now() < until)
+            wait(0.05);
+        return !mixer.isRunning();
+    };
+    for (int play = 0; play < 2; ++play) {
+        ASSERT_TRUE(mixer.play(VoiceSlot::Device, path, false).has_value());
+        EXPECT_TRUE(mixer.isRunning());
+        EXPECT_TRUE(stoppedWithin(std::chrono::seconds(20))) << "play " << play;
+    }
+    ASSERT_TRUE(mixer.play(VoiceSlot::Loop, path, true).has_value());
+    wait(1.0);
+    EXPECT_TRUE(mixer.isRunning()) << "a loop never ends";
 }
