@@ -58,6 +58,23 @@ std::optional<RenameRequest> FileOperations::insertFile(const QString& source) {
     return std::nullopt;
 }
 
+std::optional<RenameRequest> FileOperations::insertDropped(const QStringList& files) {
+    m_player.Stop();
+    std::optional<RenameRequest> firstTaken;
+    for (const QString& file : files) {
+        if (!file.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive)) {
+            m_ui.messageBox(texts::notAWavSound(pathhelp::fileName(file)), m_ui.appTitle(),
+                            MsgButtons::Ok, MsgIcon::Exclamation);
+            continue;
+        }
+        std::optional<RenameRequest> taken = insertFile(file);
+        if (taken && !firstTaken)
+            firstTaken = taken;
+    }
+    m_window.refreshList();
+    return firstTaken;
+}
+
 RenameRequest FileOperations::beginRename() {
     m_player.Stop();
     m_player.Close();

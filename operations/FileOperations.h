@@ -3,6 +3,7 @@
 #include "browser/BrowserView.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class IUi;
@@ -36,6 +37,10 @@ public:
     // Copies one WAV file into the current folder as Insert does, without asking for it; a
     // name already listed gives the New File Name request. The list is not refreshed.
     std::optional<RenameRequest> insertFile(const QString& source);
+    // Files dropped on the main window: each WAV file is inserted as insertFile() does, any
+    // other file is refused with a message naming it; then the list is refreshed. The first
+    // name already listed gives the New File Name request.
+    std::optional<RenameRequest> insertDropped(const QStringList& files);
     // Stops and closes the player; the dialog then offers the selected sound's name and
     // renames that sound's file.
     RenameRequest beginRename();

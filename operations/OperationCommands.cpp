@@ -8,8 +8,6 @@
 #include "operations/CSoundPropertiesDlg.h"
 #include "platform/Services.h"
 
-#include <QFileInfo>
-
 OperationCommands::OperationCommands(CommandTable& commands, Services& services,
                                      CWavePlayer& player, ISoundList& list, IBrowserWindow& window,
                                      IWindowFrame& frame, const ISettings& settings,
@@ -53,24 +51,8 @@ void OperationCommands::insert() {
 
 // At most one dialog: a new request replaces the earlier dialog and what it was asked for.
 void OperationCommands::insertDropped(const QStringList& files) {
-    m_player.Stop();
-    std::optional<RenameRequest> firstTaken;
-    for (const QString& file : files) {
-        if (!file.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive)) {
-            m_services.ui.messageBox(
-                QStringLiteral("\"%1\" is not a WAV sound (.wav): only WAV sounds can be "
-                               "inserted.")
-                    .arg(QFileInfo(file).fileName()),
-                m_services.ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
-            continue;
-        }
-        std::optional<RenameRequest> taken = m_operations.insertFile(file);
-        if (taken && !firstTaken)
-            firstTaken = taken;
-    }
-    m_window.refreshList();
-    if (firstTaken)
-        openRenameDialog(*firstTaken);
+    if (const std::optional<RenameRequest> request = m_operations.insertDropped(files))
+        openRenameDialog(*request);
 }
 
 void OperationCommands::openRenameDialog(const RenameRequest& request) {

@@ -26,6 +26,11 @@ inline QString soundGone(const QString& name) {
            QStringLiteral(".wav\" is no longer there. Nothing was renamed.");
 }
 
+inline QString notAWavSound(const QString& fileName) {
+    return QStringLiteral("\"") + fileName +
+           QStringLiteral("\" is not a WAV sound (.wav): only WAV sounds can be inserted.");
+}
+
 inline QString copyToInstruction(const QString& name) {
     return QStringLiteral("Copy file ") + name + QStringLiteral(".wav to:");
 }

@@ -7,16 +7,20 @@
 #include <QMap>
 #include <QStringList>
 
-// The main window's list as plain rows.
+// The main window's list as plain rows; a new row goes before the first that sorts after it
+// (letter case aside), as in the window's sorted list.
 class FakeSoundList final : public ISoundList {
 public:
     int rowCount() const override { return static_cast<int>(rows.size()); }
     QString rowText(int row) const override { return rows.value(row); }
     int selectedRow() const override { return selected; }
-    void selectRow(int row) override { selected = row; }
+    void selectRow(int row) override { selected = row >= 0 && row < rowCount() ? row : -1; }
     int addRow(const QString& name) override {
-        rows << name;
-        return rowCount() - 1;
+        int row = 0;
+        while (row < rowCount() && rows[row].compare(name, Qt::CaseInsensitive) <= 0)
+            ++row;
+        rows.insert(row, name);
+        return row;
     }
     void removeRow(int row) override { rows.removeAt(row); }
 

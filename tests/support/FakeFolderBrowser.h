@@ -1,0 +1,40 @@
+#pragma once
+
+#include "browser/BrowserView.h"
+#include "browser/CWavePlayer.h"
+#include "browser/FolderScan.h"
+#include "platform/ProgramDirectory.h"
+#include "tests/support/FakeBrowserView.h"
+
+// The browser over a real folder, behaving as the main window does: a refresh scans the folder
+// into the list and selects the first row; Play opens and plays the selected sound's file.
+class FakeFolderBrowser final : public IBrowserWindow {
+public:
+    FakeFolderBrowser(FakeSoundList& list, CWavePlayer& player, QString shownFolder)
+        : folder(std::move(shownFolder)), m_list(list), m_player(player) {}
+
+    QString currentFolder() const override { return folder; }
+    void setCurrentFolder(const QString& path) override {
+        folder = path;
+        refreshList();
+    }
+    void playCurrent() override {
+        m_player.Open(pathhelp::soundPath(folder, m_list.rowText(m_list.selectedRow())));
+        m_player.Play();
+    }
+    void stopPlayback() override { m_player.Stop(); }
+    void refreshList() override {
+        m_list.rows.clear();
+        for (const QString& name : scanWavFolder(folder))
+            m_list.addRow(name);
+        m_list.selected = m_list.rows.isEmpty() ? -1 : 0;
+    }
+    void repaint() override { ++repaints; }
+
+    QString folder;
+    int repaints = 0;
+
+private:
+    FakeSoundList& m_list;
+    CWavePlayer& m_player;
+};
