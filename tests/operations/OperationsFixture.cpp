@@ -14,9 +14,6 @@ OperationsFixture::OperationsFixture() : m_savedDataHome(qgetenv("XDG_DATA_HOME"
     // Deleted sounds go to the Trash: never the Trash of the person running the tests.
     QDir().mkpath(program.path() + "xdg-data");
     qputenv("XDG_DATA_HOME", QFile::encodeName(program.path() + "xdg-data"));
-    services.reset(new Services{ui, playback, sounds, fakeFiles, launcher, desktop,
-                                [] { return std::unique_ptr<IRecordingDevice>(); },
-                                program.path()});
 }
 
 OperationsFixture::~OperationsFixture() {
@@ -24,10 +21,6 @@ OperationsFixture::~OperationsFixture() {
         qunsetenv("XDG_DATA_HOME");
     else
         qputenv("XDG_DATA_HOME", m_savedDataHome);
-}
-
-QString OperationsFixture::trashFolder() const {
-    return program.path() + "xdg-data/Trash";
 }
 
 QString OperationsFixture::soundFile(const QString& name) const {

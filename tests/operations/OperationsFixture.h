@@ -1,11 +1,10 @@
 #pragma once
 
 #include "tests/browser/MainWindowFixture.h"
-#include "tests/support/FakeFileSystem.h"
 
 class CNewFileNameDlg;
 
-// The main window over a file system that can be told to refuse single steps.
+// The main window, with deleted sounds going to a Trash inside the program directory.
 class OperationsFixture : public MainWindowFixture {
 protected:
     OperationsFixture();
@@ -21,11 +20,6 @@ protected:
     CNewFileNameDlg* renameDialog();
     // Types name into the dialog and presses OK; the rename runs once events are processed.
     void answerRename(const QString& name);
-
-    // The desktop's Trash of these tests: $XDG_DATA_HOME/Trash inside the program directory.
-    QString trashFolder() const;
-
-    FakeFileSystem fakeFiles;
 
 private:
     QByteArray m_savedDataHome;

@@ -1,35 +1,35 @@
-#include "tests/operations/OperationsFixture.h"
+#include "browser/CWavePlayer.h"
+#include "operations/SoundProperties.h"
+#include "platform/ProgramDirectory.h"
+#include "tests/support/FakeAudio.h"
+#include "tests/support/FakeFileSystem.h"
+#include "tests/support/FakeUi.h"
+#include "tests/support/TempProgramDir.h"
+#include "tests/support/WavBytes.h"
 
-#include "browser/CommandIds.h"
-#include "operations/CAdvancedPropertiesDlg.h"
-#include "operations/CSoundPropertiesDlg.h"
-#include "widgets/CIconButton.h"
-#include "widgets/SortedListBox.h"
-
-#include <QApplication>
 #include <QFile>
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
-#include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
-class SoundPropertiesTest : public OperationsFixture {
+// The facts the properties dialog shows, read for a sound of the main directory.
+class SoundPropertiesTest : public ::testing::Test {
 protected:
-    // Runs the Properties command; while its dialog is open, look() sees it and then it closes.
-    void showProperties(const std::function<void(CSoundPropertiesDlg&)>& look) {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<CSoundPropertiesDlg*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            seen = true;
-            look(*dialog);
-            dialog->closeButton().click();
-        });
-        window().onCommand(cmd::Properties);
-        EXPECT_TRUE(seen);
+    QString addSound(const QString& name, const WavSpec& spec = {}) {
+        const QString path = pathhelp::join(program.library(), name + ".wav");
+        program.writeFile(path, makeWav(spec));
+        return path;
     }
+    SoundProperties read(const QString& name) {
+        return readSoundProperties(files, player, program.library(), name);
+    }
+
+    TempProgramDir program;
+    FakeUi ui;
+    FakePlaybackDevice playback;
+    FakeSoundPlayer sounds;
+    FakeFileSystem files;
+    CWavePlayer player{playback, sounds, ui};
 };
 
 // 8-bit mono at 11025 Hz, 1024 bytes in all.
@@ -40,42 +40,34 @@ WavSpec smallMono() {
     return spec;
 }
 
-TEST_F(SoundPropertiesTest, ShowsEveryFieldOfAWritable1024ByteFile) {
-    addSound("Bell", smallMono());
-    showProperties([&](CSoundPropertiesDlg& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" Sound Properties"));
-        EXPECT_EQ(dialog.fieldText("fileName"), QStringLiteral("Bell.wav"));
-        EXPECT_EQ(dialog.fieldText("type"), QStringLiteral("Multimedia wave (.wav)"));
-        EXPECT_EQ(dialog.fieldText("location"), program.library());
-        EXPECT_EQ(dialog.fieldText("size"), QStringLiteral("1024 bytes (1.00 KB)"));
-        EXPECT_EQ(dialog.fieldText("attributes"), QString());
-        EXPECT_EQ(dialog.fieldText("format"), QStringLiteral("Mono, 11025 Hz, 8-bit, PCM"));
-        EXPECT_EQ(dialog.fieldText("playTime"), QStringLiteral("0.09 sec"));
-    });
+TEST_F(SoundPropertiesTest, EveryFieldOfAWritable1024ByteFile) {
+    const QString path = addSound("Bell", smallMono());
+    const SoundProperties shown = read("Bell");
+    EXPECT_EQ(shown.fileName, QStringLiteral("Bell.wav"));
+    EXPECT_EQ(shown.type, QStringLiteral("Multimedia wave (.wav)"));
+    EXPECT_EQ(shown.location, program.library());
+    EXPECT_EQ(shown.size, QStringLiteral("1024 bytes (1.00 KB)"));
+    EXPECT_EQ(shown.attributes, QString());
+    EXPECT_EQ(shown.format, QStringLiteral("Mono, 11025 Hz, 8-bit, PCM"));
+    EXPECT_EQ(shown.playTime, QStringLiteral("0.09 sec"));
+    const std::array<QString, 6> advanced{"1", "1", "11025", "11025", "1", "8"};
+    EXPECT_EQ(shown.advanced, advanced);
+    EXPECT_EQ(shown.path(), path);
 }
 
-TEST_F(SoundPropertiesTest, AnUpperCaseExtensionIsTheSameSoundAndTheNameIsLabelled) {
+TEST_F(SoundPropertiesTest, AnUpperCaseExtensionIsTheSameSound) {
     program.writeFile(program.library() + "/Bell.WAV", makeWav(smallMono()));
-    showProperties([&](CSoundPropertiesDlg& dialog) {
-        EXPECT_EQ(dialog.fieldText("fileName"), QStringLiteral("Bell.wav"));
-        EXPECT_EQ(dialog.fieldText("size"), QStringLiteral("1024 bytes (1.00 KB)"));
-        EXPECT_EQ(dialog.fieldText("format"), QStringLiteral("Mono, 11025 Hz, 8-bit, PCM"));
-        EXPECT_EQ(dialog.fieldText("playTime"), QStringLiteral("0.09 sec"));
-        dialog.playButton().click();
-        EXPECT_EQ(sounds.syncPlayed, QStringList{program.library() + "/Bell.WAV"});
-        QStringList labels;
-        for (const QLabel* label : dialog.findChildren<QLabel*>())
-            labels << label->text();
-        EXPECT_TRUE(labels.contains("Filename:")) << labels.join('|').toStdString();
-    });
+    const SoundProperties shown = read("Bell");
+    EXPECT_EQ(shown.fileName, QStringLiteral("Bell.wav"));
+    EXPECT_EQ(shown.size, QStringLiteral("1024 bytes (1.00 KB)"));
+    EXPECT_EQ(shown.format, QStringLiteral("Mono, 11025 Hz, 8-bit, PCM"));
+    EXPECT_EQ(shown.playTime, QStringLiteral("0.09 sec"));
+    EXPECT_EQ(shown.path(), program.library() + "/Bell.WAV") << "what Play plays";
 }
 
 TEST_F(SoundPropertiesTest, AFileTheUserMayNotWriteIsReadOnly) {
-    addSound("Bell");
-    fakeFiles.readOnly << soundFile("Bell");
-    showProperties([](CSoundPropertiesDlg& dialog) {
-        EXPECT_EQ(dialog.fieldText("attributes"), QStringLiteral("Read-Only"));
-    });
+    files.readOnly << addSound("Bell");
+    EXPECT_EQ(read("Bell").attributes, QStringLiteral("Read-Only"));
 }
 
 TEST_F(SoundPropertiesTest, ThePlayTimeCountsTheHeaderBytes) {
@@ -85,10 +77,9 @@ TEST_F(SoundPropertiesTest, ThePlayTimeCountsTheHeaderBytes) {
     spec.channels = 1;
     spec.dataBytes = 88200;
     addSound("one second", spec);
-    showProperties([](CSoundPropertiesDlg& dialog) {
-        EXPECT_EQ(dialog.fieldText("playTime"), QStringLiteral("1.00 sec"));
-        EXPECT_EQ(dialog.fieldText("size"), QStringLiteral("88244 bytes (86.18 KB)"));
-    });
+    const SoundProperties shown = read("one second");
+    EXPECT_EQ(shown.playTime, QStringLiteral("1.00 sec"));
+    EXPECT_EQ(shown.size, QStringLiteral("88244 bytes (86.18 KB)"));
 }
 
 TEST_F(SoundPropertiesTest, AVanishedFileKeepsTheOtherFieldsFromTheLastHeaderRead) {
@@ -96,57 +87,14 @@ TEST_F(SoundPropertiesTest, AVanishedFileKeepsTheOtherFieldsFromTheLastHeaderRea
     stereo.channels = 2;
     stereo.bitsPerSample = 16;
     stereo.sampleRate = 44100;
-    addSound("gone", stereo);
-    window();
-    QFile::remove(soundFile("gone"));
-    showProperties([&](CSoundPropertiesDlg& dialog) {
-        EXPECT_EQ(dialog.fieldText("fileName"), QStringLiteral("gone.wav"));
-        EXPECT_EQ(dialog.fieldText("size"), QString());
-        EXPECT_EQ(dialog.fieldText("attributes"), QString());
-        EXPECT_EQ(dialog.fieldText("format"), QStringLiteral("Stereo, 44100 Hz, 16-bit, PCM"));
-    });
-}
-
-TEST_F(SoundPropertiesTest, PlayIsHeardToItsEndAndMoreListsTheSixHeaderNumbers) {
-    addSound("Bell", smallMono());
-    showProperties([&](CSoundPropertiesDlg& dialog) {
-        dialog.playButton().click();
-        EXPECT_EQ(sounds.syncPlayed, QStringList{soundFile("Bell")});
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* more = qobject_cast<CAdvancedPropertiesDlg*>(QApplication::activeModalWidget());
-            ASSERT_NE(more, nullptr);
-            seen = true;
-            EXPECT_EQ(more->windowTitle(), QStringLiteral(" Advanced Properties"));
-            const std::array<QString, 6> expected{"1", "1", "11025", "11025", "1", "8"};
-            EXPECT_EQ(more->shownValues(), expected);
-            QTest::keyClick(more, Qt::Key_Escape);
-        });
-        dialog.moreButton().click();
-        EXPECT_TRUE(seen);
-        EXPECT_TRUE(dialog.isVisible()) << "Escape closed only the advanced dialog";
-    });
-}
-
-// Play waits for the sound's end, taking no clicks meanwhile; Escape or closing the dialog
-// stops it.
-TEST_F(SoundPropertiesTest, EscapeOrClosingTheDialogStopsASynchronousPlay) {
-    addSound("Bell", smallMono());
-    sounds.waitForStop = true;
-    showProperties([&](CSoundPropertiesDlg& dialog) {
-        QTimer::singleShot(20, [&] {
-            QTest::mouseClick(&dialog.moreButton(), Qt::LeftButton); // goes nowhere
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        });
-        QTest::mouseClick(&dialog.playButton(), Qt::LeftButton);
-        EXPECT_TRUE(sounds.syncStopped) << "Escape did not stop the sound";
-        EXPECT_TRUE(dialog.isVisible()) << "Escape stops the sound, not the dialog";
-
-        QTimer::singleShot(20, [&] { dialog.close(); });
-        QTest::mouseClick(&dialog.playButton(), Qt::LeftButton);
-        EXPECT_TRUE(sounds.syncStopped) << "closing did not stop the sound";
-        EXPECT_FALSE(dialog.isVisible());
-    });
+    const QString path = addSound("gone", stereo);
+    read("gone"); // as the window read the selected sound's header before it went
+    QFile::remove(path);
+    const SoundProperties shown = read("gone");
+    EXPECT_EQ(shown.fileName, QStringLiteral("gone.wav"));
+    EXPECT_EQ(shown.size, QString());
+    EXPECT_EQ(shown.attributes, QString());
+    EXPECT_EQ(shown.format, QStringLiteral("Stereo, 44100 Hz, 16-bit, PCM"));
 }
 
 } // namespace
