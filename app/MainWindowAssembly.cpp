@@ -1,5 +1,6 @@
 #include "app/MainWindowAssembly.h"
 
+#include "browser/BrowsePreview.h"
 #include "browser/BrowserCommands.h"
 #include "browser/CTembrelDlg.h"
 #include "browser/CWavePlayer.h"
@@ -70,4 +71,5 @@ void MainWindowAssembly::installFeatures() {
             m_commands, schemeContext(m_services, m_settings), view, view,
             [window = m_window.get()] { return window->currentSoundPath(); });
     installMainKeys(*m_window);
+    installBrowsePreview(*m_window, m_settings);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Ui.h"
 #include "widgets/CIconButton.h"
+#include "widgets/ControlNames.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -27,8 +28,9 @@ CPPage1::CPPage1(OptionsContext& context, QWidget* parent)
     m_editor->setReadOnly(true);
     m_browse->SetIcons(QStringLiteral(":/art/browse.svg"));
     m_browse->SetFlat(false);
-    m_browse->setAccessibleName(QStringLiteral("Choose wave editor"));
-    m_browse->setToolTip(QStringLiteral("Choose wave editor"));
+    nameControl(*m_name, QStringLiteral("Main directory name"));
+    nameControl(*m_editor, QStringLiteral("Wave editor program"));
+    nameControl(*m_browse, QStringLiteral("Choose wave editor"));
     editorGrid->addWidget(editorLabel, 0, 0, 1, 2);
     editorGrid->addWidget(m_editor, 1, 0);
     editorGrid->addWidget(m_browse, 1, 1);

@@ -2,6 +2,7 @@
 
 #include "browser/Settings.h"
 #include "widgets/CHoverCombo.h"
+#include "widgets/ControlNames.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,8 +19,8 @@ CPPage3::CPPage3(OptionsContext& context, QWidget* parent)
     for (int seconds : kTimes)
         m_time->addItem(QStringLiteral("%1 sec").arg(seconds));
     m_time->setCurrentIndex(-1);
-    m_time->setAccessibleName(QStringLiteral("Record time"));
-    m_minimise->setAccessibleName(QStringLiteral("Minimize main program window during record"));
+    nameControl(*m_time, QStringLiteral("Record time"));
+    nameControl(*m_minimise, QStringLiteral("Minimize main program window during record"));
 
     auto* time = new QGroupBox(QStringLiteral("Record Time"), this);
     auto* timeGrid = new QGridLayout(time);

@@ -5,6 +5,7 @@
 #include "platform/CursorFiles.h"
 #include "widgets/CColorLabel.h"
 #include "widgets/CHoverCombo.h"
+#include "widgets/ControlNames.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -81,9 +82,9 @@ CPPage4::CPPage4(OptionsContext& context, QWidget* parent)
     for (int n = 1; n <= kCursorThemeCount; ++n)
         m_themes->addItem(QString::fromLatin1(cursorTheme(n)->listText));
     m_themes->setCurrentIndex(-1);
-    m_themes->setAccessibleName(QStringLiteral("Cursor theme"));
-    m_normal->setAccessibleName(QStringLiteral("Normal cursor preview"));
-    m_busy->setAccessibleName(QStringLiteral("Think cursor preview"));
+    nameControl(*m_themes, QStringLiteral("Cursor theme"));
+    nameControl(*m_normal, QStringLiteral("Normal cursor preview"));
+    nameControl(*m_busy, QStringLiteral("Think cursor preview"));
     for (QLabel* preview : {m_normal, m_busy}) {
         preview->setFixedSize(kPreviewSize + 8, kPreviewSize + 8);
         preview->setAlignment(Qt::AlignCenter);

@@ -2,6 +2,7 @@
 
 #include "browser/Settings.h"
 #include "platform/SettingsStore.h"
+#include "widgets/ControlNames.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,7 +21,12 @@ CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
       m_favorites(new QCheckBox(QStringLiteral("Show \"Add To Favorites\" dialog"), this)),
       m_flatScrollBar(
           new QCheckBox(QStringLiteral("Show \"flat\" scrollbar in main window"), this)),
+      m_preview(new QCheckBox(QStringLiteral("Play each sound when it is selected"), this)),
       m_address(new QLineEdit(this)) {
+    nameControl(*m_favorites, QStringLiteral("Show \"Add To Favorites\" dialog"));
+    nameControl(*m_flatScrollBar, QStringLiteral("Show \"flat\" scrollbar in main window"));
+    nameControl(*m_preview, QStringLiteral("Play each sound when it is selected"));
+    nameControl(*m_address, QStringLiteral("Default e-mail address"));
     auto* elements = new QGroupBox(QStringLiteral("Interface elements"), this);
     auto* elementsGrid = new QGridLayout(elements);
     elementsGrid->addWidget(m_favorites, 0, 0);
@@ -31,6 +37,8 @@ CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
         new QLabel(QStringLiteral("The scroll bar changes at the next start."), elements);
     nextStart->setIndent(20);
     elementsGrid->addWidget(nextStart, 2, 0);
+    elementsGrid->addWidget(m_preview, 3, 0);
+    elementsGrid->addWidget(pictureLabel(QStringLiteral("playu.svg"), elements), 3, 1);
 
     auto* mail = new QGroupBox(QStringLiteral("Default E-Mail Address"), this);
     auto* mailGrid = new QGridLayout(mail);
@@ -48,6 +56,8 @@ CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
             [this](bool on) { writeFlag(kShow, QStringLiteral("Atf"), on); });
     connect(m_flatScrollBar, &QAbstractButton::clicked, this,
             [this](bool on) { writeFlag(kShow, QStringLiteral("Fsb"), on); });
+    connect(m_preview, &QAbstractButton::clicked, this,
+            [this](bool on) { writeFlag(kShow, QStringLiteral("Preview"), on); });
     // Only the user's own typing is stored, never the text the page filled in.
     connect(m_address, &QLineEdit::textEdited, this, [this](const QString& text) {
         (void)m_context.settings.writeString(kMail, kTo, text);
@@ -59,6 +69,7 @@ CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
 void CPPage5::OnInitDialog() {
     m_favorites->setChecked(m_context.settings.readInt(kShow, QStringLiteral("Atf"), 1) == 1);
     m_flatScrollBar->setChecked(m_context.settings.readInt(kShow, QStringLiteral("Fsb"), 1) == 1);
+    m_preview->setChecked(m_context.settings.readInt(kShow, QStringLiteral("Preview"), 0) == 1);
     const QString address =
         readReported(m_context.settings, m_context.ui, kMail, kTo, MsgIcon::None);
     m_address->setText(address == settings::kMissing ? QString() : address);

@@ -5,8 +5,8 @@
 class QCheckBox;
 class QLineEdit;
 
-// Misc.: the add-to-favourites prompt, the flat scroll bar of the main list and the default
-// e-mail address, each stored at once.
+// Misc.: the add-to-favourites prompt, the flat scroll bar of the main list, playing sounds
+// while browsing and the default e-mail address, each stored at once.
 class CPPage5 : public COptionsPage {
     Q_OBJECT
 public:
@@ -14,6 +14,7 @@ public:
 
     QCheckBox& favoritesBox() const { return *m_favorites; }
     QCheckBox& flatScrollBarBox() const { return *m_flatScrollBar; }
+    QCheckBox& previewBox() const { return *m_preview; }
     QLineEdit& addressEdit() const { return *m_address; }
 
 protected:
@@ -22,5 +23,6 @@ protected:
 private:
     QCheckBox* m_favorites;
     QCheckBox* m_flatScrollBar;
+    QCheckBox* m_preview;
     QLineEdit* m_address;
 };

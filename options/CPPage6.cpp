@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Ui.h"
 #include "widgets/CIconButton.h"
+#include "widgets/ControlNames.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,10 +26,10 @@ CPPage6::CPPage6(OptionsContext& context, QWidget* parent)
     page->addWidget(makeGroup(QStringLiteral("Add From"), m_addFrom, m_addFromButton,
                               QStringLiteral("insertu.svg")));
     page->addStretch();
-    m_copyTo->setAccessibleName(QStringLiteral("Copy To folder"));
-    m_addFrom->setAccessibleName(QStringLiteral("Add From folder"));
-    m_copyToButton->setAccessibleName(QStringLiteral("Choose Copy To folder"));
-    m_addFromButton->setAccessibleName(QStringLiteral("Choose Add From folder"));
+    nameControl(*m_copyTo, QStringLiteral("Copy To folder"));
+    nameControl(*m_addFrom, QStringLiteral("Add From folder"));
+    nameControl(*m_copyToButton, QStringLiteral("Choose Copy To folder"));
+    nameControl(*m_addFromButton, QStringLiteral("Choose Add From folder"));
     connect(m_copyToButton, &QAbstractButton::clicked, this,
             [this] { pickFolder(*m_copyTo, kCopyTo); });
     connect(m_addFromButton, &QAbstractButton::clicked, this,

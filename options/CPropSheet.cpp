@@ -6,9 +6,11 @@
 #include "options/CPPage4.h"
 #include "options/CPPage5.h"
 #include "options/CPPage6.h"
+#include "widgets/ControlNames.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -25,9 +27,15 @@ CPropSheet::CPropSheet(OptionsContext& context, std::function<void()> help, QWid
     m_tabs->addTab(m_misc, QStringLiteral("Misc."));
     m_tabs->addTab(m_webLinks, QStringLiteral("WEB Links"));
     m_tabs->setUsesScrollButtons(false); // every tab in sight
+    for (int tab = 0; tab < m_tabs->count(); ++tab)
+        m_tabs->setTabToolTip(tab, m_tabs->tabText(tab));
     m_tabs->setCurrentIndex(0);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    nameControl(*buttons->button(QDialogButtonBox::Ok), QStringLiteral("OK"),
+                QStringLiteral("Enter"));
+    nameControl(*buttons->button(QDialogButtonBox::Cancel), QStringLiteral("Cancel"),
+                QStringLiteral("Esc"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

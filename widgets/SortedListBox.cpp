@@ -1,6 +1,7 @@
 #include "widgets/SortedListBox.h"
 
 #include <QDrag>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QUrl>
@@ -48,6 +49,13 @@ SortedListBox::SortedListBox(QWidget* parent)
             [this](const QModelIndex& index) { emit rowDoubleClicked(index.row()); });
 }
 
+void SortedListBox::keyPressEvent(QKeyEvent* event) {
+    const int before = curSel();
+    QListView::keyPressEvent(event);
+    if (curSel() != before && curSel() >= 0)
+        emit selectionMovedByUser();
+}
+
 // A press of the right button leaves the selection where it is: the pop-up menu it opens acts
 // on the selected sound.
 void SortedListBox::mousePressEvent(QMouseEvent* event) {
@@ -55,7 +63,10 @@ void SortedListBox::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    const int before = curSel();
     QListView::mousePressEvent(event);
+    if (curSel() != before && curSel() >= 0)
+        emit selectionMovedByUser();
 }
 
 int SortedListBox::insertionRow(const QString& name) const {

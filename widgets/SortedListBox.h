@@ -50,8 +50,12 @@ signals:
     // The selection, or the rows around it, changed.
     void currentSelectionChanged();
     void rowDoubleClicked(int row);
+    // The user moved the selection to another row with a key or a click (never a change the
+    // program made).
+    void selectionMovedByUser();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
 

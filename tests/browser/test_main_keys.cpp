@@ -95,4 +95,26 @@ TEST_F(MainKeys, ShiftF10AndTheMenuKeyOpenTheSoundsPopup) {
     EXPECT_EQ(popupFrom(Qt::Key_F10, Qt::ShiftModifier).value(0), QStringLiteral("&Delete Sound"));
 }
 
+TEST_F(MainKeys, WithPreviewOnAMoveByKeyOrClickPlaysTheSoundInsteadOfTheOneBefore) {
+    addSound("a");
+    const QString b = addSound("b");
+    const QString c = addSound("c");
+    CTembrelDlg& w = shownWindow();
+    press(Qt::Key_Down);
+    EXPECT_TRUE(playback.played.isEmpty()) << "off by default: browsing stays silent";
+
+    ASSERT_TRUE(assembly->settings().writeString("Show", "Preview", "1"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(playback.playing, c) << "the setting counts at once, without a restart";
+    w.onCommand(cmd::PlayLoop);
+    SortedListBox& list = w.list();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualRect(list.model()->index(1, 0)).center());
+    EXPECT_EQ(playback.playing, b);
+    EXPECT_TRUE(sounds.looping.isEmpty()) << "the loop before ends";
+    w.list().setCurSel(0); // the program moving the selection plays nothing
+    press(Qt::Key_Up);     // a key that does not move the selection plays nothing either
+    EXPECT_EQ(playback.played, (QStringList{c, b}));
+}
+
 } // namespace

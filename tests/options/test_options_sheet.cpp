@@ -124,6 +124,9 @@ TEST_F(BareSheet, AMissingAddressIsReportedButNeverWrittenBack) {
     EXPECT_EQ(stored("Default_Mail", "To"), "me@example.org");
     page.flatScrollBarBox().click();
     EXPECT_EQ(stored("Show", "Fsb"), "1");
+    EXPECT_FALSE(page.previewBox().isChecked()) << "playing while browsing is off by default";
+    page.previewBox().click();
+    EXPECT_EQ(stored("Show", "Preview"), "1");
 }
 
 TEST_F(BareSheet, PickedFoldersAreStoredOrTheEditKeepsItsText) {

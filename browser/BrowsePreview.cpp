@@ -1,0 +1,22 @@
+#include "browser/BrowsePreview.h"
+
+#include "browser/CTembrelDlg.h"
+#include "browser/CommandIds.h"
+#include "browser/Settings.h"
+#include "widgets/SortedListBox.h"
+
+namespace {
+bool previewWhileBrowsing(const ISettings& settings) {
+    return settings.readInt(QStringLiteral("Show"), QStringLiteral("Preview"), 0) == 1;
+}
+} // namespace
+
+void installBrowsePreview(CTembrelDlg& window, const ISettings& settings) {
+    QObject::connect(&window.list(), &SortedListBox::selectionMovedByUser, &window,
+                     [&window, &settings] {
+                         if (!previewWhileBrowsing(settings))
+                             return;
+                         window.onCommand(cmd::Stop);
+                         window.onCommand(cmd::Play);
+                     });
+}
