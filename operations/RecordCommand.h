@@ -1,5 +1,6 @@
 #pragma once
 
+#include "operations/NewRecording.h"
 #include "platform/audio/AudioDevices.h"
 
 #include <QObject>
@@ -17,10 +18,8 @@ class IUi;
 class IWindowFrame;
 struct MainSettings;
 
-// The main window's Record command: numbers a new sound after the folder's sounds, gets the
-// main window out of the way, runs the Record dialog and afterwards puts the window back and
-// selects the new sound. Lives as long as the main window and keeps the last dialog until the
-// next recording.
+// The main window's Record command: runs the Record dialog inside a NewRecording. Lives as
+// long as the main window and keeps the last dialog until the next recording.
 class RecordCommand : public QObject {
     Q_OBJECT
 public:
@@ -35,22 +34,8 @@ public:
     CRecordDlg* dialog() const { return m_dialog.get(); }
 
 private:
-    QString newRecordFile() const;
-    void getWindowOutOfTheWay();
-    void restoreWindow();
-    void onRecordDone();
-    void onRecordCancelled();
-    void selectNewSound();
-
     IUi& m_ui;
     RecorderFactory m_makeRecorder;
-    CWavePlayer& m_player;
-    ISoundList& m_list;
-    IBrowserWindow& m_window;
-    IWindowFrame& m_frame;
-    const ISettings& m_settings;
-    MainSettings& m_startValues;
+    NewRecording m_recording;
     std::unique_ptr<CRecordDlg> m_dialog;
-    QString m_recordFile;
-    bool m_minimise = true;
 };
