@@ -4,6 +4,7 @@
 #include "widgets/CEtchedLine.h"
 #include "widgets/CHoverList.h"
 #include "widgets/CIconButton.h"
+#include "widgets/ControlNames.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -55,7 +56,7 @@ CFavoritesDlg::CFavoritesDlg(IUi& ui, ISettings& settings, const IProgramPlaces&
     setWindowIcon(QIcon(QStringLiteral(":/art/favorites.svg")));
     setModal(false);
     m_open->setDefault(true);
-    m_list->setAccessibleName(QStringLiteral("Favorite folders"));
+    nameControl(*m_list, QStringLiteral("Favorite folders"));
     m_list->setToolTip(QStringLiteral("Your favourite folders; double click one to open it"));
     m_open->setToolTip(QStringLiteral("Show the selected folder's sounds in the main window"));
     m_close->setToolTip(QStringLiteral("Close without storing the changes (Esc)"));

@@ -2,6 +2,7 @@
 
 #include "widgets/CEtchedLine.h"
 #include "widgets/CIconButton.h"
+#include "widgets/ControlNames.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -31,6 +32,9 @@ CSendMailDlg::CSendMailDlg(const QString& soundName, const QString& to, QWidget*
     auto* line = new CEtchedLine(this);
     line->setFixedHeight(8);
 
+    nameControl(*m_send, QStringLiteral("Send E-Mail"), QStringLiteral("Enter"));
+    nameControl(*m_close, QStringLiteral("Close"), QStringLiteral("Esc"));
+    nameControl(*m_saveAddress, QStringLiteral("Save Address"));
     m_send->setDefault(true);
     connect(m_send, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
@@ -58,7 +62,7 @@ QLineEdit* CSendMailDlg::addField(QGridLayout& grid, const QString& label, const
     auto* caption = new QLabel(label, this);
     auto* edit = new QLineEdit(text, this);
     caption->setBuddy(edit);
-    edit->setAccessibleName(label.chopped(1));
+    nameControl(*edit, label.chopped(1));
     grid.addWidget(caption, row, 0);
     grid.addWidget(edit, row, 1);
     return edit;

@@ -11,6 +11,7 @@
 #include "widgets/CHoverCombo.h"
 #include "widgets/CHoverEdit.h"
 #include "widgets/CIconButton.h"
+#include "widgets/ControlNames.h"
 #include "widgets/SyncPlay.h"
 
 #include <QComboBox>
@@ -91,17 +92,17 @@ void CSchemeBuilderDlg::buildRows() {
         row.open = new CIconButton(QStringLiteral("Open..."), this);
         row.open->SetIcons(QStringLiteral(":/art/scheme_open.svg"));
         row.open->setGeometry(du.rect(14, y, 54, 12));
-        row.open->setAccessibleName(QStringLiteral("Open... ") + number);
+        nameControl(*row.open, QStringLiteral("Open... ") + number);
         row.edit = makeRowEdit(this);
         row.edit->setGeometry(du.rect(72, y, 133, 12));
-        row.edit->setAccessibleName(QStringLiteral("Sound ") + number);
+        nameControl(*row.edit, QStringLiteral("Sound ") + number);
         row.combo = makeRowCombo(this);
         row.combo->setGeometry(du.rect(209, y, 82, 12));
-        row.combo->setAccessibleName(QStringLiteral("Event ") + number);
+        nameControl(*row.combo, QStringLiteral("Event ") + number);
         row.play = new CIconButton(QStringLiteral("Play"), this);
         row.play->SetIcons(QStringLiteral(":/art/scheme_play.svg"));
         row.play->setGeometry(du.rect(295, y, 54, 12));
-        row.play->setAccessibleName(QStringLiteral("Play ") + number);
+        nameControl(*row.play, QStringLiteral("Play ") + number);
         connect(row.open, &QPushButton::clicked, this, [this, r] { chooseSound(r); });
         connect(row.play, &QPushButton::clicked, this, [this, r] { playRow(r); });
     }
@@ -116,6 +117,7 @@ CIconButton* CSchemeBuilderDlg::commandButton(const QString& caption, const QStr
     button->SetIcons(icon);
     button->SetAlign(1);
     button->setGeometry(DialogUnits(*this).rect(kLeft[column], 221, kWidth[column], 32));
+    nameControl(*button, caption, column == 4 ? QStringLiteral("Esc") : QString());
     return button;
 }
 

@@ -11,6 +11,7 @@ import atspi
 CONTROLS = {"push button", "toggle button", "list", "text", "tree", "tree table", "progress bar",
             "page tab", "check box", "radio button", "combo box", "spin button", "slider",
             "level bar"}
+SHEET = "Tembrel Options"
 
 MAIN_WINDOW = ["Sounds", "Menu", "Volume", "Record volume", "Help", "Minimize", "Close",
                "Previous", "Play", "Next", "Stop", "Loop", "Record", "Open folder",
@@ -23,9 +24,17 @@ def unnamed_controls(title):
         atspi.fail(f"no window titled {title!r}")
     faults = []
     for node in atspi.walk(top):
-        if node.getRoleName() in CONTROLS and (not node.name or not node.description):
+        if node.getRoleName() not in CONTROLS or not atspi.showing(node) or in_combo_box(node):
+            continue
+        if not node.name or not node.description:
             faults.append(f"{title}: {node.getRoleName()} {node.name!r} tooltip {node.description!r}")
     return faults
+
+
+def in_combo_box(node):
+    """A combo box's drop-down list is read as part of the combo box."""
+    parent = node.parent
+    return parent is not None and parent.getRoleName() == "combo box"
 
 
 def check_dialog(session, open_it, title, close_button):
@@ -34,6 +43,33 @@ def check_dialog(session, open_it, title, close_button):
     faults = unnamed_controls(title)
     atspi.press(close_button, title)
     atspi.wait_for_window(title, gone=True)
+    return faults
+
+
+def menu(session, *keys):
+    atspi.focus(session, "Tembrel")
+    atspi.press("Menu")
+    time.sleep(0.5)
+    atspi.key(*keys)
+
+
+def tools(session, *keys):
+    """An item of the menu's Tools (the sixth entry), whose two items share a mnemonic."""
+    menu(session, *["Down"] * 6, "Right")
+    time.sleep(0.3)
+    atspi.key(*keys)
+
+
+def options_sheet(session):
+    """Every page of the sheet, each as it shows."""
+    atspi.open_options(session)
+    faults = []
+    for page in ("General", "Directories", "Record", "Cursors", "Misc.", "WEB Links"):
+        atspi.press(page, SHEET)
+        time.sleep(0.3)
+        faults += [f"{page}: {fault}" for fault in unnamed_controls(SHEET)]
+    atspi.press("Cancel", SHEET)
+    atspi.wait_for_window(SHEET, gone=True)
     return faults
 
 
@@ -68,6 +104,12 @@ def main(program):
             atspi.key("Down", "Return")
         faults += check_dialog(session, about, "About Tembrel", "OK")
         faults += check_dialog(session, lambda: atspi.press("Record"), "Record", "Delete recording")
+        faults += options_sheet(session)
+        faults += check_dialog(session, lambda: menu(session, "f", "Return"), " Favorites",
+                               "Close Favorites")
+        faults += check_dialog(session, lambda: tools(session, "Return"), " Belvane 2.0", "Close")
+        faults += check_dialog(session, lambda: tools(session, "Down", "Return"),
+                               " Send Sound By E-Mail", "Close")
     if faults:
         atspi.fail("\n".join(faults))
     print("PASS")

@@ -27,6 +27,10 @@ Current=1
 [Show]
 Atf=0
 Fsb=0
+[Copy To Directory]
+Directory=/tmp
+[Default_Mail]
+To=me@example.org
 """
 
 
@@ -173,14 +177,58 @@ def wait_for_window(title, seconds=10, gone=False):
 
 
 def press(name, title=None):
-    node = find(name, {"push button", "menu item", "toggle button"}, title)
+    node = find(name, {"push button", "menu item", "toggle button", "page tab"}, title)
     if node is None:
         fail(f"no button named {name!r}")
     node.queryAction().doAction(0)
 
 
+def choose(combo_name, item, title=None):
+    """Clicks the combo box open and types the item's first word, as a person would: Qt's combo
+    boxes offer no accessible way to change the current item."""
+    # On Linux Qt names a combo box by its current text; its own name is the description.
+    combo = next((node for top in windows() if title is None or top.name == title
+                  for node in walk(top) if node.getRoleName() == "combo box"
+                  and combo_name in (node.name, node.description)), None)
+    if combo is None:
+        fail(f"no combo box named {combo_name!r}")
+    x, y, width, height = combo.queryComponent().getExtents(_pyatspi().DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"],
+                   check=True)
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "type", "--delay", "60", item.split(" ")[0]], check=True)
+    key("Return")
+    time.sleep(0.3)
+
+
+def stored(session, section, key_name):
+    """The value of a key in the program's data file, or None."""
+    current = None
+    with open(os.path.join(session.work, "Tembrel.dat"), encoding="utf-8") as data:
+        for line in data:
+            line = line.strip()
+            if line.startswith("[") and line.endswith("]"):
+                current = line[1:-1]
+            elif current == section and line.startswith(key_name + "="):
+                return line.split("=", 1)[1]
+    return None
+
+
+def open_options(session):
+    """"Program Options" from the main window's menu; its mnemonic is the only O there."""
+    focus(session, "Tembrel")
+    press("Menu")
+    time.sleep(0.5)
+    key("o")
+    wait_for_window("Tembrel Options")
+
+
 def key(*keys):
     subprocess.run(["xdotool", "key", *keys], check=True)
+
+
+def showing(node):
+    return node.getState().contains(_pyatspi().STATE_SHOWING)
 
 
 def dump(top):

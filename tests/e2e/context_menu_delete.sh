@@ -6,44 +6,11 @@
 # Without a usable display it skips (exit 77), or fails when TEMBREL_REQUIRE_DISPLAY=1.
 set -u
 program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/e2e_common.sh"
 
-unavailable() {
-    if [ "${TEMBREL_REQUIRE_DISPLAY:-0}" = 1 ]; then
-        echo "FAIL: $1 (TEMBREL_REQUIRE_DISPLAY=1)" >&2
-        exit 1
-    fi
-    echo "SKIP: $1"
-    exit 77
-}
-fail() {
-    echo "FAIL: $1" >&2
-    exit 1
-}
-
-[ -n "${DISPLAY:-}" ] || unavailable "no DISPLAY"
-command -v xdotool >/dev/null 2>&1 || unavailable "xdotool is not installed"
-xdotool getdisplaygeometry >/dev/null 2>&1 || unavailable "cannot open display $DISPLAY"
-[ -x "$program" ] || fail "no program at $program"
-
-work=$(mktemp -d)
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A one-second 8-bit mono WAV of silence at 8000 Hz.
-write_wav() {
-    {
-        printf 'RIFF\144\037\000\000WAVEfmt \020\000\000\000\001\000\001\000'
-        printf '\100\037\000\000\100\037\000\000\001\000\010\000data\100\037\000\000'
-        head -c 8000 /dev/zero | tr '\000' '\200'
-    } >"$1"
-}
-
-# The program directory is the executable's folder: a private copy keeps the build tree as it is.
-cp "$program" "$work/tembrel"
+need_display
+start_work
 mkdir "$work/Library"
 cat >"$work/Tembrel.dat" <<'DAT'
 [Main_Directory]
@@ -92,10 +59,5 @@ done
 
 xdotool windowfocus "$window" 2>/dev/null
 xdotool key Escape
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "Escape did not end the program"
-pid=
+wait_for_exit "Escape did not end the program"
 echo "PASS"

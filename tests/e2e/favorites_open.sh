@@ -10,49 +10,11 @@ program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 a11y="/usr/bin/python3 $here/a11y.py"
 
-unavailable() {
-    if [ "${TEMBREL_REQUIRE_DISPLAY:-0}" = 1 ]; then
-        echo "FAIL: $1 (TEMBREL_REQUIRE_DISPLAY=1)" >&2
-        exit 1
-    fi
-    echo "SKIP: $1"
-    exit 77
-}
-fail() {
-    echo "FAIL: $1" >&2
-    exit 1
-}
+. "$here/e2e_common.sh"
 
-[ -n "${DISPLAY:-}" ] || unavailable "no DISPLAY"
-command -v xdotool >/dev/null 2>&1 || unavailable "xdotool is not installed"
-xdotool getdisplaygeometry >/dev/null 2>&1 || unavailable "cannot open display $DISPLAY"
-command -v dbus-launch >/dev/null 2>&1 || unavailable "dbus-x11 is not installed"
-[ -x /usr/libexec/at-spi-bus-launcher ] || unavailable "at-spi2-core is not installed"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || unavailable "python3-pyatspi is not installed"
-[ -x "$program" ] || fail "no program at $program"
-
-work=$(mktemp -d)
-pid=
-bus_pid=
-atspi_pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    [ -n "$atspi_pid" ] && kill "$atspi_pid" 2>/dev/null
-    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A one-second 8-bit mono WAV of silence at 8000 Hz.
-write_wav() {
-    {
-        printf 'RIFF\144\037\000\000WAVEfmt \020\000\000\000\001\000\001\000'
-        printf '\100\037\000\000\100\037\000\000\001\000\010\000data\100\037\000\000'
-        head -c 8000 /dev/zero | tr '\000' '\200'
-    } >"$1"
-}
-
-cp "$program" "$work/tembrel"
+need_display
+need_accessibility_bus
+start_work
 mkdir "$work/Library"
 favourite="$work/Fav Sounds; \$x & 'q' Grüße"
 mkdir "$favourite"
@@ -77,12 +39,7 @@ User_Directory1=$favourite
 DAT
 stored_before=$(cat "$work/Tembrel.dat")
 
-# A session bus of our own with the accessibility bus on it.
-eval "$(dbus-launch --sh-syntax)"
-bus_pid=$DBUS_SESSION_BUS_PID
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-atspi_pid=$!
-sleep 1
+start_accessibility_bus
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$work/tembrel" -Embedding \
     >"$work/log" 2>&1 &

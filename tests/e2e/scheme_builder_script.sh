@@ -9,56 +9,15 @@ set -u
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
-unavailable() {
-    if [ "${TEMBREL_REQUIRE_DISPLAY:-0}" = 1 ]; then
-        echo "FAIL: $1 (TEMBREL_REQUIRE_DISPLAY=1)" >&2
-        exit 1
-    fi
-    echo "SKIP: $1"
-    exit 77
-}
-fail() {
-    echo "FAIL: $1" >&2
-    [ -n "${TEMBREL_E2E_SHOT:-}" ] && import -window root "$TEMBREL_E2E_SHOT" 2>/dev/null
-    [ -f "$work/log" ] && cat "$work/log" >&2
-    exit 1
-}
+. "$here/e2e_common.sh"
 
-[ -n "${DISPLAY:-}" ] || unavailable "no DISPLAY"
-command -v xdotool >/dev/null 2>&1 || unavailable "xdotool is not installed"
-command -v dbus-launch >/dev/null 2>&1 || unavailable "dbus-x11 is not installed"
-[ -x /usr/libexec/at-spi-bus-launcher ] || unavailable "at-spi2-core is not installed"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || unavailable "python3-pyatspi is not installed"
-xdotool getdisplaygeometry >/dev/null 2>&1 || unavailable "cannot open display $DISPLAY"
-[ -x "$program" ] || fail "no program at $program"
-
-work=$(mktemp -d)
-pid=
-atspi=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    [ -n "$atspi" ] && kill "$atspi" 2>/dev/null
-    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-eval "$(dbus-launch --sh-syntax)"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-atspi=$!
+need_display
+need_accessibility_bus
+start_work
+start_accessibility_bus
 
 drive() { /usr/bin/python3 "$here/a11y_drive.py" tembrel "$@" || fail "step: $*"; }
 
-# A one-second 8-bit mono WAV of silence at 8000 Hz.
-write_wav() {
-    {
-        printf 'RIFF\144\037\000\000WAVEfmt \020\000\000\000\001\000\001\000'
-        printf '\100\037\000\000\100\037\000\000\001\000\010\000data\100\037\000\000'
-        head -c 8000 /dev/zero | tr '\000' '\200'
-    } >"$1"
-}
-
-cp "$program" "$work/tembrel"
 mkdir -p "$work/Library" "$work/Other place" "$work/bin" "$work/config" "$work/data"
 printf '[Main_Directory]\nMaster_Directory=Library\n' >"$work/Tembrel.dat"
 # (The file picker's name field takes double quotes for a list of names, so none here.)
@@ -139,10 +98,5 @@ done
     fail "opened: $(cat "$work/opened")"
 
 drive press Close
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "closing the builder did not end the program"
-pid=
+wait_for_exit "closing the builder did not end the program"
 echo "PASS"
