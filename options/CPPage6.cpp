@@ -30,6 +30,10 @@ CPPage6::CPPage6(OptionsContext& context, QWidget* parent)
     nameControl(*m_addFrom, QStringLiteral("Add From folder"));
     nameControl(*m_copyToButton, QStringLiteral("Choose Copy To folder"));
     nameControl(*m_addFromButton, QStringLiteral("Choose Add From folder"));
+    // Tab goes through each group in turn: its folder, then its button.
+    setTabOrder(m_copyTo, m_copyToButton);
+    setTabOrder(m_copyToButton, m_addFrom);
+    setTabOrder(m_addFrom, m_addFromButton);
     connect(m_copyToButton, &QAbstractButton::clicked, this,
             [this] { pickFolder(*m_copyTo, kCopyTo); });
     connect(m_addFromButton, &QAbstractButton::clicked, this,

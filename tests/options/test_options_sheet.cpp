@@ -135,6 +135,8 @@ TEST_F(BareSheet, PickedFoldersAreStoredOrTheEditKeepsItsText) {
     CPPage6& page = sheet.directories();
     EXPECT_EQ(page.copyToEdit().text(), settings::kMissing);
     EXPECT_TRUE(page.addFromEdit().text().isEmpty());
+    EXPECT_EQ(page.copyToEdit().nextInFocusChain(), &page.copyToButton()) << "Tab order";
+    EXPECT_EQ(page.copyToButton().nextInFocusChain(), &page.addFromEdit());
     ui.answerFolder("/srv/sounds & more");
     page.addFromButton().click();
     EXPECT_EQ(stored("Add From Directory", "Directory"), "/srv/sounds & more");
