@@ -18,6 +18,7 @@
 #include "schemes/SchemeContext.h"
 #include "widgets/NameCollator.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
 
@@ -46,15 +47,23 @@ int CTembrelApp::run(const QStringList& arguments) {
     return options.schemeBuilderOnly ? runSchemeBuilder() : runBrowser(options);
 }
 
+ProgramPlaces CTembrelApp::findPlaces() {
+    QString copyError;
+    ProgramPlaces places = currentProgramPlaces(&copyError);
+    if (!copyError.isEmpty())
+        m_ui->messageBox(copyError, m_ui->appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
+    return places;
+}
+
 int CTembrelApp::runSchemeBuilder() {
-    DataFileSettings settings(m_services->programDir);
+    DataFileSettings settings(findPlaces());
     const QString name =
         settings.readString(QStringLiteral("Main_Directory"), QStringLiteral("Master_Directory"));
     if (name == settings::kMissing)
         m_ui->messageBox(name, m_ui->appTitle(), MsgButtons::Ok, MsgIcon::None);
     SchemeContext context = schemeContext(*m_services, settings);
     CSchemeBuilderDlg builder(context);
-    builder.setFolder(pathhelp::join(m_services->programDir, name));
+    builder.setFolder(settings.collectionFolder(name));
     builder.exec();
     return 0;
 }
@@ -62,7 +71,9 @@ int CTembrelApp::runSchemeBuilder() {
 int CTembrelApp::runBrowser(const StartOptions& options) {
     // Constructing the main window reads its settings and scans the main directory before
     // any window of the program shows.
-    m_mainWindow = std::make_unique<MainWindowAssembly>(*m_services);
+    m_mainWindow = std::make_unique<MainWindowAssembly>(*m_services, findPlaces());
+    if (!options.soundFile.isEmpty())
+        m_mainWindow->showSound(QFileInfo(options.soundFile).absoluteFilePath());
     CTembrelDlg& window = m_mainWindow->window();
     CSplashWnd::EnableSplashScreen(options.showSplash);
     QTimer::singleShot(0, &window, [&window] { CSplashWnd::ShowSplashScreen(&window); });

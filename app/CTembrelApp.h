@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandLine.h"
+#include "platform/ProgramPlaces.h"
 
 #include <QStringList>
 #include <memory>
@@ -23,6 +24,9 @@ public:
     int run(const QStringList& arguments);
 
 private:
+    // Finds the data file and the collection, copying an installed program's defaults to the
+    // user's folders on first start (a failure is reported, and the start goes on).
+    ProgramPlaces findPlaces();
     int runBrowser(const StartOptions& options);
     // "blv": the scheme builder alone, on the main directory; no main window is built.
     int runSchemeBuilder();

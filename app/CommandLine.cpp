@@ -4,10 +4,19 @@ static bool isSwitch(const QString& argument) {
     return argument.startsWith(QLatin1Char('/')) || argument.startsWith(QLatin1Char('-'));
 }
 
+static bool isSoundFile(const QString& argument) {
+    return argument.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive);
+}
+
 StartOptions parseStartOptions(const QStringList& arguments) {
     StartOptions options;
     bool wordSeen = false;
     for (const QString& argument : arguments) {
+        if (isSoundFile(argument)) {
+            if (options.soundFile.isEmpty())
+                options.soundFile = argument;
+            continue;
+        }
         if (isSwitch(argument)) {
             const QString name = argument.mid(1);
             if (name.compare(QStringLiteral("Embedding"), Qt::CaseInsensitive) == 0 ||
@@ -89,7 +98,7 @@ QString programVersion() {
 
 QString commandLineHelp(const QString& programName) {
     return QStringLiteral(
-               "Usage: %1 [-Embedding]\n"
+               "Usage: %1 [-Embedding] [SOUND.wav]\n"
                "       %1 blv\n"
                "       %1 --export text|html|web FOLDER [--force]\n"
                "       %1 --help | --version\n"
@@ -97,6 +106,7 @@ QString commandLineHelp(const QString& programName) {
                "Keeps a collection of WAV sounds.\n"
                "\n"
                "  -Embedding           start without the start picture (also -Automation)\n"
+               "  SOUND.wav            start on the sound's folder with the sound selected\n"
                "  blv                  start the scheme builder Belvane alone, on the main\n"
                "                       directory, without the main window\n"
                "  --export text FOLDER write FOLDER/FilesList.txt, a plain-text list of the\n"

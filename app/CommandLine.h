@@ -9,10 +9,12 @@
 struct StartOptions {
     bool schemeBuilderOnly = false; // first plain argument is exactly "blv"
     bool showSplash = true;         // off with the "Embedding" or "Automation" switch
+    QString soundFile;              // the first argument ending in ".wav", as given
 };
 
-// Switches start with "/" or "-"; the first argument that is not a switch is the word that
-// selects the start mode. arguments excludes the program name.
+// An argument ending in ".wav" (any letter case) is a sound file to show, even one starting
+// with "/"; other arguments starting with "/" or "-" are switches; the first remaining one is
+// the word that selects the start mode. arguments excludes the program name.
 StartOptions parseStartOptions(const QStringList& arguments);
 
 // A run that shows no window: "--help", "--version", or "--export text|html|web FOLDER"

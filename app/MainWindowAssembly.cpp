@@ -7,6 +7,7 @@
 #include "browser/MainKeys.h"
 #include "browser/MainMenus.h"
 #include "browser/MainWindowView.h"
+#include "browser/StartSound.h"
 #include "directories/FavoritesCommand.h"
 #include "directories/OpenFolderCommand.h"
 #include "lists/ListCommands.h"
@@ -20,7 +21,10 @@
 #include "schemes/SchemeCommands.h"
 
 MainWindowAssembly::MainWindowAssembly(Services& services)
-    : m_services(services), m_settings(services.programDir),
+    : MainWindowAssembly(services, placesInProgramDir(services.programDir)) {}
+
+MainWindowAssembly::MainWindowAssembly(Services& services, const ProgramPlaces& places)
+    : m_services(services), m_settings(places),
       m_startValues(readMainSettings(m_settings, services.ui)),
       m_links(services.desktop, m_htmlProgram, services.launcher) {
     m_window = std::make_unique<CTembrelDlg>(m_startValues, m_settings, m_commands, services);
@@ -29,6 +33,10 @@ MainWindowAssembly::MainWindowAssembly(Services& services)
 }
 
 MainWindowAssembly::~MainWindowAssembly() = default;
+
+void MainWindowAssembly::showSound(const QString& path) {
+    showStartSound(path, m_services.files, *m_view, *m_view, m_services.ui);
+}
 
 SchemeContext schemeContext(Services& services, const IProgramPlaces& places) {
     return {services.ui,

@@ -31,9 +31,13 @@ public:
     // Reads the settings the window takes at start (each missing one reported in order), scans
     // the main directory and builds the window and its features.
     explicit MainWindowAssembly(Services& services);
+    // The same with the data file and the collection where places say.
+    MainWindowAssembly(Services& services, const ProgramPlaces& places);
     ~MainWindowAssembly();
 
     CTembrelDlg& window() { return *m_window; }
+    // Shows a sound file's folder with the sound selected (a file named at start).
+    void showSound(const QString& path);
     DataFileSettings& settings() { return m_settings; }
     MainSettings& startValues() { return m_startValues; }
     FavoritesCommand& favorites() { return *m_favorites; }

@@ -4,37 +4,43 @@
 #include "platform/SettingsStore.h"
 #include "platform/Ui.h"
 
-DataFileSettings::DataFileSettings(QString programDir)
-    : m_programDir(std::move(programDir)), m_dataFile(settings::dataFilePath(m_programDir)) {}
+DataFileSettings::DataFileSettings(const QString& programDir)
+    : m_places(placesInProgramDir(programDir)) {}
+
+DataFileSettings::DataFileSettings(ProgramPlaces places) : m_places(std::move(places)) {}
 
 QString DataFileSettings::readString(const QString& section, const QString& key) const {
-    return settings::readString(section, key, settings::kMissing, m_dataFile);
+    return settings::readString(section, key, settings::kMissing, m_places.dataFile);
 }
 
 int DataFileSettings::readInt(const QString& section, const QString& key, int fallback) const {
-    return settings::readInt(section, key, fallback, m_dataFile);
+    return settings::readInt(section, key, fallback, m_places.dataFile);
 }
 
 bool DataFileSettings::writeString(const QString& section, const QString& key,
                                    const QString& value) {
-    return settings::writeString(section, key, value, m_dataFile);
+    return settings::writeString(section, key, value, m_places.dataFile);
 }
 
 bool DataFileSettings::writeStrings(const QList<settings::Entry>& entries) {
-    return settings::writeStrings(entries, m_dataFile);
+    return settings::writeStrings(entries, m_places.dataFile);
 }
 
 QString DataFileSettings::mainDirectory() const {
-    return m_programDir +
-           readString(QStringLiteral("Main_Directory"), QStringLiteral("Master_Directory"));
+    return collectionFolder(
+        readString(QStringLiteral("Main_Directory"), QStringLiteral("Master_Directory")));
+}
+
+QString DataFileSettings::collectionFolder(const QString& name) const {
+    return m_places.collectionHome + name;
 }
 
 QString DataFileSettings::helpPage(const QString& page) const {
-    return pathhelp::join(m_programDir + QStringLiteral("Help"), page);
+    return pathhelp::join(m_places.programDir + QStringLiteral("Help"), page);
 }
 
 QString DataFileSettings::cursorFile(const QString& relativePath) const {
-    return pathhelp::join(m_programDir, relativePath);
+    return pathhelp::join(m_places.programDir, relativePath);
 }
 
 QString readReported(const ISettings& settings, IUi& ui, const QString& section, const QString& key,

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "platform/ProgramPlaces.h"
 #include "platform/SettingsStore.h"
 #include "platform/Ui.h"
 
@@ -26,33 +27,38 @@ public:
     // The program directory with a trailing separator.
     virtual QString programDir() const = 0;
     virtual QString dataFile() const = 0;
-    // The collection's main directory: program directory + the stored main directory name.
+    // The collection's main directory: the folder of the stored main directory name.
     virtual QString mainDirectory() const = 0;
+    // The folder a main directory name stands for (in the program directory, or in the
+    // user's data folder for an installed program).
+    virtual QString collectionFolder(const QString& name) const = 0;
     // The help page of that file name (e.g. "index.html").
     virtual QString helpPage(const QString& page) const = 0;
     // A cursor theme's file, from its path relative to the program directory.
     virtual QString cursorFile(const QString& relativePath) const = 0;
 };
 
-// The settings of the INI data file in a program directory.
+// The settings of the INI data file, in a program directory or in the user's folders.
 class DataFileSettings final : public ISettings, public IProgramPlaces {
 public:
-    explicit DataFileSettings(QString programDir);
+    // Everything in the program directory.
+    explicit DataFileSettings(const QString& programDir);
+    explicit DataFileSettings(ProgramPlaces places);
 
     QString readString(const QString& section, const QString& key) const override;
     int readInt(const QString& section, const QString& key, int fallback) const override;
     bool writeString(const QString& section, const QString& key, const QString& value) override;
     bool writeStrings(const QList<settings::Entry>& entries) override;
 
-    QString programDir() const override { return m_programDir; }
-    QString dataFile() const override { return m_dataFile; }
+    QString programDir() const override { return m_places.programDir; }
+    QString dataFile() const override { return m_places.dataFile; }
     QString mainDirectory() const override;
+    QString collectionFolder(const QString& name) const override;
     QString helpPage(const QString& page) const override;
     QString cursorFile(const QString& relativePath) const override;
 
 private:
-    QString m_programDir;
-    QString m_dataFile;
+    ProgramPlaces m_places;
 };
 
 // A string read that reports a missing key: the missing-value text shows once in a box (with

@@ -130,7 +130,7 @@ std::optional<QString> CFavoritesDlg::folderOfRow(int row) {
         m_ui.messageBox(name, m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
         return std::nullopt;
     }
-    return m_places.programDir() + name;
+    return m_places.collectionFolder(name);
 }
 
 // Stores the rows densely from 1, keeping what the add-to-favorites prompt stored meanwhile,

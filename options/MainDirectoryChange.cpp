@@ -30,8 +30,8 @@ bool MainDirectoryChange::rename(const QString& oldName, const QString& newName)
         return false; // a missing name was reported when the sheet opened; it names no folder
     if (newName == oldName)
         return storeName(newName);
-    const QString oldPath = m_places.programDir() + oldName;
-    const QString newPath = m_places.programDir() + newName;
+    const QString oldPath = m_places.collectionFolder(oldName);
+    const QString newPath = m_places.collectionFolder(newName);
     if (!isUsableMainDirectoryName(newName) || !m_folders.renameFolder(oldPath, newPath)) {
         say(kRenameError);
         return false;

@@ -10,7 +10,7 @@ PACKAGES="
     libgtest-dev libgmock-dev clang-format clang-16 libclang-rt-16-dev
     pulseaudio pulseaudio-utils libasound2-plugins alsa-utils sox
     xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
-    xdg-utils msmtp python3-aiosmtpd pavucontrol
+    xdg-utils msmtp python3-aiosmtpd pavucontrol desktop-file-utils appstream
     libcanberra0 libcanberra-pulse sound-theme-freedesktop
     at-spi2-core dbus-x11 python3-pyatspi
 "

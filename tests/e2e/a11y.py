@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Drives the running program through the accessibility bus (AT-SPI); showing nodes only.
-  a11y.py wait NAME [SECONDS] | press NAME | select NAME | items WINDOW
+  a11y.py wait NAME [SECONDS] | press NAME | select NAME | items WINDOW | selected WINDOW
 Needs python3-pyatspi and the program started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1.
 """
 import subprocess
@@ -62,6 +62,12 @@ def items(window):
             print(node.name)
 
 
+def selected(window):
+    for node in walk(need(window, {"dialog", "window", "frame"})):
+        if node.getRoleName() == "list item" and node.getState().contains(pyatspi.STATE_SELECTED):
+            print(node.name)
+
+
 def wait(name, seconds):
     deadline = time.time() + seconds
     while find(name) is None:
@@ -71,7 +77,7 @@ def wait(name, seconds):
 
 
 if __name__ == "__main__":
-    verbs = {"press": press, "select": select, "items": items,
+    verbs = {"press": press, "select": select, "items": items, "selected": selected,
              "wait": lambda name, seconds="10": wait(name, float(seconds))}
     if len(sys.argv) < 3 or sys.argv[1] not in verbs:
         sys.exit(__doc__)

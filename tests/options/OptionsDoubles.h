@@ -29,6 +29,9 @@ public:
     QString programDir() const override { return m_real.programDir(); }
     QString dataFile() const override { return m_real.dataFile(); }
     QString mainDirectory() const override { return m_real.mainDirectory(); }
+    QString collectionFolder(const QString& name) const override {
+        return m_real.collectionFolder(name);
+    }
     QString helpPage(const QString& page) const override { return m_real.helpPage(page); }
     QString cursorFile(const QString& path) const override { return m_real.cursorFile(path); }
 
