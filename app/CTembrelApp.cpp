@@ -102,6 +102,6 @@ int CTembrelApp::runConsoleTask(const ConsoleTask& task) {
                             m_services->sounds,
                             m_services->programDir,
                             name,
-                            [](const QStringList& names) { return NameCollator().sorted(names); }};
+                            [](const QStringList& names) { return NameCollator().order(names); }};
     return exportListFromCommandLine(task.list, task.folder, task.force, services, errors);
 }

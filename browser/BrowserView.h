@@ -2,6 +2,13 @@
 
 #include <QString>
 
+// One row of the list: the name shown and the file it stands for, as the folder spells it
+// ("Bell.WAV"; bytes that are not UTF-8 kept as platform/NativeName.h says).
+struct SoundRow {
+    QString name;
+    QString file;
+};
+
 // What the features see of the main window: the rows of its sorted list and the browser
 // around them (the frame is in browser/WindowFrame.h). The main window implements them through
 // MainWindowView; tests of logic use the doubles in tests/support.
@@ -9,15 +16,20 @@ class ISoundList {
 public:
     virtual ~ISoundList() = default;
     virtual int rowCount() const = 0;
-    virtual QString rowText(int row) const = 0; // empty for a row that does not exist
-    virtual int selectedRow() const = 0;        // -1 when nothing is selected
+    virtual SoundRow row(int row) const = 0; // both empty for a row that does not exist
+    virtual int selectedRow() const = 0;     // -1 when nothing is selected
     virtual void selectRow(int row) = 0;
-    virtual int addRow(const QString& name) = 0; // at its sorted place; returns the row
+    // At its sorted place; returns the row. An empty file stands for name + ".wav".
+    virtual int addRow(const SoundRow& row) = 0;
     virtual void removeRow(int row) = 0;
 };
 
 // The row whose whole name matches, in any letter case; -1 when none does.
 int findRow(const ISoundList& list, const QString& name);
+// The row that stands for file (a name in the current folder); -1 when none does.
+int findFileRow(const ISoundList& list, const QString& file);
+// The file a row stands for: its own, or name + ".wav" where none was given.
+QString rowFileName(const QString& name, const QString& file);
 
 class IBrowserWindow {
 public:

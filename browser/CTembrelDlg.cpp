@@ -107,8 +107,7 @@ void CTembrelDlg::buildList() {
     }
     connect(m_list, &SortedListBox::currentSelectionChanged, this,
             &CTembrelDlg::onSelectionChanged);
-    m_list->setDragFiles(
-        [this](int row) { return pathhelp::soundPath(m_currentFolder, m_list->text(row)); });
+    m_list->setDragFiles([this](int row) { return rowPath(row); });
     connect(m_list, &SortedListBox::rowDoubleClicked, this, [this] { onCommand(cmd::Play); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "browser/CWavePlayer.h"
 #include "browser/Settings.h"
+#include "platform/DirectoryListing.h"
 #include "platform/Services.h"
 #include "widgets/CFlatScrollBars.h"
 
@@ -45,7 +46,7 @@ public:
     void UpdateStatus();
     void setCurrentFolder(const QString& folder); // then RefreshList
     const QString& currentFolder() const { return m_currentFolder; }
-    const QStringList& names() const { return m_names; }
+    const QStringList& names() const { return m_names.names; }
     int nameCount() const;
     int currentIndex() const { return m_currentIndex; }
     const QString& currentSoundPath() const { return m_currentSoundPath; }
@@ -54,6 +55,8 @@ public:
     QString statusLine2() const { return m_statusLine2; }
     // The selected row's file in the current folder (".wav" after an empty name when none).
     QString selectedSoundPath() const;
+    // The file of a row in the current folder, as the folder spells it.
+    QString rowPath(int row) const;
     QString selectedName() const;
 
     // Playback.
@@ -99,6 +102,8 @@ protected:
 
 private:
     void endPlayAll();
+    QString rowFile(int row) const;
+    int findFileRow(const QString& file) const;
     void readStatus();
     void applyChildColours();
     void buildButtons();
@@ -119,7 +124,7 @@ private:
     bool m_flatScrollBar = false;
     CFlatScrollBars m_flatBars;
     QString m_currentFolder;
-    QStringList m_names;
+    ListedNames m_names;
     int m_unlistedCount = 0;
     int m_currentIndex = -1;
     QString m_currentSoundPath;

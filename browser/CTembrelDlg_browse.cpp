@@ -1,6 +1,7 @@
 // Browsing: the folder scan, the list and the status lines of the main window.
 #include "browser/CTembrelDlg.h"
 
+#include "browser/BrowserView.h"
 #include "browser/FolderScan.h"
 #include "browser/FolderWatcher.h"
 #include "browser/StatusText.h"
@@ -15,13 +16,21 @@ void CTembrelDlg::ScanFolder(const QString& folder) {
 }
 
 void CTembrelDlg::fillListFromNames() {
-    QStringList shown;
-    shown.reserve(m_names.size());
-    for (const QString& name : std::as_const(m_names))
-        if (!name.isEmpty())
-            shown.append(name);
-    m_list->addStrings(shown);
-    m_unlistedCount = int(m_names.size() - shown.size());
+    const QStringList& names = m_names.names;
+    if (!names.contains(QString())) {
+        m_list->addStrings(names, m_names.files);
+        m_unlistedCount = 0;
+        return;
+    }
+    QStringList shown, files;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (names[i].isEmpty())
+            continue;
+        shown.append(names[i]);
+        files.append(m_names.otherFile(i));
+    }
+    m_list->addStrings(shown, m_names.files.isEmpty() ? QStringList() : files);
+    m_unlistedCount = int(names.size() - shown.size());
 }
 
 void CTembrelDlg::RefreshList() {
@@ -37,16 +46,26 @@ void CTembrelDlg::RefreshList() {
 
 void CTembrelDlg::followFolder() {
     const int row = m_list->curSel();
-    const QString selected = selectedName();
+    const QString selected = rowFile(row);
+    const QString selectedText = selectedName();
     {
         const QSignalBlocker quiet(m_list);
         m_list->resetContent();
         ScanFolder(m_currentFolder);
         fillListFromNames();
-        const int kept = m_list->findStringExact(selected);
+        int kept = findFileRow(selected);
+        if (kept < 0)
+            kept = m_list->findStringExact(selectedText); // renamed in another letter case
         m_list->setCurSel(kept >= 0 ? kept : std::min(row, m_list->count() - 1));
     }
     UpdateStatus();
+}
+
+int CTembrelDlg::findFileRow(const QString& file) const {
+    for (int row = 0, count = m_list->count(); row < count; ++row)
+        if (rowFile(row) == file)
+            return row;
+    return -1;
 }
 
 void CTembrelDlg::setCurrentFolder(const QString& folder) {
@@ -58,8 +77,17 @@ QString CTembrelDlg::selectedName() const {
     return m_list->text(m_list->curSel());
 }
 
+QString CTembrelDlg::rowFile(int row) const {
+    return rowFileName(m_list->text(row), m_list->fileOf(row));
+}
+
+QString CTembrelDlg::rowPath(int row) const {
+    return pathhelp::join(m_currentFolder, rowFile(row));
+}
+
+// With no row selected this is the folder's file named ".wav" alone, if there is one.
 QString CTembrelDlg::selectedSoundPath() const {
-    return pathhelp::soundPath(m_currentFolder, selectedName());
+    return rowPath(m_list->curSel());
 }
 
 void CTembrelDlg::UpdateStatus() {

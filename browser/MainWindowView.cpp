@@ -7,8 +7,11 @@ int MainWindowView::rowCount() const {
     return m_window.list().count();
 }
 
-QString MainWindowView::rowText(int row) const {
-    return m_window.list().text(row);
+SoundRow MainWindowView::row(int row) const {
+    if (row < 0 || row >= rowCount())
+        return {};
+    const QString name = m_window.list().text(row);
+    return {name, rowFileName(name, m_window.list().fileOf(row))};
 }
 
 int MainWindowView::selectedRow() const {
@@ -19,8 +22,10 @@ void MainWindowView::selectRow(int row) {
     m_window.list().setCurSel(row);
 }
 
-int MainWindowView::addRow(const QString& name) {
-    return m_window.list().addString(name);
+int MainWindowView::addRow(const SoundRow& row) {
+    if (row.file == row.name + QStringLiteral(".wav"))
+        return m_window.list().addString(row.name);
+    return m_window.list().addString(row.name, row.file);
 }
 
 void MainWindowView::removeRow(int row) {

@@ -14,10 +14,10 @@ public:
     explicit MainWindowView(CTembrelDlg& window) : m_window(window) {}
 
     int rowCount() const override;
-    QString rowText(int row) const override;
+    SoundRow row(int row) const override;
     int selectedRow() const override;
     void selectRow(int row) override;
-    int addRow(const QString& name) override;
+    int addRow(const SoundRow& row) override;
     void removeRow(int row) override;
 
     QString currentFolder() const override;

@@ -9,7 +9,7 @@ std::optional<QString> pickFolderWithSounds(IUi& ui) {
             ui.browseForFolder(FolderRequest{kMyComputer, kOpenFolderInstruction});
         if (!folder)
             return std::nullopt;
-        if (!scanWavFolder(*folder).isEmpty())
+        if (!scanWavFolder(*folder).names.isEmpty())
             return folder;
         ui.messageBox(kNoWavFilesText, ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
     }

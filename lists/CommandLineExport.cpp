@@ -47,10 +47,16 @@ std::optional<QString> folderProblem(const QString& folder) {
 }
 
 // The names the main window would list for folder, in its order.
-QStringList listedNames(const QString& folder, const ExportServices& services) {
-    QStringList names = scanWavFolder(folder);
-    names.removeAll(QString());
-    return services.sortAsListed(names);
+ListedNames listedNames(const QString& folder, const ExportServices& services) {
+    const ListedNames found = scanWavFolder(folder);
+    ListedNames listed;
+    for (const int i : services.orderAsListed(found.names)) {
+        if (found.names[i].isEmpty())
+            continue; // the file named ".wav" alone has no row
+        listed.names.append(found.names[i]);
+        listed.files.append(found.otherFile(i));
+    }
+    return listed;
 }
 
 } // namespace

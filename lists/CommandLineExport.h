@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class IFileSystem;
 class IPlaybackDevice;
@@ -17,8 +18,8 @@ struct ExportServices {
     ISoundPlayer& sounds;
     QString programDir;  // with trailing separator
     QString programName; // starts every line written to errors
-    // Puts names in the order of the main window's list.
-    std::function<QStringList(const QStringList&)> sortAsListed;
+    // The order of the main window's list, as the indexes of names in that order.
+    std::function<std::vector<int>(const QStringList&)> orderAsListed;
 };
 
 // Writes the list of kind for the ".wav" files of folder into folder, as the main window's

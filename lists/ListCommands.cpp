@@ -45,13 +45,19 @@ public:
 };
 
 // The list's rows, taken once: the names are listed in the order shown.
-QStringList shownNames(const ISoundList& list) {
+ListedNames shownNames(const ISoundList& list) {
     const int count = list.rowCount();
-    QStringList names;
-    names.reserve(count);
-    for (int row = 0; row < count; ++row)
-        names.append(list.rowText(row));
-    return names;
+    ListedNames sounds;
+    sounds.names.reserve(count);
+    for (int row = 0; row < count; ++row) {
+        const SoundRow sound = list.row(row);
+        sounds.names.append(sound.name);
+        if (sound.file != sound.name + QStringLiteral(".wav")) {
+            sounds.files.resize(row);
+            sounds.files.append(sound.file);
+        }
+    }
+    return sounds;
 }
 
 bool confirmed(IUi& ui, const char* question, const char* caption) {

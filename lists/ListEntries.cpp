@@ -5,8 +5,33 @@
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
 
-ListEntries gatherListEntries(const QString& folder, const QStringList& names, IFileSystem& files,
+namespace {
+
+// The file of a listed name and its size; a name with a file of its own has no other.
+std::pair<QString, std::optional<qint64>> findListedFile(const QString& folder, const QString& name,
+                                                         const QString& ownFile,
+                                                         IFileSystem& files) {
+    if (!ownFile.isEmpty()) {
+        QString path = pathhelp::join(folder, ownFile);
+        const std::optional<qint64> size = files.fileSize(path);
+        return {std::move(path), size};
+    }
+    // The usual "name.wav" costs one look-up, which also gives the size; only when it is
+    // missing does the full rule look for another spelling of the extension.
+    QString path = pathhelp::join(folder, name + QStringLiteral(".wav"));
+    std::optional<qint64> size = files.fileSize(path);
+    if (!size) {
+        path = pathhelp::soundPath(folder, name);
+        size = files.fileSize(path);
+    }
+    return {std::move(path), size};
+}
+
+} // namespace
+
+ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, IFileSystem& files,
                               CWavePlayer& player, UnreadableFile onUnreadable) {
+    const QStringList& names = sounds.names;
     ListEntries list;
     list.itemCount = int(names.size());
     list.entries.reserve(size_t(names.size()));
@@ -15,14 +40,7 @@ ListEntries gatherListEntries(const QString& folder, const QStringList& names, I
     const FileLookBatch batch;
     for (int i = 0; i < int(names.size()); ++i) {
         const QString& name = names[i];
-        // The usual "name.wav" costs one look-up, which also gives the size; only when it is
-        // missing does the full rule look for another spelling of the extension.
-        QString path = pathhelp::join(folder, name + QStringLiteral(".wav"));
-        std::optional<qint64> size = files.fileSize(path);
-        if (!size) {
-            path = pathhelp::soundPath(folder, name);
-            size = files.fileSize(path);
-        }
+        const auto [path, size] = findListedFile(folder, name, sounds.otherFile(i), files);
         // A second look-up only tells a vanished file (skipped) from one that is there but
         // cannot be read.
         if (!size) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/WaveInfo.h"
+#include "platform/DirectoryListing.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,8 +35,8 @@ struct ListEntries {
 // What to do with a file that exists but whose size cannot be read.
 enum class UnreadableFile { Skip, Stop };
 
-// Gathers the entries of names (in list order) in folder: a missing file is skipped, every
+// Gathers the entries of the sounds (in list order) in folder: a missing file is skipped, every
 // found file gets its size, the player's Open (an open error is shown by the player and the
 // entry is kept) and the player's ReadWaveInfo. Only headers are read.
-ListEntries gatherListEntries(const QString& folder, const QStringList& names, IFileSystem& files,
+ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, IFileSystem& files,
                               CWavePlayer& player, UnreadableFile onUnreadable);

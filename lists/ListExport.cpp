@@ -57,7 +57,7 @@ QString cannotWriteText(const QString& path) {
 } // namespace
 
 std::expected<WrittenList, QString> writeListFile(ListKind kind, const QString& folder,
-                                                  const QStringList& names, ListTools& tools) {
+                                                  const ListedNames& sounds, ListTools& tools) {
     if (kind == ListKind::Web)
         copyWebImages(folder, tools);
     // Only the web page guards its entries; the other lists pass over a file they cannot read
@@ -65,7 +65,7 @@ std::expected<WrittenList, QString> writeListFile(ListKind kind, const QString& 
     const UnreadableFile onUnreadable =
         kind == ListKind::Web ? UnreadableFile::Stop : UnreadableFile::Skip;
     const ListEntries list =
-        gatherListEntries(folder, names, tools.files, tools.player, onUnreadable);
+        gatherListEntries(folder, sounds, tools.files, tools.player, onUnreadable);
     const QString path = pathhelp::join(folder, listFileName(kind));
     if (!writeFileAtomically(path, render(kind, folder, list)))
         return std::unexpected(cannotWriteText(path));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DirectoryListing.h"
+
 #include "lists/ListKind.h"
 
 #include <QString>
@@ -28,7 +30,7 @@ struct WrittenList {
 // half-written. The web page first copies its two images into folder; a missing image is
 // not an error. The error is a text for the user.
 std::expected<WrittenList, QString> writeListFile(ListKind kind, const QString& folder,
-                                                  const QStringList& names, ListTools& tools);
+                                                  const ListedNames& sounds, ListTools& tools);
 
 // The first of the web page's files in folder ("index.html", then its two images) that is
 // there and was not written by this program, whose replacing needs the user's word; none when

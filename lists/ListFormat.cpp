@@ -1,5 +1,7 @@
 #include "lists/ListFormat.h"
 
+#include "platform/NativeName.h"
+
 #include <QUrl>
 
 ListText& ListText::lines(std::initializer_list<const char*> lines) {
@@ -60,7 +62,8 @@ QString htmlText(QStringView text) {
 }
 
 QString linkTarget(const QString& fileName) {
-    return QString::fromLatin1(QUrl::toPercentEncoding(fileName));
+    // The file system's own bytes, so that a name that is not UTF-8 links to its file too.
+    return QString::fromLatin1(nativename::encode(fileName).toPercentEncoding());
 }
 
 namespace credits {

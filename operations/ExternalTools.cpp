@@ -19,7 +19,7 @@ ExternalTools::ExternalTools(IUi& ui, IProcessLauncher& launcher, IDesktop& desk
 void ExternalTools::editSound(const QString& editorPath) {
     m_player.Close();
     const QString sound =
-        pathhelp::soundPath(m_window.currentFolder(), m_list.rowText(m_list.selectedRow()));
+        pathhelp::join(m_window.currentFolder(), m_list.row(m_list.selectedRow()).file);
     // The editor setting is one program path (it may hold blanks), never a command line.
     start(editorPath, {sound});
     m_window.repaint();

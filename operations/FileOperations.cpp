@@ -12,20 +12,26 @@ FileOperations::FileOperations(IUi& ui, IFileSystem& files, CWavePlayer& player,
     : m_ui(ui), m_files(files), m_player(player), m_list(list), m_window(window),
       m_settings(settings) {}
 
+// Where a sound of that name goes (or is) in the current folder.
 QString FileOperations::soundPath(const QString& name) const {
     return pathhelp::soundPath(m_window.currentFolder(), name);
+}
+
+// The row's own file: two rows may read alike ("a" for a.wav and a.WAV).
+QString FileOperations::rowPath(const SoundRow& row) const {
+    return pathhelp::join(m_window.currentFolder(), row.file);
 }
 
 void FileOperations::deleteSound() {
     m_window.playCurrent(); // the sound is heard before the question
     const int row = m_list.selectedRow();
-    const QString name = m_list.rowText(row);
-    if (m_ui.messageBox(texts::deleteQuestion(name), texts::kDeleteCaption, MsgButtons::OkCancel,
-                        MsgIcon::None) != MsgResult::Ok)
+    const SoundRow sound = m_list.row(row);
+    if (m_ui.messageBox(texts::deleteQuestion(sound.name), texts::kDeleteCaption,
+                        MsgButtons::OkCancel, MsgIcon::None) != MsgResult::Ok)
         return;
     m_player.Stop();
     m_player.Close();
-    if (!m_files.trashFile(soundPath(name))) {
+    if (!m_files.trashFile(rowPath(sound))) {
         m_ui.messageBox(texts::kDeleteFailed, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
@@ -78,8 +84,8 @@ std::optional<RenameRequest> FileOperations::insertDropped(const QStringList& fi
 RenameRequest FileOperations::beginRename() {
     m_player.Stop();
     m_player.Close();
-    const QString name = m_list.rowText(m_list.selectedRow());
-    return RenameRequest{name, {}, soundPath(name)};
+    const SoundRow sound = m_list.row(m_list.selectedRow());
+    return RenameRequest{sound.name, {}, rowPath(sound)};
 }
 
 void FileOperations::finishRename(const RenameRequest& request, const QString& enteredName) {
@@ -105,7 +111,7 @@ int FileOperations::listedRow(const RenameRequest& request) const {
     const QString fileName = pathhelp::fileName(request.soundFile);
     if (pathhelp::join(m_window.currentFolder(), fileName) != request.soundFile)
         return -1;
-    return findRow(m_list, request.initialName);
+    return findFileRow(m_list, fileName);
 }
 
 void FileOperations::renameSound(const RenameRequest& request, const QString& enteredName) {
@@ -130,7 +136,7 @@ void FileOperations::renameSound(const RenameRequest& request, const QString& en
     if (row < 0)
         return; // renamed in a folder that is no longer shown
     m_list.removeRow(row);
-    showNewRow(enteredName);
+    showNewRow(enteredName, newPath);
 }
 
 void FileOperations::insertUnderName(const QString& source, const QString& enteredName) {
@@ -139,24 +145,27 @@ void FileOperations::insertUnderName(const QString& source, const QString& enter
         m_ui.messageBox(texts::kRenameRefused, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::None);
         return;
     }
-    showNewRow(enteredName);
+    showNewRow(enteredName, soundPath(enteredName));
 }
 
-void FileOperations::showNewRow(const QString& name) {
-    m_list.selectRow(m_list.addRow(name));
+void FileOperations::showNewRow(const QString& name, const QString& path) {
+    m_list.selectRow(m_list.addRow({name, pathhelp::fileName(path)}));
     m_window.repaint();
 }
 
 void FileOperations::copySoundTo() {
     m_player.Stop();
     const QString start = defaultFolder(QStringLiteral("Copy To Directory"), m_settings);
-    const QString name = m_list.rowText(m_list.selectedRow());
+    const SoundRow sound = m_list.row(m_list.selectedRow());
     const std::optional<QString> folder =
-        m_ui.browseForFolder(FolderRequest{start, texts::copyToInstruction(name)});
+        m_ui.browseForFolder(FolderRequest{start, texts::copyToInstruction(sound.name)});
     if (!folder)
         return;
-    const QString destination = pathhelp::soundPath(*folder, name);
-    if (!m_files.copyFile(soundPath(name), destination, true)) {
+    // A plain row replaces the sound of its name there, whatever the case of its extension.
+    const QString destination = sound.file == sound.name + QStringLiteral(".wav")
+                                    ? pathhelp::soundPath(*folder, sound.name)
+                                    : pathhelp::join(*folder, sound.file);
+    if (!m_files.copyFile(rowPath(sound), destination, true)) {
         m_ui.messageBox(texts::kCopyFailed, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::Stop);
         return;
     }

@@ -53,8 +53,9 @@ private:
     int listedRow(const RenameRequest& request) const;
     void renameSound(const RenameRequest& request, const QString& enteredName);
     void insertUnderName(const QString& source, const QString& enteredName);
-    void showNewRow(const QString& name);
+    void showNewRow(const QString& name, const QString& path);
     QString soundPath(const QString& name) const;
+    QString rowPath(const SoundRow& row) const;
 
     IUi& m_ui;
     IFileSystem& m_files;

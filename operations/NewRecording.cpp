@@ -69,9 +69,9 @@ void NewRecording::cancelled() {
 
 // A failed save leaves no such row, and then nothing more happens.
 void NewRecording::selectNewSound() {
-    const QString name = pathhelp::fileTitle(m_recordFile);
+    const QString file = pathhelp::fileName(m_recordFile);
     for (int row = 0; row < m_list.rowCount(); ++row) {
-        if (m_list.rowText(row) != name)
+        if (m_list.row(row).file != file)
             continue;
         m_list.selectRow(row);
         m_window.repaint();

@@ -71,9 +71,8 @@ void OperationCommands::onRenameSound() {
 }
 
 void OperationCommands::showProperties() {
-    const QString name = m_list.rowText(m_list.selectedRow());
-    SoundProperties properties =
-        readSoundProperties(m_services.files, m_player, m_window.currentFolder(), name);
+    SoundProperties properties = readSoundProperties(
+        m_services.files, m_player, m_window.currentFolder(), m_list.row(m_list.selectedRow()));
     CSoundPropertiesDlg dialog(std::move(properties), m_services.sounds, m_frame.dialogParent());
     dialog.exec();
     m_window.repaint();

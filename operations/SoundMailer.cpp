@@ -64,8 +64,9 @@ void SoundMailer::sendSelectedSound() {
         warn(kNoSound);
         return;
     }
-    const QString name = m_parts.list.rowText(row);
-    const std::optional<QString> path = selectedSoundPath(name);
+    const SoundRow sound = m_parts.list.row(row);
+    const QString& name = sound.name;
+    const std::optional<QString> path = soundPath(sound.file);
     if (!path) {
         warn(vanished(name));
         return;
@@ -84,10 +85,10 @@ void SoundMailer::sendSelectedSound() {
     m_parts.window.repaint();
 }
 
-// The sound's own file, spelled as on disk; nothing when it is gone.
-std::optional<QString> SoundMailer::selectedSoundPath(const QString& name) {
-    const QString path = pathhelp::soundPath(m_parts.window.currentFolder(), name);
-    if (!QFileInfo(path).isFile())
+// The sound's own file; nothing when it is gone.
+std::optional<QString> SoundMailer::soundPath(const QString& file) {
+    const QString path = pathhelp::join(m_parts.window.currentFolder(), file);
+    if (!pathhelp::isRegularFile(path))
         return std::nullopt;
     return path;
 }

@@ -52,7 +52,7 @@ public:
     void sendSelectedSound();
 
 private:
-    std::optional<QString> selectedSoundPath(const QString& name);
+    std::optional<QString> soundPath(const QString& file);
     void saveAddress(const QString& to);
     void send(const QString& name, const QString& path, const MailFields& fields);
     void offerDesktopMail(const QString& path, const MailFields& fields);

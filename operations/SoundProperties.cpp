@@ -1,5 +1,6 @@
 #include "operations/SoundProperties.h"
 
+#include "browser/BrowserView.h"
 #include "browser/CWavePlayer.h"
 #include "browser/StatusText.h"
 #include "browser/WaveInfo.h"
@@ -27,11 +28,10 @@ std::array<QString, 6> advancedTexts(const WaveInfo& info) {
 }
 
 SoundProperties readSoundProperties(IFileSystem& files, CWavePlayer& player, const QString& folder,
-                                    const QString& name) {
+                                    const SoundRow& row) {
     SoundProperties shown;
-    shown.fileName = name + QStringLiteral(".wav");
-    // The file itself follows the path rule of every command: Bell.WAV for "Bell" too.
-    shown.file = pathhelp::soundPath(folder, name);
+    shown.fileName = row.name + QStringLiteral(".wav");
+    shown.file = pathhelp::join(folder, row.file);
     shown.type = QStringLiteral("Multimedia wave (.wav)");
     shown.location = folder;
     const QString path = shown.path();

@@ -6,6 +6,7 @@
 class IFileSystem;
 class CWavePlayer;
 struct WaveInfo;
+struct SoundRow;
 
 // The read-only facts the properties dialog shows about one sound, all as display text.
 struct SoundProperties {
@@ -28,7 +29,7 @@ struct SoundProperties {
 // Reads the file's size and writability and its format header through the player, which keeps
 // the last readable header when this one cannot be read.
 SoundProperties readSoundProperties(IFileSystem& files, CWavePlayer& player, const QString& folder,
-                                    const QString& name);
+                                    const SoundRow& row);
 
 QString sizeText(qint64 bytes);
 QString formatText(const WaveInfo& info);

@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/NativeName.h"
 #include "platform/RawFile.h"
 #include "platform/TempBeside.h"
 
@@ -77,14 +78,14 @@ bool copyFileAtomically(const QString& source, const QString& destination, bool 
     const auto from = RegularFile::open(source);
     if (!from)
         return false;
-    TempBeside temp(QFile::encodeName(destination));
+    TempBeside temp(nativename::encode(destination));
     const int to = temp.descriptor();
     return temp.isOpen() && copyContents(from->descriptor(), to) && ::fsync(to) == 0 &&
            takeOverModeAndTimes(from->descriptor(), to) && temp.takeTargetsPlace(overwrite);
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    const QByteArray target = QFile::encodeName(path);
+    const QByteArray target = nativename::encode(path);
     TempBeside temp(target);
     const int fd = temp.descriptor();
     return temp.isOpen() && writeAll(fd, bytes) && ::fsync(fd) == 0 &&

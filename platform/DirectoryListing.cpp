@@ -1,6 +1,7 @@
 #include "platform/DirectoryListing.h"
 
-#include <QFile>
+#include "platform/NativeName.h"
+
 #include <algorithm>
 #include <cstring>
 #include <dirent.h>
@@ -29,31 +30,47 @@ bool isAscii(const char* name, size_t length) {
     return std::all_of(name, name + length, [](char c) { return (c & 0x80) == 0; });
 }
 
-// The file name as text without its last dropped bytes; plain ASCII names, the usual kind,
-// skip the general decoder.
-QString decodedName(const char* name, size_t length, size_t dropped) {
-    if (isAscii(name, length))
-        return QString::fromLatin1(name, qsizetype(length - dropped));
-    // Decoded whole, then cut, so that bytes that are not UTF-8 read exactly as they always did.
-    return QFile::decodeName(QByteArray(name, qsizetype(length))).chopped(qsizetype(dropped));
+// Records the entry's name: shown without its last dropped bytes when dropping. Plain ASCII
+// names ending in the suffix as given, the usual kind, skip the general decoder.
+void appendName(ListedNames& listed, const char* name, size_t length, const QByteArray& suffix,
+                size_t dropped) {
+    const bool plainEnd =
+        dropped == 0 || std::memcmp(name + length - dropped, suffix.constData(), dropped) == 0;
+    if (plainEnd && isAscii(name, length)) {
+        listed.names.append(QString::fromLatin1(name, qsizetype(length - dropped)));
+        return;
+    }
+    const QString file = nativename::decode(QByteArray(name, qsizetype(length)));
+    if (dropped == 0) {
+        listed.names.append(file);
+        return;
+    }
+    const QString shown = nativename::shown(file).chopped(qsizetype(dropped));
+    listed.names.append(shown);
+    if (shown + QLatin1String(suffix) == file)
+        return;
+    listed.files.resize(listed.names.size() - 1);
+    listed.files.append(file);
 }
 
 } // namespace
 
-std::optional<QStringList> listRegularFilesEndingWith(const QString& folder,
+std::optional<ListedNames> listRegularFilesEndingWith(const QString& folder,
                                                       const QByteArray& suffix, Suffix keep) {
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(nativename::encode(folder).constData());
     if (!dir)
         return std::nullopt;
-    QStringList names;
+    ListedNames listed;
     const int fd = ::dirfd(dir);
     const size_t dropped = keep == Suffix::Drop ? size_t(suffix.size()) : 0;
     while (const dirent* entry = ::readdir(dir)) {
         const size_t length = std::strlen(entry->d_name);
         if (!endsWith(entry->d_name, length, suffix) || !isRegular(fd, *entry))
             continue;
-        names.append(decodedName(entry->d_name, length, dropped));
+        appendName(listed, entry->d_name, length, suffix, dropped);
     }
     ::closedir(dir);
-    return names;
+    if (!listed.files.isEmpty())
+        listed.files.resize(listed.names.size());
+    return listed;
 }

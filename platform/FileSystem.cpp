@@ -2,34 +2,44 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileLookBatch.h"
+#include "platform/NativeName.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <sys/stat.h>
 #include <unistd.h>
 
+// One stat: the lists and the status lines ask this of every sound.
+static std::optional<struct stat> statRegularFile(const QString& path) {
+    struct stat info {};
+    if (::stat(nativename::encode(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return info;
+}
+
+static bool isSameFile(const QString& a, const QString& b) {
+    const auto first = statRegularFile(a);
+    const auto second = statRegularFile(b);
+    return first && second && first->st_dev == second->st_dev && first->st_ino == second->st_ino;
+}
+
 bool LocalFileSystem::copyFile(const QString& source, const QString& destination, bool overwrite) {
-    if (QFileInfo(source).canonicalFilePath() == QFileInfo(destination).canonicalFilePath())
+    if (isSameFile(source, destination))
         return false; // copying a file onto itself would only risk it
     return copyFileAtomically(source, destination, overwrite);
 }
 
 bool LocalFileSystem::removeFile(const QString& path) {
-    return QFileInfo(path).isFile() && QFile::remove(path);
+    return statRegularFile(path) && ::unlink(nativename::encode(path).constData()) == 0;
 }
 
 bool LocalFileSystem::trashFile(const QString& path) {
-    if (!QFileInfo(path).isFile())
+    if (!statRegularFile(path))
         return false;
-    return QFile::moveToTrash(path) || QFile::remove(path);
-}
-
-// One stat: the lists and the status lines ask this of every sound.
-static std::optional<struct stat> statRegularFile(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    return info;
+    // Qt's Trash spells every name as UTF-8; a name with other bytes could only be trashed
+    // under another name, so it is deleted, as where no Trash takes a file.
+    if (!nativename::holdsForeignBytes(path) && QFile::moveToTrash(path))
+        return true;
+    return removeFile(path);
 }
 
 bool LocalFileSystem::exists(const QString& path) {
@@ -50,5 +60,5 @@ std::optional<qint64> LocalFileSystem::fileSize(const QString& path) {
 }
 
 bool LocalFileSystem::isWritable(const QString& path) {
-    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+    return ::access(nativename::encode(path).constData(), W_OK) == 0;
 }

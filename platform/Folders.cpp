@@ -1,5 +1,6 @@
 #include "platform/Folders.h"
 
+#include "platform/NativeName.h"
 #include <QFile>
 #include <cerrno>
 #include <cstdio>
@@ -8,16 +9,16 @@
 
 bool LocalFolders::exists(const QString& path) {
     struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+    return ::lstat(nativename::encode(path).constData(), &info) == 0;
 }
 
 // RENAME_NOREPLACE makes the check for an existing target and the rename one step.
 bool LocalFolders::renameFolder(const QString& from, const QString& to) {
-    const QByteArray source = QFile::encodeName(from);
+    const QByteArray source = nativename::encode(from);
     struct stat info {};
     if (::lstat(source.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
         return false;
-    const QByteArray target = QFile::encodeName(to);
+    const QByteArray target = nativename::encode(to);
     if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
         0)
         return true;

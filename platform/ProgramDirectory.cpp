@@ -1,5 +1,6 @@
 #include "platform/ProgramDirectory.h"
 
+#include "platform/NativeName.h"
 #include <QFile>
 #include <QFileInfo>
 #include <sys/stat.h>
@@ -50,7 +51,12 @@ QString join(const QString& folder, const QString& name) {
 
 static bool pathExists(const QString& path) {
     struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0;
+    return ::stat(nativename::encode(path).constData(), &info) == 0;
+}
+
+bool isRegularFile(const QString& path) {
+    struct stat info {};
+    return ::stat(nativename::encode(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 QString soundPath(const QString& folder, const QString& name) {

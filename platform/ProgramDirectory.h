@@ -25,6 +25,8 @@ QString fileTitle(const QString& path);
 // Folder + separator + name + ".wav": how a listed sound's file is always rebuilt. When only
 // a differently spelled extension exists (".WAV"), that file is the sound.
 QString soundPath(const QString& folder, const QString& name);
+// True when path names a regular file (or a link to one).
+bool isRegularFile(const QString& path);
 // Joins a folder and a relative name with exactly one separator.
 QString join(const QString& folder, const QString& name);
 

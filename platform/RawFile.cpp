@@ -1,6 +1,7 @@
 #include "platform/RawFile.h"
 
 #include "platform/FileLookBatch.h"
+#include "platform/NativeName.h"
 
 #include <QFile>
 #include <cerrno>
@@ -10,7 +11,7 @@
 #include <unistd.h>
 
 std::expected<RegularFile, FileOpenError> RegularFile::open(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(nativename::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return std::unexpected(FileOpenError{FileOpenError::Missing, {}});
@@ -53,7 +54,7 @@ std::optional<QByteArray> RegularFile::readAll(qint64 limit) {
 }
 
 RawFile::RawFile(const QString& path)
-    : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+    : m_fd(::open(nativename::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
 
 RawFile::~RawFile() {
     if (m_fd >= 0)

@@ -109,7 +109,7 @@ private:
 // Merges two runs sorted by key (equal keys by index) as one stable sort would have ordered them.
 void mergeRuns(const UCollator* collator, const QStringList& names,
                const std::vector<KeyedName>& first, const std::vector<KeyedName>& second,
-               QStringList& result) {
+               std::vector<int>& result) {
     auto a = first.begin();
     auto b = second.begin();
     while (a != first.end() && b != second.end()) {
@@ -118,14 +118,14 @@ void mergeRuns(const UCollator* collator, const QStringList& names,
         const int order =
             ucol_strcoll(collator, utf16(x), int32_t(x.size()), utf16(y), int32_t(y.size()));
         if (order < 0 || (order == 0 && a->index < b->index))
-            result.append(names[(a++)->index]);
+            result.push_back((a++)->index);
         else
-            result.append(names[(b++)->index]);
+            result.push_back((b++)->index);
     }
     for (; a != first.end(); ++a)
-        result.append(names[a->index]);
+        result.push_back(a->index);
     for (; b != second.end(); ++b)
-        result.append(names[b->index]);
+        result.push_back(b->index);
 }
 
 } // namespace
@@ -153,15 +153,26 @@ int NameCollator::compare(const QString& a, const QString& b) const {
     return ucol_strcoll(m_collator.get(), utf16(a), int32_t(a.size()), utf16(b), int32_t(b.size()));
 }
 
+QStringList NameCollator::sorted(const QStringList& names) const {
+    QStringList result;
+    result.reserve(names.size());
+    for (const int index : order(names))
+        result.append(names[index]);
+    return result;
+}
+
 // Names the fast order can place are sorted by it, the others by the collator's own keys; the
 // two runs are then merged, asking the collator where a name of one run goes among the other.
-QStringList NameCollator::sorted(const QStringList& names) const {
+std::vector<int> NameCollator::order(const QStringList& names) const {
+    std::vector<int> result;
+    result.reserve(size_t(names.size()));
     if (!m_collator) {
-        QStringList copy = names;
-        std::stable_sort(copy.begin(), copy.end(), [](const QString& a, const QString& b) {
-            return a.compare(b, Qt::CaseInsensitive) < 0;
+        for (int i = 0; i < int(names.size()); ++i)
+            result.push_back(i);
+        std::stable_sort(result.begin(), result.end(), [&names](int a, int b) {
+            return names[a].compare(names[b], Qt::CaseInsensitive) < 0;
         });
-        return copy;
+        return result;
     }
     if (!m_asciiOrder)
         m_asciiOrder = std::make_unique<AsciiNameOrder>(m_collator.get());
@@ -177,8 +188,6 @@ QStringList NameCollator::sorted(const QStringList& names) const {
             slow.added(i, slowOffset);
         }
     }
-    QStringList result;
-    result.reserve(names.size());
     mergeRuns(m_collator.get(), names, fast.sorted(), slow.sorted(), result);
     return result;
 }

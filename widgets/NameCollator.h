@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 struct UCollator;
 class AsciiNameOrder;
@@ -20,6 +21,8 @@ public:
     int compare(const QString& a, const QString& b) const;
     // A stable sort of names; equal names keep their order.
     QStringList sorted(const QStringList& names) const;
+    // The same sort as the indexes of names in their sorted order.
+    std::vector<int> order(const QStringList& names) const;
 
 private:
     struct Closer {

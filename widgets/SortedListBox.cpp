@@ -18,21 +18,28 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-void NameListModel::insertName(int row, const QString& name) {
+void NameListModel::insertName(int row, const QString& name, const QString& file) {
     beginInsertRows({}, row, row);
     m_names.insert(row, name);
+    if (!file.isEmpty() || !m_files.isEmpty()) {
+        m_files.resize(m_names.size() - 1);
+        m_files.insert(row, file);
+    }
     endInsertRows();
 }
 
 void NameListModel::removeName(int row) {
     beginRemoveRows({}, row, row);
     m_names.removeAt(row);
+    if (row < m_files.size())
+        m_files.removeAt(row);
     endRemoveRows();
 }
 
-void NameListModel::setNames(QStringList names) {
+void NameListModel::setNames(QStringList names, QStringList files) {
     beginResetModel();
     m_names = std::move(names);
+    m_files = std::move(files);
     endResetModel();
 }
 
@@ -83,15 +90,31 @@ int SortedListBox::insertionRow(const QString& name) const {
     return low;
 }
 
-int SortedListBox::addString(const QString& name) {
+int SortedListBox::addString(const QString& name, const QString& file) {
     const int row = insertionRow(name);
-    m_model->insertName(row, name);
+    m_model->insertName(row, name, file);
     emit currentSelectionChanged(); // the row count, or the selected row's number, moved
     return row;
 }
 
-void SortedListBox::addStrings(const QStringList& names) {
-    m_model->setNames(m_collator.sorted(m_model->names() + names));
+void SortedListBox::addStrings(const QStringList& names, const QStringList& files) {
+    const QStringList all = m_model->names() + names;
+    const std::vector<int> order = m_collator.order(all);
+    QStringList sortedNames;
+    sortedNames.reserve(all.size());
+    for (const int index : order)
+        sortedNames.append(all[index]);
+    const qsizetype before = m_model->names().size();
+    const auto fileAt = [&](int index) {
+        return index < before ? m_model->fileOf(index) : files.value(index - before);
+    };
+    QStringList sortedFiles;
+    if (!files.isEmpty() || m_model->hasFiles()) {
+        sortedFiles.reserve(all.size());
+        for (const int index : order)
+            sortedFiles.append(fileAt(index));
+    }
+    m_model->setNames(std::move(sortedNames), std::move(sortedFiles));
 }
 
 void SortedListBox::deleteString(int row) {
@@ -103,7 +126,7 @@ void SortedListBox::deleteString(int row) {
 }
 
 void SortedListBox::resetContent() {
-    m_model->setNames({});
+    m_model->setNames({}, {});
 }
 
 void SortedListBox::setDragFiles(std::function<QString(int row)> fileOfRow) {
@@ -124,6 +147,10 @@ void SortedListBox::startDrag(Qt::DropActions) {
 
 int SortedListBox::count() const {
     return m_model->rowCount();
+}
+
+QString SortedListBox::fileOf(int row) const {
+    return row >= 0 && row < count() ? m_model->fileOf(row) : QString();
 }
 
 QString SortedListBox::text(int row) const {

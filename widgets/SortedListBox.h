@@ -7,7 +7,8 @@
 #include <QStringList>
 #include <functional>
 
-// The rows of a SortedListBox: plain names, nothing per row but the text.
+// The rows of a SortedListBox: each a name and, where the name alone does not tell it, the
+// file it stands for.
 class NameListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -15,12 +16,16 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     const QStringList& names() const { return m_names; }
-    void insertName(int row, const QString& name);
+    QString fileOf(int row) const { return row < m_files.size() ? m_files[row] : QString(); }
+    bool hasFiles() const { return !m_files.isEmpty(); }
+    void insertName(int row, const QString& name, const QString& file);
     void removeName(int row);
-    void setNames(QStringList names);
+    // files is empty, or one entry per name (empty where the name tells the file).
+    void setNames(QStringList names, QStringList files);
 
 private:
     QStringList m_names;
+    QStringList m_files; // empty while no row needs one
 };
 
 // A list box that keeps its rows sorted the way a person reads names (see NameCollator).
@@ -30,16 +35,20 @@ class SortedListBox : public QListView {
 public:
     explicit SortedListBox(QWidget* parent = nullptr);
 
-    // Inserts name at its sorted place and returns its row.
-    int addString(const QString& name);
-    // Adds many names at once, sorted together with the rows already there.
-    void addStrings(const QStringList& names);
+    // Inserts name at its sorted place and returns its row. file: the file the row stands
+    // for, where the name alone does not tell it (empty otherwise).
+    int addString(const QString& name, const QString& file = {});
+    // Adds many names at once, sorted together with the rows already there; files is empty
+    // or holds each name's file as addString takes it.
+    void addStrings(const QStringList& names, const QStringList& files = {});
     void deleteString(int row);
     void resetContent();
     int count() const;
     QString text(int row) const; // empty for a row that does not exist
-    int curSel() const;          // -1 when nothing is selected
-    void setCurSel(int row);     // -1 clears the selection
+    // The file given for the row when it was added; empty when none was.
+    QString fileOf(int row) const;
+    int curSel() const;      // -1 when nothing is selected
+    void setCurSel(int row); // -1 clears the selection
     // Row whose text equals name without regard to case, or -1.
     int findStringExact(const QString& name) const;
     // Lets a row be dragged out (to a file manager, an editor, a mail program) as the file

@@ -19,7 +19,7 @@ TEST(FolderScan, FindsWavFilesOfAnyCaseAndNamesThemWithoutTheLastExtension) {
     for (const char* name : {"Bell.WAV", "Drum.wav", "a.b.wav", "notes.txt", "wav", "x.wav.bak"})
         touch(dir.filePath(QString::fromUtf8(name)));
     QDir(dir.path()).mkdir(QStringLiteral("folder.wav"));
-    QStringList names = scanWavFolder(dir.path());
+    QStringList names = scanWavFolder(dir.path()).names;
     names.sort();
     EXPECT_EQ(names, (QStringList{"Bell", "Drum", "a.b"}));
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(dir.path()).canonicalPath());
@@ -30,7 +30,7 @@ TEST(FolderScan, AFolderThatCannotBeEnteredListsNothingEvenIfTheWorkingDirectory
     QTemporaryDir here;
     touch(here.filePath(QStringLiteral("stray.wav")));
     ASSERT_TRUE(QDir::setCurrent(here.path()));
-    EXPECT_TRUE(scanWavFolder(here.filePath(QStringLiteral("missing"))).isEmpty());
+    EXPECT_TRUE(scanWavFolder(here.filePath(QStringLiteral("missing"))).names.isEmpty());
     EXPECT_FALSE(folderHasWavFiles(here.filePath(QStringLiteral("missing"))));
 }
 
@@ -38,7 +38,7 @@ TEST(FolderScan, NamesWithSpecialCharactersAreKept) {
     QTemporaryDir dir;
     const QString odd = QStringLiteral("-a 'b' \"c\"; $d & <e> Ünï");
     touch(dir.filePath(odd + QStringLiteral(".wav")));
-    EXPECT_EQ(scanWavFolder(dir.path()), QStringList{odd});
+    EXPECT_EQ(scanWavFolder(dir.path()).names, QStringList{odd});
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QTextStream>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace {
 
@@ -83,8 +84,12 @@ protected:
     FakePlaybackDevice playback;
     FakeSoundPlayer sounds;
     FakeFileSystem files;
-    ExportServices tools{files,          playback,  sounds,
-                         program.path(), "tembrel", [](const QStringList& names) { return names; }};
+    ExportServices tools{
+        files, playback, sounds, program.path(), "tembrel", [](const QStringList& names) {
+            std::vector<int> order(size_t(names.size()));
+            std::iota(order.begin(), order.end(), 0);
+            return order;
+        }};
     QString errorText;
 };
 

@@ -215,7 +215,7 @@ TEST_F(ListCommands, TheCommandLineWritesTheSameFilesAsTheMenu) {
     ExportServices tools{
         files,     playback,
         sounds,    program.path(),
-        "tembrel", [](const QStringList& names) { return NameCollator().sorted(names); }};
+        "tembrel", [](const QStringList& names) { return NameCollator().order(names); }};
     for (const Questions& list : kLists) {
         ui.answer(MsgResult::Ok).answer(MsgResult::Cancel);
         w.onCommand(list.id);

@@ -60,7 +60,7 @@ protected:
         list.selected = static_cast<int>(list.rows.indexOf(name));
         ASSERT_GE(list.selected, 0) << name.toStdString();
     }
-    QString selectedRow() const { return list.rowText(list.selected); }
+    QString selectedRow() const { return list.row(list.selected).name; }
     // Rename on the selected sound, answered with name in the New File Name dialog.
     void rename(const QString& name) { operations.finishRename(operations.beginRename(), name); }
     QString trashFolder() const { return program.path() + "xdg-data/Trash"; }

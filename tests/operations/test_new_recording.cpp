@@ -39,7 +39,7 @@ protected:
         program.writeFile(take.file, makeWav({}));
         recording.saved();
     }
-    QString selectedRow() const { return list.rowText(list.selectedRow()); }
+    QString selectedRow() const { return list.row(list.selectedRow()).name; }
 
     TempProgramDir program;
     FakeUi ui;

@@ -42,6 +42,7 @@ protected:
         window.folder = m_dir.path();
         settings.values[QStringLiteral("Default_Mail/To")] = QStringLiteral("a@b.org");
         list.rows = {QStringLiteral("Bell")};
+        list.files = {QStringLiteral("Bell.WAV")};
         list.selected = 0;
         QFile file(QDir(m_dir.path()).filePath(QStringLiteral("Bell.WAV")));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ProgramDirectory.h"
 #include "platform/audio/AudioDevices.h"
 
 #include <QEventLoop>
@@ -12,7 +13,7 @@ class FakePlaybackDevice final : public IPlaybackDevice {
 public:
     AudioResult open(const QString& path) override {
         close();
-        if (!path.isEmpty() && !QFileInfo(path).isFile())
+        if (!path.isEmpty() && !pathhelp::isRegularFile(path))
             return std::unexpected(QStringLiteral("The specified file was not found."));
         openPath = path;
         return {};

@@ -8,23 +8,37 @@
 #include <QStringList>
 
 // The main window's list as plain rows; a new row goes before the first that sorts after it
-// (letter case aside), as in the window's sorted list.
+// (letter case aside), as in the window's sorted list. A row's file is name + ".wav" unless
+// files has one.
 class FakeSoundList final : public ISoundList {
 public:
     int rowCount() const override { return static_cast<int>(rows.size()); }
-    QString rowText(int row) const override { return rows.value(row); }
+    SoundRow row(int row) const override {
+        if (row < 0 || row >= rowCount())
+            return {};
+        return {rows[row], rowFileName(rows[row], files.value(row))};
+    }
     int selectedRow() const override { return selected; }
     void selectRow(int row) override { selected = row >= 0 && row < rowCount() ? row : -1; }
-    int addRow(const QString& name) override {
+    int addRow(const SoundRow& sound) override {
         int row = 0;
-        while (row < rowCount() && rows[row].compare(name, Qt::CaseInsensitive) <= 0)
+        while (row < rowCount() && rows[row].compare(sound.name, Qt::CaseInsensitive) <= 0)
             ++row;
-        rows.insert(row, name);
+        rows.insert(row, sound.name);
+        if (!sound.file.isEmpty() || !files.isEmpty()) {
+            files.resize(rows.size() - 1);
+            files.insert(row, sound.file);
+        }
         return row;
     }
-    void removeRow(int row) override { rows.removeAt(row); }
+    void removeRow(int row) override {
+        rows.removeAt(row);
+        if (row < files.size())
+            files.removeAt(row);
+    }
 
     QStringList rows;
+    QStringList files;
     int selected = -1;
 };
 

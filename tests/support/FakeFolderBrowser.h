@@ -19,14 +19,15 @@ public:
         refreshList();
     }
     void playCurrent() override {
-        m_player.Open(pathhelp::soundPath(folder, m_list.rowText(m_list.selectedRow())));
+        m_player.Open(pathhelp::join(folder, m_list.row(m_list.selectedRow()).file));
         m_player.Play();
     }
     void stopPlayback() override { m_player.Stop(); }
     void refreshList() override {
         m_list.rows.clear();
-        for (const QString& name : scanWavFolder(folder))
-            m_list.addRow(name);
+        const ListedNames found = scanWavFolder(folder);
+        for (qsizetype i = 0; i < found.names.size(); ++i)
+            m_list.addRow({found.names[i], found.otherFile(i)});
         m_list.selected = m_list.rows.isEmpty() ? -1 : 0;
     }
     void repaint() override { ++repaints; }
