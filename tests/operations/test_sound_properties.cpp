@@ -1,3 +1,4 @@
+#include "browser/BrowserView.h"
 #include "browser/CWavePlayer.h"
 #include "operations/SoundProperties.h"
 #include "platform/ProgramDirectory.h"
@@ -20,8 +21,10 @@ protected:
         program.writeFile(path, makeWav(spec));
         return path;
     }
+    // The row as the list gives it: the file is the one the folder holds for the name.
     SoundProperties read(const QString& name) {
-        return readSoundProperties(files, player, program.library(), name);
+        const QString file = pathhelp::fileName(pathhelp::soundPath(program.library(), name));
+        return readSoundProperties(files, player, program.library(), {name, file});
     }
 
     TempProgramDir program;
