@@ -3,71 +3,20 @@
 //   (a) readdir over the folder, (b) RefreshList filling the real list box offscreen,
 //   (c) the list box taking 100,000 names, (d) UpdateStatus over 10,000 selections.
 // Usage: bench_browse_folder [FILES]   (default 100000)
-#include "browser/CTembrelDlg.h"
-#include "browser/CommandTable.h"
+#include "bench/BenchWindow.h"
 #include "browser/FolderScan.h"
-#include "platform/FileSystem.h"
 #include "widgets/NameCollator.h"
 #include "widgets/SortedListBox.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <dirent.h>
 #include <vector>
 
 namespace {
-
-class QuietUi final : public IUi {
-public:
-    MsgResult messageBox(const QString& text, const QString&, MsgButtons, MsgIcon) override {
-        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
-        return MsgResult::Ok;
-    }
-    std::optional<QString> openFileName(const OpenFileRequest&) override { return {}; }
-    std::optional<QString> browseForFolder(const FolderRequest&) override { return {}; }
-    QString appTitle() const override { return QStringLiteral("bench"); }
-};
-
-class SilentDevice final : public IPlaybackDevice, public ISoundPlayer {
-public:
-    AudioResult open(const QString&) override { return {}; }
-    AudioResult play() override { return {}; }
-    void stop() override {}
-    void close() override {}
-    bool playLoop(const QString&) override { return true; }
-    bool playSync(const QString&) override { return true; }
-    void stopSync() override {}
-    void silence() override {}
-};
-
-class NoLauncher final : public IProcessLauncher, public IDesktop {
-public:
-    bool startDetached(const QString&, const QStringList&) override { return false; }
-    bool openDocument(const QString&) override { return false; }
-};
-
-QByteArray smallWav() {
-    QByteArray bytes("RIFF\x2c\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x22\x56\0\0"
-                     "\x01\0\x08\0data\x08\0\0\0",
-                     44);
-    return bytes + QByteArray(8, '\x80');
-}
-
-void makeFolder(const QString& folder, int files) {
-    const QByteArray wav = smallWav();
-    for (int i = 0; i < files; ++i) {
-        QFile file(
-            folder +
-            QStringLiteral("/Sound %1 take.wav").arg(i * 7919 % files, 6, 10, QLatin1Char('0')));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(wav);
-    }
-}
 
 double plainDirectoryRead(const QString& folder) {
     QElapsedTimer timer;
@@ -78,11 +27,6 @@ double plainDirectoryRead(const QString& folder) {
         count += entry->d_name[0] != '.';
     closedir(dir);
     return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // Where RefreshList's time goes: the folder scan and the sort, each a median of 7.
@@ -108,25 +52,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int files = argc > 1 ? std::atoi(argv[1]) : 100000;
-    QTemporaryDir program;
-    QFile data(program.filePath(QStringLiteral("Tembrel.dat")));
-    data.open(QIODevice::WriteOnly);
-    data.write("[Main_Directory]\nMaster_Directory=Library\n[Default_Rec_Name]\nRec_Name=S\n"
-               "[Editor_Name]\nEditor=x\n");
-    data.close();
-    const QString folder = program.filePath(QStringLiteral("Library"));
-    QDir().mkpath(folder);
-    std::printf("making %d files...\n", files);
-    makeFolder(folder, files);
-
-    QuietUi ui;
-    SilentDevice device;
-    LocalFileSystem fs;
-    NoLauncher launcher;
-    Services services{ui, device, device, fs, launcher, launcher, {}, program.path() + "/"};
-    DataFileSettings settings(services.programDir);
-    CommandTable commands;
-    CTembrelDlg window(readMainSettings(settings, ui), settings, commands, services);
+    BenchProgram program(files);
+    const QString folder = program.library();
+    CTembrelDlg& window = program.window();
 
     // Alternate the two so that both see the same machine load; report medians of 7 runs.
     std::vector<double> plainRuns, refreshRuns;
