@@ -2,12 +2,15 @@
 
 #include "widgets/CBitmapButton.h"
 #include "widgets/CGradientBar.h"
+#include "widgets/CVuNeedle.h"
 #include "widgets/ControlNames.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <QTimerEvent>
 
 namespace {
@@ -54,14 +57,52 @@ void CRecordDlg::buildControls() {
     nameControl(*m_delete, QStringLiteral("Delete recording"), QStringLiteral("Esc"));
     connect(m_stop, &QAbstractButton::clicked, this, &CRecordDlg::stopRecording);
     connect(m_delete, &QAbstractButton::clicked, this, &CRecordDlg::deleteRecording);
+    buildMeter();
 }
 
-// A device that does not open stays silent now: the bar runs and Stop reports the problem.
+// The needle swings over the picture's VU scale, pivoting at (122, 56); the recorded time
+// stands beside "REC".
+void CRecordDlg::buildMeter() {
+    const CVuNeedle::Shape shape{QPointF(54, 50), 37.0, 44.0, 3.2, QColor(0xff, 0x6a, 0x5a)};
+    m_needle = new CVuNeedle(shape, this);
+    m_needle->setGeometry(68, 6, 108, 53);
+    m_needle->setAngle(m_meter.needleAngle());
+    nameControl(*m_needle, QStringLiteral("Input level"));
+    m_time = new QLabel(elapsedText(0), this);
+    m_time->setGeometry(248, 14, 48, 16);
+    m_time->setStyleSheet(
+        QStringLiteral("color: #e9f8fb; font-weight: bold; font-size: 11px; background: none;"));
+    m_time->setToolTip(QStringLiteral("Recorded time"));
+    m_time->setAccessibleDescription(QStringLiteral("Recorded time"));
+}
+
+// A device that does not open is reported as soon as the dialog runs (its signals are
+// connected by then), rather than after a recording that never was.
 void CRecordDlg::startRecording() {
-    if (!m_recorder->Open())
+    if (!m_recorder->Open()) {
+        QTimer::singleShot(0, this, [this] {
+            if (!m_finished)
+                reportDeviceProblem();
+        });
         return;
-    if (AudioResult started = m_recorder->Record(m_recordSeconds * 1000); !started)
+    }
+    if (AudioResult started = m_recorder->Record(m_recordSeconds * 1000); !started) {
         m_ui.messageBox(started.error(), m_ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    m_sinceStart.start();
+    m_meterTimer.start(kMeterTickMs, this);
+}
+
+void CRecordDlg::meterTick() {
+    if (m_finished || !m_recorder || !m_recorder->isRecording())
+        return;
+    const qint64 now = m_sinceStart.elapsed();
+    m_meter.update(m_recorder->takePeakLevel(), int(now - m_lastMeterMs));
+    m_lastMeterMs = now;
+    m_needle->setAngle(m_meter.needleAngle());
+    // The device stops by itself at the limit.
+    m_time->setText(elapsedText(std::min<qint64>(now, qint64(m_recordSeconds) * 1000)));
 }
 
 void CRecordDlg::timerTick() {
@@ -80,6 +121,7 @@ void CRecordDlg::stopRecording() {
         return;
     --m_ticks;
     m_timer.stop();
+    m_meterTimer.stop();
     if (!m_recorder->Stop()) {
         reportDeviceProblem();
         return;
@@ -93,6 +135,8 @@ void CRecordDlg::stopRecording() {
 }
 
 void CRecordDlg::reportDeviceProblem() {
+    m_timer.stop();
+    m_meterTimer.stop();
     m_ui.messageBox(kDeviceProblem, QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Stop);
     m_recorder->Close();
     emit recordCancelled();
@@ -104,6 +148,7 @@ void CRecordDlg::deleteRecording() {
         return;
     m_recorder->Close();
     m_timer.stop();
+    m_meterTimer.stop();
     m_recorder.reset();
     emit recordCancelled();
     finish(Rejected);
@@ -117,6 +162,8 @@ void CRecordDlg::finish(DialogCode code) {
 void CRecordDlg::timerEvent(QTimerEvent* event) {
     if (event->timerId() == m_timer.timerId())
         timerTick();
+    else if (event->timerId() == m_meterTimer.timerId())
+        meterTick();
     else
         QDialog::timerEvent(event);
 }

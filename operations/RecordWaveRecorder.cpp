@@ -52,3 +52,7 @@ void CWaveRecorder::Close() {
     m_device.reset();
     m_recording = false;
 }
+
+float CWaveRecorder::takePeakLevel() {
+    return m_device ? m_device->takePeakLevel() : 0.0f;
+}

@@ -26,6 +26,8 @@ public:
     AudioResult Save();
     // Closes the device; an unsaved recording is lost.
     void Close();
+    // The loudest sample since the last call, 0..1; 0 without a device.
+    float takePeakLevel();
 
     bool isOpen() const { return m_device != nullptr; }
     bool isRecording() const { return m_recording; }

@@ -53,4 +53,6 @@ public:
     virtual AudioResult save(const QString& path) = 0;
     // Closes the device; an unsaved recording is lost.
     virtual void close() = 0;
+    // The loudest sample recorded since the last call, from 0 (silence) to 1 (full scale).
+    virtual float takePeakLevel() = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/audio/PortAudioRecorder.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/audio/PeakLevel.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,6 +79,7 @@ AudioResult PortAudioRecorder::record(int limitMs) {
     m_writeError.clear();
     m_limitFrames = static_cast<int64_t>(m_rate) * std::max(limitMs, 0) / 1000;
     m_captured.store(0);
+    m_peak.store(0);
     m_writer = std::jthread([this](std::stop_token stop) { writeUntilStopped(stop); });
     if (auto started = m_host.start(m_stream); !started) {
         finishWriting();
@@ -164,12 +166,26 @@ int PortAudioRecorder::callback(const void* input, void*, unsigned long frames,
                                                           frames);
 }
 
+// The meter's reader takes the peak with an exchange; this keeps the larger of the two.
+void PortAudioRecorder::raisePeak(int peak) noexcept {
+    int seen = m_peak.load(std::memory_order_relaxed);
+    while (peak > seen && !m_peak.compare_exchange_weak(seen, peak, std::memory_order_relaxed)) {
+    }
+}
+
+float PortAudioRecorder::takePeakLevel() {
+    return static_cast<float>(m_peak.exchange(0, std::memory_order_relaxed)) / kFullScaleSample;
+}
+
 // Stops at the limit; what does not fit in the ring is dropped rather than waited for.
 int PortAudioRecorder::capture(const int16_t* input, unsigned long frames) noexcept {
     const int64_t captured = m_captured.load(std::memory_order_relaxed);
     const int64_t take = std::min<int64_t>(frames, m_limitFrames - captured);
-    if (take > 0 && input != nullptr)
-        m_ring->write(input, static_cast<std::size_t>(take) * m_channels);
+    if (take > 0 && input != nullptr) {
+        const std::size_t samples = static_cast<std::size_t>(take) * m_channels;
+        m_ring->write(input, samples);
+        raisePeak(peakSample(input, samples));
+    }
     m_captured.store(captured + std::max<int64_t>(take, 0), std::memory_order_release);
     return captured + take >= m_limitFrames ? paComplete : paContinue;
 }

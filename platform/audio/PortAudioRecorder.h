@@ -25,6 +25,7 @@ public:
     AudioResult stop() override;
     AudioResult save(const QString& path) override;
     void close() override;
+    float takePeakLevel() override;
 
     // Frames captured so far by the current recording, and their format (0 until opened).
     int64_t capturedFrames() const { return m_captured.load(std::memory_order_acquire); }
@@ -41,6 +42,7 @@ private:
                         const PaStreamCallbackTimeInfo* time, PaStreamCallbackFlags flags,
                         void* self);
     int capture(const int16_t* input, unsigned long frames) noexcept;
+    void raisePeak(int peak) noexcept;
     AudioResult startTempFile();
     void writeUntilStopped(std::stop_token stop);
     void drainRing();
@@ -53,6 +55,7 @@ private:
     int m_channels = 0;
     int64_t m_limitFrames = 0;
     std::atomic<int64_t> m_captured{0};
+    std::atomic<int> m_peak{0}; // the loudest sample magnitude since the meter last looked
     std::unique_ptr<SpscRing<int16_t>> m_ring;
     std::unique_ptr<QTemporaryFile> m_temp;
     std::unique_ptr<SNDFILE, CloseFile> m_tempWriter;

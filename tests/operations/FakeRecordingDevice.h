@@ -15,6 +15,7 @@ struct RecordingScript {
     QString stopError;
     QString saveError;
     QStringList log;
+    float peak = 0.0f; // what the level reads, each time it is taken
 };
 
 // A recording device that "records" by writing a small valid WAV file when saved.
@@ -38,6 +39,7 @@ public:
         return {};
     }
     void close() override { m_script.log << QStringLiteral("close"); }
+    float takePeakLevel() override { return m_script.peak; }
 
 private:
     AudioResult step(const QString& what, const QString& error) {

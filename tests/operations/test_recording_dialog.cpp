@@ -4,8 +4,11 @@
 #include "tests/support/FakeUi.h"
 #include "widgets/CBitmapButton.h"
 #include "widgets/CGradientBar.h"
+#include "widgets/CVuNeedle.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,23 +112,38 @@ TEST_F(RecordDialog, DeleteEscapeOrClosingTheWindowSavesNothingAndReportsCancel)
     EXPECT_TRUE(ui.calls().empty());
 }
 
-TEST_F(RecordDialog, ADeviceThatDoesNotOpenIsSilentUntilStopThenReportedWithoutSaving) {
+TEST_F(RecordDialog, ADeviceThatDoesNotOpenIsReportedAsSoonAsTheDialogRunsAndSavesNothing) {
     script.openError = QStringLiteral("There is no input device.");
     CRecordDlg& d = dialog(2);
-    EXPECT_TRUE(ui.calls().empty()) << "nothing is shown at the start";
-    tick(d, 3);
-    EXPECT_EQ(d.bar().pos(), 3) << "the bar runs all the same";
+    EXPECT_TRUE(ui.calls().empty()) << "not from inside the constructor";
     ui.answer(MsgResult::Ok);
-    tick(d, 3); // the limit: the 6th tick finds the counter at 5
+    QCoreApplication::processEvents(); // the dialog's event loop has begun
     ASSERT_EQ(ui.calls().size(), 1u);
     EXPECT_EQ(ui.calls()[0].text, kDeviceProblem);
     EXPECT_EQ(ui.calls()[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(ui.calls()[0].icon, MsgIcon::Stop);
     EXPECT_EQ(script.log, QStringList{"open"});
-    EXPECT_FALSE(QFile::exists(file()));
     EXPECT_EQ(cancelled->size(), 1) << "the main window comes back as after Delete";
     EXPECT_TRUE(done->isEmpty());
     EXPECT_TRUE(d.isFinished());
+    d.stopRecording();
+    tick(d, 6);
+    EXPECT_EQ(ui.calls().size(), 1u) << "reported once";
+    EXPECT_FALSE(QFile::exists(file()));
+}
+
+TEST_F(RecordDialog, TheNeedleFollowsTheInputAndTheTimeCountsWhileRecording) {
+    CRecordDlg& d = dialog(15);
+    EXPECT_DOUBLE_EQ(d.needle().angle(), vuToNeedleAngle(LevelMeter::kLowestVu));
+    EXPECT_EQ(d.timeLabel().text(), QStringLiteral("0:00"));
+    script.peak = 1.0f; // full scale: the needle goes to the stop
+    d.meterTick();
+    EXPECT_DOUBLE_EQ(d.needle().angle(), vuToNeedleAngle(LevelMeter::kHighestVu));
+    d.stopRecording();
+    script.peak = 0.0f;
+    d.meterTick();
+    EXPECT_DOUBLE_EQ(d.needle().angle(), vuToNeedleAngle(LevelMeter::kHighestVu))
+        << "a stopped recording leaves the meter as it was";
 }
 
 TEST_F(RecordDialog, ARefusedRecordShowsItsErrorClosesTheDeviceAndEndsAsADeviceProblem) {

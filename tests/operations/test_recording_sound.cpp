@@ -3,6 +3,7 @@
 #include "SoundServerTest.h"
 #include "operations/RecordDlg.h"
 #include "tests/support/FakeUi.h"
+#include "widgets/CVuNeedle.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -61,8 +62,16 @@ TEST_F(RecordDialogSound, RecordsTheToneForItsTimeAndSavesItWhenItStopsItself) {
     EXPECT_TRUE(ui.calls().empty());
 }
 
-TEST_F(RecordDialogSound, StopAfterOneSecondSavesAboutOneSecond) {
-    recordFor(30, 1000, [](CRecordDlg& d) { d.stopRecording(); });
+TEST_F(RecordDialogSound, StopAfterOneSecondSavesAboutOneSecondWithTheMeterOnTheTonesLevel) {
+    double needle = 0;
+    recordFor(30, 1000, [&](CRecordDlg& d) {
+        needle = d.needle().angle();
+        d.stopRecording();
+    });
+    // The tone's peaks are half of full scale, the -3 mark; the server's mixing moves them a
+    // little.
+    EXPECT_GT(needle, vuToNeedleAngle(peakToVu(0.35f)));
+    EXPECT_LT(needle, vuToNeedleAngle(peakToVu(0.7f)));
     EXPECT_EQ(result, QDialog::Accepted);
     const auto saved = readMono(file());
     ASSERT_TRUE(saved.has_value()) << saved.error().toStdString();
