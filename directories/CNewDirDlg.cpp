@@ -1,6 +1,7 @@
 #include "directories/CNewDirDlg.h"
 
 #include "widgets/CIconButton.h"
+#include "widgets/OkCancelButtons.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,12 +20,7 @@ CNewDirDlg::CNewDirDlg(QWidget* parent)
     m_edit->setToolTip(QStringLiteral("The name of the folder to make inside the chosen one"));
     m_ok->setToolTip(QStringLiteral("Make the folder (Enter)"));
     m_cancel->setToolTip(QStringLiteral("Make nothing (Esc)"));
-    m_ok->SetIcons(QStringLiteral(":/art/ok_hover.svg"), QStringLiteral(":/art/ok.svg"));
-    m_cancel->SetIcons(QStringLiteral(":/art/cancel_hover.svg"),
-                       QStringLiteral(":/art/cancel.svg"));
-    m_ok->setDefault(true);
-    m_ok->setMinimumWidth(96);
-    m_cancel->setMinimumWidth(96);
+    setUpOkCancel(*m_ok, *m_cancel);
     connect(m_ok, &QPushButton::clicked, this, &CNewDirDlg::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 

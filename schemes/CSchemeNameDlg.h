@@ -1,21 +1,15 @@
 #pragma once
 
-#include <QDialog>
-
-class QLineEdit;
-class CIconButton;
+#include "widgets/NamePromptDlg.h"
 
 // The modeless "new name" dialog of a scheme build. OK with a name asks for the build with
 // that name (queued, so it runs after the dialog has closed); OK with no name and Cancel
 // just close it.
-class CSchemeNameDlg : public QDialog {
+class CSchemeNameDlg : public NamePromptDlg {
     Q_OBJECT
 public:
     // The default name is shown selected, so typing replaces it.
-    void showWithDefaultName();
-    const QString& name() const { return m_name; }
-    QLineEdit* edit() const { return m_edit; }
-    CIconButton* okButton() const { return m_ok; }
+    void showWithDefaultName() { showSelected(m_defaultName); }
 
 signals:
     void buildRequested(const QString& name);
@@ -25,13 +19,7 @@ protected:
                    QWidget* parent);
 
 private:
-    void onOk();
-
     QString m_defaultName;
-    QString m_name;
-    QLineEdit* m_edit;
-    CIconButton* m_ok;
-    CIconButton* m_cancel;
 };
 
 class CThemeNameDlg final : public CSchemeNameDlg {

@@ -124,11 +124,11 @@ TEST_F(SchemeBuilderTest, NameDialogsBuildWithTheirOwnNames) {
     builder.confirmBuild(false);
     auto dialogs = builder.findChildren<CScriptNameDlg*>();
     ASSERT_EQ(dialogs.size(), 2);
-    EXPECT_EQ(dialogs[0]->edit()->selectedText(), "RegScheme");
-    dialogs[0]->edit()->setText("First");
-    dialogs[1]->edit()->setText("");
-    dialogs[1]->okButton()->click(); // OK with no name: nothing is built
-    dialogs[0]->okButton()->click();
+    EXPECT_EQ(dialogs[0]->nameEdit().selectedText(), "RegScheme");
+    dialogs[0]->nameEdit().setText("First");
+    dialogs[1]->nameEdit().setText("");
+    dialogs[1]->okButton().click(); // OK with no name: nothing is built
+    dialogs[0]->okButton().click();
     QApplication::processEvents();
     EXPECT_EQ(QDir(folder).entryList({"*.reg"}), QStringList({"First.reg"}));
     EXPECT_TRUE(readAll(folder + "/First.reg").contains("@=\"" + folder.toUtf8() + "/ding.wav\""));
@@ -136,8 +136,8 @@ TEST_F(SchemeBuilderTest, NameDialogsBuildWithTheirOwnNames) {
     builder.confirmBuild(true);
     auto* theme = builder.findChild<CThemeNameDlg*>();
     ASSERT_NE(theme, nullptr);
-    EXPECT_EQ(theme->edit()->text(), "My Theme");
-    theme->okButton()->click();
+    EXPECT_EQ(theme->nameEdit().text(), "My Theme");
+    theme->okButton().click();
     QApplication::processEvents();
     EXPECT_EQ(builder.themeName(), "My Theme");
     EXPECT_TRUE(QFile::exists(home.filePath("Themes/My Theme/My Theme notify.wav")));
