@@ -6,9 +6,8 @@
 #include <QLineEdit>
 
 CNewFileNameDlg::CNewFileNameDlg(const QString& initialName, QWidget* parent)
-    : NamePromptDlg(QStringLiteral(" New File Name"), QStringLiteral("Enter new filename:"),
-                    parent),
-      m_initialName(initialName) {
+    : NamePromptDlg(QStringLiteral(" New File Name"), parent), m_initialName(initialName) {
+    layOutWithPrompt(QStringLiteral("Enter new filename:"));
     nameEdit().setObjectName(QStringLiteral("newFileName"));
     nameControl(nameEdit(), QStringLiteral("New file name"));
     nameControl(okButton(), QStringLiteral("OK"), QStringLiteral("Enter"));

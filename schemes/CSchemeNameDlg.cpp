@@ -4,7 +4,8 @@
 
 CSchemeNameDlg::CSchemeNameDlg(const QString& title, const QString& prompt, QString defaultName,
                                QWidget* parent)
-    : NamePromptDlg(title, prompt, parent), m_defaultName(std::move(defaultName)) {
+    : NamePromptDlg(title, parent), m_defaultName(std::move(defaultName)) {
+    layOutWithPrompt(prompt);
     nameEdit().setMaxLength(259);
     connect(this, &NamePromptDlg::nameEntered, this, &CSchemeNameDlg::buildRequested);
     setMinimumWidth(320);

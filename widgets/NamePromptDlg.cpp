@@ -8,17 +8,19 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-NamePromptDlg::NamePromptDlg(const QString& title, const QString& prompt, QWidget* parent)
+NamePromptDlg::NamePromptDlg(const QString& title, QWidget* parent)
     : QDialog(parent), m_edit(new QLineEdit(this)),
       m_ok(new CIconButton(QStringLiteral("OK"), this)),
       m_cancel(new CIconButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(title);
     setModal(false);
-    m_edit->setAccessibleName(prompt);
     setUpOkCancel(*m_ok, *m_cancel);
     connect(m_ok, &QPushButton::clicked, this, &NamePromptDlg::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
 
+void NamePromptDlg::layOutWithPrompt(const QString& prompt) {
+    m_edit->setAccessibleName(prompt);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(prompt, this);
     label->setBuddy(m_edit);

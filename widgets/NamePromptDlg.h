@@ -5,9 +5,9 @@
 class QLineEdit;
 class CIconButton;
 
-// A modeless dialog that asks for one name: a prompt, an edit field, OK and Cancel. OK with a
-// name that is not empty sends nameEntered() and then closes the dialog; an empty name or
-// Cancel closes it without asking for anything.
+// A dialog that asks for one name: an edit field, OK and Cancel. OK with a name that is not
+// empty sends nameEntered() and then closes the dialog; an empty name or Cancel closes it
+// without asking for anything.
 class NamePromptDlg : public QDialog {
     Q_OBJECT
 public:
@@ -21,8 +21,11 @@ signals:
     void nameEntered(const QString& name);
 
 protected:
-    // The edit field is named by the prompt, for screen readers and scripts.
-    NamePromptDlg(const QString& title, const QString& prompt, QWidget* parent);
+    // Modeless, with its controls not yet laid out.
+    NamePromptDlg(const QString& title, QWidget* parent);
+    // The plain layout: the prompt, the edit field (named by the prompt, for screen readers
+    // and scripts), the buttons at the right.
+    void layOutWithPrompt(const QString& prompt);
     // Shows the dialog with this name wholly selected, so that typing replaces it.
     void showSelected(const QString& name);
 
