@@ -1,9 +1,9 @@
 #include "directories/FavoritesList.h"
 
 #include "browser/Settings.h"
+#include "platform/NativeName.h"
 #include "platform/SettingsStore.h"
 
-#include <QFile>
 #include <algorithm>
 
 namespace favorites {
@@ -90,8 +90,7 @@ std::optional<QString> whyNotStorable(const QString& folder) {
                           .arg(settings::kMaxValueLength);
     // A name that is not UTF-8 reaches us with replacement characters and would be stored as
     // another name.
-    if (folder.contains(QChar::ReplacementCharacter) ||
-        QFile::decodeName(QFile::encodeName(folder)) != folder)
+    if (!nativename::isStorableText(folder))
         return head + QStringLiteral("Its name is not UTF-8 text.");
     return std::nullopt;
 }

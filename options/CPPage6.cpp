@@ -1,6 +1,7 @@
 #include "options/CPPage6.h"
 
 #include "browser/Settings.h"
+#include "platform/NativeName.h"
 #include "platform/SettingsStore.h"
 #include "platform/Ui.h"
 #include "widgets/CIconButton.h"
@@ -69,6 +70,14 @@ void CPPage6::pickFolder(QLineEdit& edit, const QString& section) {
         {QStringLiteral("My Computer"), QStringLiteral("Select default folder")});
     if (!folder)
         return;
+    if (!nativename::isStorableText(*folder)) {
+        m_context.ui.messageBox(
+            QStringLiteral("The folder \"%1\" cannot be kept as a default folder: its name is "
+                           "not UTF-8 text.\nRename the folder or choose another one.")
+                .arg(nativename::shown(*folder)),
+            m_context.ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
     if (!m_context.settings.writeString(section, kDirectory, *folder)) {
         m_context.ui.messageBox(QStringLiteral("Cannot save data.\r\nConfiguration error."),
                                 m_context.ui.appTitle(), MsgButtons::Ok, MsgIcon::None);

@@ -85,6 +85,10 @@ bool holdsForeignBytes(const QString& text) {
     return false;
 }
 
+bool isStorableText(const QString& path) {
+    return !path.contains(QChar::ReplacementCharacter) && !holdsForeignBytes(path);
+}
+
 QString shown(const QString& text) {
     if (!holdsForeignBytes(text))
         return text;

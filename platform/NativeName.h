@@ -18,5 +18,9 @@ QByteArray encode(const QString& text);
 bool holdsForeignBytes(const QString& text);
 // The name to show: each foreign byte as a replacement character, the rest as it is.
 QString shown(const QString& text);
+// True when the path can be stored as text (in the data file) and still name the same
+// file. A name that is not UTF-8 cannot: a folder picker hands it over with replacement
+// characters, which name another folder, and kept bytes are no text.
+bool isStorableText(const QString& path);
 
 } // namespace nativename

@@ -147,6 +147,12 @@ TEST_F(BareSheet, PickedFoldersAreStoredOrTheEditKeepsItsText) {
     page.copyToButton().click();
     EXPECT_EQ(ui.messageTexts().last(), "Cannot save data.\r\nConfiguration error.");
     EXPECT_EQ(page.copyToEdit().text(), settings::kMissing);
+    settings.refusedKeys = {};
+    // A folder whose name is not UTF-8 comes from the picker with a replacement character.
+    ui.answerFolder(QStringLiteral("/srv/caf") + QChar::ReplacementCharacter).answer(MsgResult::Ok);
+    page.copyToButton().click();
+    EXPECT_TRUE(ui.messageTexts().last().contains("its name is not UTF-8 text"));
+    EXPECT_EQ(stored("Copy To Directory", "Directory"), settings::kMissing) << "nothing stored";
 }
 
 TEST_F(SheetFixture, TheEditorPickerTakesOnlyPrograms) {
