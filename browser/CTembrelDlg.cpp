@@ -5,6 +5,7 @@
 #include "browser/CursorThemes.h"
 #include "browser/FolderScan.h"
 #include "browser/FolderWatcher.h"
+#include "browser/StatusDisplay.h"
 #include "platform/CursorFiles.h"
 #include "platform/ProgramDirectory.h"
 #include "widgets/CBitmapButton.h"
@@ -96,6 +97,7 @@ CTembrelDlg::~CTembrelDlg() {
 void CTembrelDlg::buildList() {
     m_list = new SortedListBox(this);
     m_list->setGeometry(QRect(fromDialogUnits(20, 19), QSize(192, 132)));
+    m_list->setMaximumHeightInWholeRows(132);
     m_list->setObjectName(QStringLiteral("soundList"));
     nameControl(*m_list, QStringLiteral("Sounds"));
     m_list->setFrameShape(QFrame::NoFrame);
@@ -158,15 +160,7 @@ void CTembrelDlg::paintEvent(QPaintEvent*) {
         m_background->render(&painter, QRectF(0, 0, kWidth, kHeight));
     // The face asked for is 7 units high; on screen that is the smallest size that stays
     // readable, so the lines are drawn 10 pixels high.
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setPixelSize(10);
-    painter.setFont(font);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::black);
-    painter.setPen(QColor(0, 171, 205));
-    const QFontMetrics metrics(font);
-    painter.drawText(QPoint(245, 25 + metrics.ascent()), m_statusLine1);
-    painter.drawText(QPoint(245, 37 + metrics.ascent()), m_statusLine2);
+    statusdisplay::paint(painter, m_statusLine1, m_statusLine2);
 }
 
 void CTembrelDlg::mousePressEvent(QMouseEvent* event) {

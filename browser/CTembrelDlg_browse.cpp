@@ -4,6 +4,7 @@
 #include "browser/BrowserView.h"
 #include "browser/FolderScan.h"
 #include "browser/FolderWatcher.h"
+#include "browser/StatusDisplay.h"
 #include "browser/StatusText.h"
 #include "platform/ProgramDirectory.h"
 #include "widgets/SortedListBox.h"
@@ -92,7 +93,7 @@ QString CTembrelDlg::selectedSoundPath() const {
 
 void CTembrelDlg::UpdateStatus() {
     readStatus();
-    update(QRect(240, 20, kWidth - 240, 32));
+    update(statusdisplay::kInside);
 }
 
 // The status lines of the selected sound, as its file is now.

@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QUrl>
+#include <algorithm>
 
 int NameListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_names.size());
@@ -127,6 +128,26 @@ void SortedListBox::deleteString(int row) {
 
 void SortedListBox::resetContent() {
     m_model->setNames({}, {});
+}
+
+void SortedListBox::setMaximumHeightInWholeRows(int maxHeight) {
+    m_maxHeight = maxHeight;
+    fitWholeRows();
+}
+
+void SortedListBox::updateGeometries() {
+    QListView::updateGeometries();
+    fitWholeRows(); // the horizontal scroll bar may have come or gone
+}
+
+void SortedListBox::fitWholeRows() {
+    const int row = count() > 0 ? sizeHintForRow(0) : 0;
+    if (m_maxHeight <= 0 || row <= 0)
+        return;
+    const int chrome = height() - viewport()->height();
+    const int rows = std::max(1, (m_maxHeight - chrome) / row);
+    if (rows * row + chrome != height())
+        resize(width(), rows * row + chrome);
 }
 
 void SortedListBox::setDragFiles(std::function<QString(int row)> fileOfRow) {

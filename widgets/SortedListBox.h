@@ -51,6 +51,9 @@ public:
     void setCurSel(int row); // -1 clears the selection
     // Row whose text equals name without regard to case, or -1.
     int findStringExact(const QString& name) const;
+    // Shows whole rows only: the list keeps the greatest height up to maxHeight that holds a
+    // whole number of rows (and its scroll bar).
+    void setMaximumHeightInWholeRows(int maxHeight);
     // Lets a row be dragged out (to a file manager, an editor, a mail program) as the file
     // fileOfRow names, as a text/uri-list.
     void setDragFiles(std::function<QString(int row)> fileOfRow);
@@ -67,9 +70,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    void updateGeometries() override;
 
 private:
     int insertionRow(const QString& name) const;
+    void fitWholeRows();
+    int m_maxHeight = 0;
     NameCollator m_collator;
     NameListModel* m_model;
     std::function<QString(int row)> m_fileOfRow;

@@ -1,6 +1,7 @@
 #include "tests/browser/MainWindowFixture.h"
 
 #include "browser/CommandIds.h"
+#include "browser/StatusDisplay.h"
 #include "browser/StatusText.h"
 #include "platform/SettingsStore.h"
 #include "widgets/SortedListBox.h"
@@ -8,6 +9,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
 
 namespace {
@@ -85,6 +88,42 @@ TEST_F(MainWindow, EveryPaintShowsTheSelectedFileAsItIsOnDisk) {
     addSound("a", lasting(3.0)); // replaced behind the program's back
     w.grab();
     EXPECT_EQ(w.statusLine1(), QStringLiteral("3.00 sec, Mono   "));
+}
+
+// A folder of 12,345 sounds: the list takes the other names without files, the last row is a
+// real sound.
+TEST_F(MainWindow, TheStatusLinesShowWholeInsideTheRimAndTheListShowsWholeRows) {
+    addSound("zzz", lasting(1.0));
+    CTembrelDlg& w = window();
+    QStringList others;
+    for (int i = 0; i < 12344; ++i)
+        others << QStringLiteral("s%1").arg(i, 5, 10, QLatin1Char('0'));
+    w.list().addStrings(others);
+    w.list().setCurSel(w.list().count() - 1);
+    ASSERT_EQ(w.statusLine2(), QStringLiteral("Sound 12345 from 12345   "));
+    const QImage shown = w.grab().toImage();
+    QImage bare(shown.size(), QImage::Format_RGB32);
+    bare.fill(Qt::black);
+    QPainter painter(&bare);
+    QSvgRenderer(QStringLiteral(":/art/background.svg"))
+        .render(&painter, QRectF(0, 0, CTembrelDlg::kWidth, CTembrelDlg::kHeight));
+    painter.end();
+    const QRect rim = statusdisplay::kInside.adjusted(-1, -1, 1, 1);
+    for (int x = rim.left(); x <= rim.right(); ++x)
+        for (int y : {rim.top(), rim.bottom()})
+            ASSERT_EQ(shown.pixel(x, y), bare.pixel(x, y)) << "rim at " << x << "," << y;
+    for (int y = rim.top(); y <= rim.bottom(); ++y)
+        for (int x : {rim.left(), rim.right()})
+            ASSERT_EQ(shown.pixel(x, y), bare.pixel(x, y)) << "rim at " << x << "," << y;
+    const QString longest = statusPositionLine(100000, 100000);
+    const QString line1 = statusPlayTimeLine(9999.99, QStringLiteral("Stereo"));
+    const QFont font = statusdisplay::fontFor(line1, longest);
+    EXPECT_TRUE(statusdisplay::kInside.contains(statusdisplay::lineRect(0, line1, font)));
+    EXPECT_TRUE(statusdisplay::kInside.contains(statusdisplay::lineRect(1, longest, font)));
+
+    const int rowHeight = w.list().sizeHintForRow(0);
+    EXPECT_EQ(w.list().viewport()->height() % rowHeight, 0) << "no row is cut";
+    EXPECT_GE(w.list().viewport()->height() / rowHeight, 8);
 }
 
 TEST_F(MainWindow, AZeroByteRateShowsAFinitePlayTime) {
