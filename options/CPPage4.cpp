@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <initializer_list>
+#include <iterator>
 
 namespace {
 
@@ -19,10 +21,22 @@ const QString kCursor = QStringLiteral("Cursor");
 const QString kCurrent = QStringLiteral("Current");
 constexpr int kPreviewSize = 32;
 
-QPixmap blankPicture() {
+// A preview-sized transparent picture with `draw` painted on it, antialiased.
+template <typename Draw> QPixmap drawnPicture(Draw draw) {
     QPixmap picture(kPreviewSize, kPreviewSize);
     picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
     return picture;
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> corners) {
+    QPainterPath path(*corners.begin());
+    for (auto corner = std::next(corners.begin()); corner != corners.end(); ++corner)
+        path.lineTo(*corner);
+    path.closeSubpath();
+    return path;
 }
 
 QPixmap cursorPicture(const QString& path) {
@@ -35,43 +49,23 @@ QPixmap cursorPicture(const QString& path) {
 } // namespace
 
 QPixmap systemArrowPicture() {
-    QPixmap picture = blankPicture();
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath arrow;
-    arrow.moveTo(1, 1);
-    arrow.lineTo(1, 18);
-    arrow.lineTo(5.5, 14);
-    arrow.lineTo(9, 21);
-    arrow.lineTo(12, 19.5);
-    arrow.lineTo(8.5, 13);
-    arrow.lineTo(14, 13);
-    arrow.closeSubpath();
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::white);
-    painter.drawPath(arrow);
-    return picture;
+    return drawnPicture([](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::white);
+        painter.drawPath(
+            polygon({{1, 1}, {1, 18}, {5.5, 14}, {9, 21}, {12, 19.5}, {8.5, 13}, {14, 13}}));
+    });
 }
 
 QPixmap systemBusyPicture() {
-    QPixmap picture = blankPicture();
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath glass;
-    glass.moveTo(8, 4);
-    glass.lineTo(22, 4);
-    glass.lineTo(15, 15);
-    glass.lineTo(22, 26);
-    glass.lineTo(8, 26);
-    glass.lineTo(15, 15);
-    glass.closeSubpath();
-    painter.setPen(QPen(Qt::black, 1.2));
-    painter.setBrush(QColor(255, 236, 160));
-    painter.drawPath(glass);
-    painter.setBrush(Qt::black);
-    painter.drawRect(QRectF(6, 2, 18, 2));
-    painter.drawRect(QRectF(6, 26, 18, 2));
-    return picture;
+    return drawnPicture([](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 1.2));
+        painter.setBrush(QColor(255, 236, 160));
+        painter.drawPath(polygon({{8, 4}, {22, 4}, {15, 15}, {22, 26}, {8, 26}, {15, 15}}));
+        painter.setBrush(Qt::black);
+        painter.drawRect(QRectF(6, 2, 18, 2));
+        painter.drawRect(QRectF(6, 26, 18, 2));
+    });
 }
 
 CPPage4::CPPage4(OptionsContext& context, QWidget* parent)
