@@ -11,16 +11,11 @@ program=$1
 seconds=${2:-20}
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY" >&2; exit 1; }
 
-work=$(mktemp -d)
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../tests/e2e/e2e_common.sh"
 
 # A quarter-second 8-bit mono WAV at 8000 Hz.
-write_wav() {
+write_short_wav() {
     {
         printf 'RIFF\344\007\000\000WAVEfmt \020\000\000\000\001\000\001\000'
         printf '\100\037\000\000\100\037\000\000\001\000\010\000data\320\007\000\000'
@@ -28,22 +23,10 @@ write_wav() {
     } >"$1"
 }
 
-cp "$program" "$work/tembrel"
+start_work
 mkdir "$work/Library"
-cat >"$work/Tembrel.dat" <<'DAT'
-[Main_Directory]
-Master_Directory=Library
-[Editor_Name]
-Editor=true
-[Default_Rec_Name]
-Rec_Name=Sound
-[Cursor]
-Current=1
-[Show]
-Atf=0
-Fsb=0
-DAT
-for name in one two three; do write_wav "$work/Library/$name.wav"; done
+write_data_file
+for name in one two three; do write_short_wav "$work/Library/$name.wav"; done
 
 # One line per thread of the program: its id, its voluntary context switches, its name.
 snapshot() {

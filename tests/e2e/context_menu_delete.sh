@@ -12,19 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 need_display
 start_work
 mkdir "$work/Library"
-cat >"$work/Tembrel.dat" <<'DAT'
-[Main_Directory]
-Master_Directory=Library
-[Editor_Name]
-Editor=true
-[Default_Rec_Name]
-Rec_Name=Sound
-[Cursor]
-Current=1
-[Show]
-Atf=0
-Fsb=0
-DAT
+write_data_file
 doomed="$work/Library/-odd; \$x & <y> \"q\".wav"
 kept="$work/Library/zz keep.wav"
 write_wav "$doomed"

@@ -61,6 +61,25 @@ start_accessibility_bus() {
     sleep 1
 }
 
+# The data file of a program over $work/Library that needs nothing from the desktop (the editor
+# is `true`, the standard cursors, the flat scroll bar off); the add-to-Favorites question is
+# asked only when the first argument is 1. A script appends the sections of its own.
+write_data_file() {
+    cat >"$work/Tembrel.dat" <<DAT
+[Main_Directory]
+Master_Directory=Library
+[Editor_Name]
+Editor=true
+[Default_Rec_Name]
+Rec_Name=Sound
+[Cursor]
+Current=1
+[Show]
+Atf=${1:-0}
+Fsb=0
+DAT
+}
+
 # A one-second 8-bit mono WAV of silence at 8000 Hz.
 write_wav() {
     {

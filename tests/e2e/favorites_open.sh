@@ -20,18 +20,8 @@ favourite="$work/Fav Sounds; \$x & 'q' Grüße"
 mkdir "$favourite"
 write_wav "$work/Library/main sound.wav"
 write_wav "$favourite/favourite tone.wav"
-cat >"$work/Tembrel.dat" <<DAT
-[Main_Directory]
-Master_Directory=Library
-[Editor_Name]
-Editor=true
-[Default_Rec_Name]
-Rec_Name=Sound
-[Cursor]
-Current=1
-[Show]
-Atf=1
-Fsb=0
+write_data_file 1
+cat >>"$work/Tembrel.dat" <<DAT
 [User_Directories_Number]
 User_Directories=1
 [User_Directory]
