@@ -4,7 +4,9 @@
 #include "platform/FileLookBatch.h"
 #include "platform/NativeName.h"
 
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,6 +39,9 @@ bool LocalFileSystem::trashFile(const QString& path) {
         return false;
     // Qt's Trash spells every name as UTF-8; a name with other bytes could only be trashed
     // under another name, so it is deleted, as where no Trash takes a file.
+    // Qt makes its Trash in the working directory (the sound folder) when the folder that
+    // holds the Trash is missing, as on a new account; it belongs in the user's data folder.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     if (!nativename::holdsForeignBytes(path) && QFile::moveToTrash(path))
         return true;
     return removeFile(path);

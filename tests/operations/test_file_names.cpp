@@ -44,6 +44,19 @@ TEST(NativeName, AnyBytesComeBackAsTheyWereAndUtf8StaysPlainText) {
     EXPECT_EQ(nativename::encode(plain), plain.toUtf8());
 }
 
+TEST_F(FileNamesTest, ADeletedSoundGoesToTheTrashOfANewAccountNotIntoItsFolder) {
+    const QString freshData = program.path() + "new-account/share";
+    qputenv("XDG_DATA_HOME", QFile::encodeName(freshData)); // the fixture restores it
+    addSound("a");
+    addSound("b");
+    window().list().setCurSel(0);
+    ui.answer(MsgResult::Ok);
+    window().onCommand(cmd::Delete);
+    EXPECT_TRUE(QFile::exists(freshData + "/Trash/files/a.wav"));
+    EXPECT_FALSE(QFile::exists(program.library() + "/files")) << "no Trash in the sound folder";
+    EXPECT_EQ(listRows(), QStringList{"b"});
+}
+
 TEST_F(FileNamesTest, TwoFilesDifferingInTheCaseOfTheirExtensionAreTwoSounds) {
     program.writeFile(program.library() + "/a.wav", makeWav({}));
     WavSpec stereo;
