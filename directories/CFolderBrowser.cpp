@@ -3,6 +3,7 @@
 #include "directories/FolderStatusText.h"
 #include "platform/Ui.h"
 #include "widgets/ControlNames.h"
+#include "widgets/OkCancelButtons.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -12,7 +13,6 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -79,13 +79,7 @@ void CFolderBrowser::buildLayout() {
     m_instruction->setTextFormat(Qt::PlainText);
     nameControl(*m_tree, QStringLiteral("Folders"));
     nameControl(*m_status, QStringLiteral("Current selection"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    nameControl(*buttons->button(QDialogButtonBox::Ok), QStringLiteral("OK"),
-                QStringLiteral("Enter"));
-    nameControl(*buttons->button(QDialogButtonBox::Cancel), QStringLiteral("Cancel"),
-                QStringLiteral("Esc"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelBox(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_instruction);
     layout->addWidget(m_status);

@@ -6,11 +6,10 @@
 #include "options/CPPage4.h"
 #include "options/CPPage5.h"
 #include "options/CPPage6.h"
-#include "widgets/ControlNames.h"
+#include "widgets/OkCancelButtons.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -31,13 +30,7 @@ CPropSheet::CPropSheet(OptionsContext& context, std::function<void()> help, QWid
         m_tabs->setTabToolTip(tab, m_tabs->tabText(tab));
     m_tabs->setCurrentIndex(0);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    nameControl(*buttons->button(QDialogButtonBox::Ok), QStringLiteral("OK"),
-                QStringLiteral("Enter"));
-    nameControl(*buttons->button(QDialogButtonBox::Cancel), QStringLiteral("Cancel"),
-                QStringLiteral("Esc"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelBox(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(buttons);
