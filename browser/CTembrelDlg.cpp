@@ -7,6 +7,7 @@
 #include "browser/FolderWatcher.h"
 #include "browser/StatusDisplay.h"
 #include "platform/CursorFiles.h"
+#include "platform/NativeName.h"
 #include "platform/ProgramDirectory.h"
 #include "widgets/CBitmapButton.h"
 #include "widgets/ControlNames.h"
@@ -109,7 +110,11 @@ void CTembrelDlg::buildList() {
     }
     connect(m_list, &SortedListBox::currentSelectionChanged, this,
             &CTembrelDlg::onSelectionChanged);
-    m_list->setDragFiles([this](int row) { return rowPath(row); });
+    // The link spells the file system's bytes, so a name that is not UTF-8 is dragged too.
+    m_list->setDragFiles([this](int row) {
+        return QUrl::fromEncoded("file://" +
+                                 nativename::encode(rowPath(row)).toPercentEncoding("/"));
+    });
     connect(m_list, &SortedListBox::rowDoubleClicked, this, [this] { onCommand(cmd::Play); });
 }
 

@@ -1,5 +1,6 @@
 #include "schemes/AssignSound.h"
 
+#include "platform/NativeName.h"
 #include "platform/RegistryKey.h"
 #include "platform/Ui.h"
 #include "schemes/EventTable.h"
@@ -28,6 +29,14 @@ bool updateDesktopTheme(const QString& soundThemesDir, const QString& eventKeyPa
 void AssignSoundToEvent(const QString& eventKeyPath, const QString& soundPath,
                         AssignServices& services) {
     const QString path = soundPath; // the caller's text may change while boxes are up
+    // The store keeps text: a name that is not UTF-8 would be stored as another file's name.
+    if (nativename::holdsForeignBytes(path)) {
+        appBox(services.ui,
+               QStringLiteral("The name of \"%1\" is not UTF-8 text, so it cannot be kept as an "
+                              "event's sound.\nRename the sound first.")
+                   .arg(nativename::shown(path)));
+        return;
+    }
     CRegistryKey key(services.registry);
     if (key.Create(RegRoot::CurrentUser, eventKeyPath) != regstatus::kSuccess)
         appBox(services.ui, QString::fromUtf8(schemetext::kRegistryNotAccessible));

@@ -150,7 +150,7 @@ void SortedListBox::fitWholeRows() {
         resize(width(), rows * row + chrome);
 }
 
-void SortedListBox::setDragFiles(std::function<QString(int row)> fileOfRow) {
+void SortedListBox::setDragFiles(std::function<QUrl(int row)> fileOfRow) {
     m_fileOfRow = std::move(fileOfRow);
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
@@ -161,7 +161,7 @@ void SortedListBox::startDrag(Qt::DropActions) {
         return;
     auto* drag = new QDrag(this);
     auto* data = new QMimeData;
-    data->setUrls({QUrl::fromLocalFile(m_fileOfRow(curSel()))});
+    data->setUrls({m_fileOfRow(curSel())});
     drag->setMimeData(data);
     drag->exec(Qt::CopyAction);
 }

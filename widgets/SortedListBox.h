@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QListView>
 #include <QStringList>
+#include <QUrl>
 #include <functional>
 
 // The rows of a SortedListBox: each a name and, where the name alone does not tell it, the
@@ -56,7 +57,7 @@ public:
     void setMaximumHeightInWholeRows(int maxHeight);
     // Lets a row be dragged out (to a file manager, an editor, a mail program) as the file
     // fileOfRow names, as a text/uri-list.
-    void setDragFiles(std::function<QString(int row)> fileOfRow);
+    void setDragFiles(std::function<QUrl(int row)> fileOfRow);
 
 signals:
     // The selection, or the rows around it, changed.
@@ -78,5 +79,5 @@ private:
     int m_maxHeight = 0;
     NameCollator m_collator;
     NameListModel* m_model;
-    std::function<QString(int row)> m_fileOfRow;
+    std::function<QUrl(int row)> m_fileOfRow;
 };

@@ -1,5 +1,6 @@
 // The two builds and Assign Sound on real files in a temporary home, with scripted boxes.
 #include "platform/FileSystem.h"
+#include "platform/NativeName.h"
 #include "platform/RegistryFileStore.h"
 #include "schemes/AssignSound.h"
 #include "schemes/EventTable.h"
@@ -148,6 +149,12 @@ TEST_F(SchemeBuildTest, AssignWritesTheStoreAndTheTembrelSoundTheme) {
     EXPECT_TRUE(readAll(sounds + "/tembrel/index.theme").contains("Name=Tembrel\n"));
 
     AssignSoundToEvent(EventKeyPath(minimize), "", assign); // nothing played yet
+    EXPECT_EQ(registry.queryString(RegRoot::CurrentUser, EventKeyPath(minimize), ""), "");
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+
+    // A Latin-1 "café.wav" as the file system spells it: refused, nothing stored.
+    AssignSoundToEvent(EventKeyPath(minimize), nativename::decode("/s/caf\xe9.wav"), assign);
+    EXPECT_TRUE(ui.messageTexts().value(0).contains("is not UTF-8 text"));
     EXPECT_EQ(registry.queryString(RegRoot::CurrentUser, EventKeyPath(minimize), ""), "");
     EXPECT_FALSE(QFileInfo(link).isSymLink());
 }
