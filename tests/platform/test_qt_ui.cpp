@@ -1,3 +1,5 @@
+#include "platform/NativeName.h"
+#include "platform/QtLauncher.h"
 #include "platform/QtUi.h"
 
 #include <QApplication>
@@ -5,8 +7,11 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -36,6 +41,29 @@ TEST(QtUiOpenFile, ANameTypedWithoutExtensionOpensTheWavOrElseTheUpperCaseWav) {
     }
     EXPECT_EQ(typeIntoOpenDialog(dir.path(), "lima"), dir.filePath("lima.wav"));
     EXPECT_EQ(typeIntoOpenDialog(dir.path(), "kilo"), dir.filePath("kilo.WAV"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(QtLauncher, AnArgumentThatIsNotUtf8ReachesTheProgramAsTheFilesBytes) {
+    QTemporaryDir dir;
+    const QByteArray source = QFile::encodeName(dir.path()) + "/caf\xe9.wav";
+    std::FILE* file = std::fopen(source.constData(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs("RIFF", file);
+    std::fclose(file);
+    const QString copy = dir.filePath(QStringLiteral("copy.wav"));
+    QtLauncher launcher;
+    ASSERT_TRUE(launcher.startDetached("cp", {nativename::decode(source), copy}));
+    for (int i = 0; i < 50 && !QFile::exists(copy); ++i)
+        QThread::msleep(100);
+    QFile copied(copy);
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly)) << "cp was handed another file";
+    EXPECT_EQ(copied.readAll(), QByteArray("RIFF"));
+    EXPECT_FALSE(launcher.startDetached("no-such-program-here", {nativename::decode(source)}));
+    ::unlink(source.constData()); // the temporary folder's cleanup could not spell it
 }
 
 } // namespace
