@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <unicode/ucol.h>
+#include <unicode/ucoleitr.h>
 #include <unicode/uset.h>
 
 namespace {
@@ -34,37 +35,51 @@ bool collatorIsPlain(const UCollator* collator) {
     return plain && U_SUCCESS(status);
 }
 
-bool isAscii(const USet* set, int32_t index) {
+// True when the string at index of set is made of ASCII characters only.
+bool isAsciiString(const USet* set, int32_t index) {
     UChar text[16];
+    UChar32 first = 0, last = 0;
     UErrorCode status = U_ZERO_ERROR;
-    const int32_t length = uset_getItem(set, index, nullptr, nullptr, text, 16, &status);
+    const int32_t length = uset_getItem(set, index, &first, &last, text, 16, &status);
     if (U_FAILURE(status) || length <= 0)
-        return false; // a range of single characters, checked one by one below
+        return false; // a range of single characters, not a sequence
     return std::all_of(text, text + length, [](UChar c) { return c < 128; });
 }
 
 // True when the collator joins ASCII characters into one unit (as "ch" in Czech or "aa" in
-// Danish), so that a name's order is not its characters' order.
+// Danish), so that a name's order is not its characters' order. The root order joins no two
+// ASCII characters; a language that does lists the joined sequence among its tailored strings.
+// (Asking the collator for all its contractions would be exact too, but costs every start
+// some 10-20 ms.)
 bool hasAsciiContraction(const UCollator* collator) {
     UErrorCode status = U_ZERO_ERROR;
-    USet* contractions = uset_openEmpty();
-    ucol_getContractionsAndExpansions(collator, contractions, nullptr, true, &status);
-    bool found = U_FAILURE(status);
-    for (int32_t i = 0; !found && i < uset_getItemCount(contractions); ++i)
-        found = isAscii(contractions, i);
-    uset_close(contractions);
+    USet* tailored = ucol_getTailoredSet(collator, &status);
+    if (tailored == nullptr || U_FAILURE(status)) {
+        uset_close(tailored);
+        return true;
+    }
+    bool found = false;
+    for (int32_t i = 0; !found && i < uset_getItemCount(tailored); ++i)
+        found = isAsciiString(tailored, i);
+    uset_close(tailored);
     return found;
 }
 
-// The ASCII characters that stand for more than one weight.
+// The ASCII characters that stand for more than one collation element. A character whose
+// element does not fit one 32-bit order counts too: it is left to the collator.
 std::array<bool, 128> asciiExpansions(const UCollator* collator) {
     std::array<bool, 128> expands{};
     UErrorCode status = U_ZERO_ERROR;
-    USet* expansions = uset_openEmpty();
-    ucol_getContractionsAndExpansions(collator, nullptr, expansions, true, &status);
-    for (UChar c = 0; c < 128; ++c)
-        expands[c] = U_FAILURE(status) || uset_contains(expansions, c);
-    uset_close(expansions);
+    const UChar nothing = 0;
+    UCollationElements* elements = ucol_openElements(collator, &nothing, 0, &status);
+    for (UChar c = 0; c < 128; ++c) {
+        ucol_setText(elements, &c, 1, &status);
+        int count = 0;
+        while (U_SUCCESS(status) && ucol_next(elements, &status) != UCOL_NULLORDER)
+            ++count;
+        expands[c] = U_FAILURE(status) || count > 1;
+    }
+    ucol_closeElements(elements);
     return expands;
 }
 
