@@ -27,12 +27,26 @@ std::optional<QByteArray> regularFileBytes(const QString& path) {
     return file->readAll().value_or(QByteArray());
 }
 
+// The first bytes of the file at path, when it is a regular file: enough to tell whose page
+// it is without reading a page of many megabytes.
+std::optional<QByteArray> regularFileHead(const QString& path) {
+    const RawFile file(path);
+    if (!file.regularSize())
+        return std::nullopt;
+    return file.readAt(0, 4096);
+}
+
 void copyWebImages(const QString& folder, ListTools& tools) {
     for (const char* image : kWebImages) {
         const QString name = QString::fromLatin1(image);
+        const QString source = imageSource(tools.programDir, name);
+        const QString target = pathhelp::join(folder, name);
+        // A copy from an earlier page stays as it is: replacing it would write the same bytes.
+        const std::optional<QByteArray> there = regularFileBytes(target);
+        if (there && there == regularFileBytes(source))
+            continue;
         // The page refers to the image whether or not it could be copied.
-        (void)tools.files.copyFile(imageSource(tools.programDir, name),
-                                   pathhelp::join(folder, name), true);
+        (void)tools.files.copyFile(source, target, true);
     }
 }
 
@@ -74,7 +88,7 @@ std::expected<WrittenList, QString> writeListFile(ListKind kind, const QString& 
 
 std::optional<QString> foreignWebFile(const QString& folder, const QString& programDir) {
     const QString page = pathhelp::join(folder, listFileName(ListKind::Web));
-    if (const std::optional<QByteArray> bytes = regularFileBytes(page);
+    if (const std::optional<QByteArray> bytes = regularFileHead(page);
         bytes && !isOwnWebPage(*bytes))
         return page;
     for (const char* image : kWebImages) {

@@ -3,6 +3,42 @@
 #include "platform/NativeName.h"
 
 #include <QUrl>
+#include <algorithm>
+#include <charconv>
+#include <iterator>
+
+ListText& ListText::put(QLatin1StringView text) {
+    const bool ascii =
+        std::all_of(text.begin(), text.end(), [](char c) { return uchar(c) < 0x80; });
+    if (ascii)
+        m_bytes.append(text.data(), text.size());
+    else
+        m_bytes.append(QString(text).toUtf8());
+    return *this;
+}
+
+ListText& ListText::put(QStringView text) {
+    // Most names are plain ASCII: their bytes are their characters.
+    const qsizetype start = m_bytes.size();
+    m_bytes.resize(start + text.size());
+    char* out = m_bytes.data() + start;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            m_bytes.truncate(start);
+            m_bytes.append(text.toUtf8());
+            return *this;
+        }
+        *out++ = char(c.unicode());
+    }
+    return *this;
+}
+
+ListText& ListText::put(qint64 number) {
+    char digits[24];
+    const auto written = std::to_chars(std::begin(digits), std::end(digits), number);
+    m_bytes.append(digits, written.ptr - digits);
+    return *this;
+}
 
 ListText& ListText::lines(std::initializer_list<const char*> lines) {
     for (const char* text : lines)

@@ -6,31 +6,25 @@
 #include <initializer_list>
 
 // Text of a list file, put together piece by piece; its bytes are UTF-8 and every line ends
-// with CR LF.
+// with CR LF. The bytes are built as the pieces come, with no whole-text conversion at the end.
 class ListText {
 public:
     // Text without a line end.
-    ListText& put(QLatin1StringView text) {
-        m_text.append(text);
-        return *this;
-    }
-    ListText& put(QStringView text) {
-        m_text.append(text);
-        return *this;
-    }
-    ListText& put(qint64 number) { return put(QString::number(number)); }
+    ListText& put(QLatin1StringView text);
+    ListText& put(QStringView text);
+    ListText& put(qint64 number);
     // Text and a line end.
     ListText& line(QLatin1StringView text = {}) { return put(text).put(kLineEnd); }
     ListText& line(QStringView text) { return put(text).put(kLineEnd); }
     // The same line end after each of lines.
     ListText& lines(std::initializer_list<const char*> lines);
 
-    QByteArray bytes() const { return m_text.toUtf8(); }
-    void reserve(qsizetype size) { m_text.reserve(size); }
+    const QByteArray& bytes() const { return m_bytes; }
+    void reserve(qsizetype size) { m_bytes.reserve(size); }
 
 private:
     static constexpr QLatin1StringView kLineEnd{"\r\n"};
-    QString m_text;
+    QByteArray m_bytes;
 };
 
 // "%.2f" of kilobytes and play times.

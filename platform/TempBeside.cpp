@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -41,10 +42,12 @@ void removeLeftOvers(const SplitPath& target) {
     DIR* folder = ::opendir(target.folder.isEmpty() ? "." : target.folder.constData());
     if (folder == nullptr)
         return;
+    // A large folder has many entries and few leftovers: each entry is only compared in place.
+    const size_t leftOverLength = size_t(prefix.size()) + 6;
     while (const dirent* entry = ::readdir(folder)) {
-        const QByteArray name(entry->d_name);
-        if (name.size() == prefix.size() + 6 && name.startsWith(prefix))
-            removeIfLeftOver(target.folder + name);
+        if (std::strncmp(entry->d_name, prefix.constData(), size_t(prefix.size())) == 0 &&
+            std::strlen(entry->d_name) == leftOverLength)
+            removeIfLeftOver(target.folder + entry->d_name);
     }
     ::closedir(folder);
 }
