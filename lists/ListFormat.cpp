@@ -7,25 +7,30 @@
 #include <charconv>
 #include <iterator>
 
+void ListText::appendUtf8(QStringView text) {
+    const QByteArray utf8 = text.toUtf8();
+    m_bytes.append(utf8.constData(), size_t(utf8.size()));
+}
+
 ListText& ListText::put(QLatin1StringView text) {
     const bool ascii =
         std::all_of(text.begin(), text.end(), [](char c) { return uchar(c) < 0x80; });
     if (ascii)
-        m_bytes.append(text.data(), text.size());
+        m_bytes.append(text.data(), size_t(text.size()));
     else
-        m_bytes.append(QString(text).toUtf8());
+        appendUtf8(QString(text));
     return *this;
 }
 
 ListText& ListText::put(QStringView text) {
     // Most names are plain ASCII: their bytes are their characters.
-    const qsizetype start = m_bytes.size();
-    m_bytes.resize(start + text.size());
+    const size_t start = m_bytes.size();
+    m_bytes.resize(start + size_t(text.size()));
     char* out = m_bytes.data() + start;
     for (const QChar c : text) {
         if (c.unicode() >= 0x80) {
-            m_bytes.truncate(start);
-            m_bytes.append(text.toUtf8());
+            m_bytes.resize(start);
+            appendUtf8(text);
             return *this;
         }
         *out++ = char(c.unicode());
@@ -36,7 +41,7 @@ ListText& ListText::put(QStringView text) {
 ListText& ListText::put(qint64 number) {
     char digits[24];
     const auto written = std::to_chars(std::begin(digits), std::end(digits), number);
-    m_bytes.append(digits, written.ptr - digits);
+    m_bytes.append(digits, size_t(written.ptr - digits));
     return *this;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 #include <initializer_list>
+#include <string>
 
 // Text of a list file, put together piece by piece; its bytes are UTF-8 and every line ends
 // with CR LF. The bytes are built as the pieces come, with no whole-text conversion at the end.
@@ -19,12 +20,15 @@ public:
     // The same line end after each of lines.
     ListText& lines(std::initializer_list<const char*> lines);
 
-    const QByteArray& bytes() const { return m_bytes; }
-    void reserve(qsizetype size) { m_bytes.reserve(size); }
+    QByteArray bytes() const { return QByteArray(m_bytes.data(), qsizetype(m_bytes.size())); }
+    void reserve(qsizetype size) { m_bytes.reserve(size_t(size)); }
 
 private:
+    void appendUtf8(QStringView text);
+
     static constexpr QLatin1StringView kLineEnd{"\r\n"};
-    QByteArray m_bytes;
+    // A plain string: a list appends many short pieces, and each append is a bare copy.
+    std::string m_bytes;
 };
 
 // "%.2f" of kilobytes and play times.
