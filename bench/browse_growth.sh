@@ -14,7 +14,7 @@ first=
 for files in 25000 50000 100000 200000; do
     "$bench" "$files" >"$work/out" 2>&1 || { cat "$work/out" >&2; exit 1; }
     line=$(grep '^(b) RefreshList' "$work/out")
-    ms=$(echo "$line" | awk '{ print $4 }')
+    ms=$(echo "$line" | sed 's/.*list: *\([0-9.]*\) ms.*/\1/')
     ratio=$(echo "$line" | sed 's/.*ratio b\/a = \([0-9.]*\).*/\1/')
     per_file=$(awk -v ms="$ms" -v n="$files" 'BEGIN { printf "%.3f", ms * 1000 / n }')
     [ -n "$first" ] || first=$per_file
