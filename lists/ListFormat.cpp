@@ -86,9 +86,9 @@ static bool isPlainText(QStringView text) {
     return true;
 }
 
-QString htmlText(QStringView text) {
+QString htmlText(const QString& text) {
     if (isPlainText(text))
-        return text.toString();
+        return text; // shared, not copied: most names are plain
     QString out;
     out.reserve(text.size() * 2);
     for (const char32_t codePoint : text.toUcs4()) {

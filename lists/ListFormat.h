@@ -36,7 +36,7 @@ QString fixed2(double value);
 
 // Text as it must appear in an HTML page: markup characters and every character outside
 // ASCII become references, so a name shows as itself whatever encoding the browser assumes.
-QString htmlText(QStringView text);
+QString htmlText(const QString& text);
 // A relative link to a file in the page's folder: the file name, percent-encoded.
 QString linkTarget(const QString& fileName);
 
