@@ -54,16 +54,18 @@ TEST(QtLauncher, AnArgumentThatIsNotUtf8ReachesTheProgramAsTheFilesBytes) {
     ASSERT_NE(file, nullptr);
     std::fputs("RIFF", file);
     std::fclose(file);
-    const QString copy = dir.filePath(QStringLiteral("copy.wav"));
+    const QString moved = dir.filePath(QStringLiteral("moved.wav"));
     QtLauncher launcher;
-    ASSERT_TRUE(launcher.startDetached("cp", {nativename::decode(source), copy}));
-    for (int i = 0; i < 50 && !QFile::exists(copy); ++i)
+    // mv renames in one step, so the file shows up whole; cp's copy would show up empty
+    // first and be read before cp wrote to it.
+    ASSERT_TRUE(launcher.startDetached("mv", {nativename::decode(source), moved}));
+    for (int i = 0; i < 100 && !QFile::exists(moved); ++i)
         QThread::msleep(100);
-    QFile copied(copy);
-    ASSERT_TRUE(copied.open(QIODevice::ReadOnly)) << "cp was handed another file";
-    EXPECT_EQ(copied.readAll(), QByteArray("RIFF"));
+    QFile arrived(moved);
+    ASSERT_TRUE(arrived.open(QIODevice::ReadOnly)) << "mv was handed another file";
+    EXPECT_EQ(arrived.readAll(), QByteArray("RIFF"));
     EXPECT_FALSE(launcher.startDetached("no-such-program-here", {nativename::decode(source)}));
-    ::unlink(source.constData()); // the temporary folder's cleanup could not spell it
+    ::unlink(source.constData()); // left behind if mv failed; the cleanup could not spell it
 }
 
 } // namespace
