@@ -31,10 +31,20 @@ std::pair<QString, std::optional<qint64>> findListedFile(const QString& folder, 
 
 ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, IFileSystem& files,
                               CWavePlayer& player, UnreadableFile onUnreadable) {
+    std::vector<ListEntry> entries;
+    entries.reserve(size_t(sounds.names.size()));
+    ListEntries list = gatherListEntries(folder, sounds, files, player, onUnreadable,
+                                         [&](const ListEntry& entry) { entries.push_back(entry); });
+    list.entries = std::move(entries);
+    return list;
+}
+
+ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, IFileSystem& files,
+                              CWavePlayer& player, UnreadableFile onUnreadable,
+                              const std::function<void(const ListEntry&)>& take) {
     const QStringList& names = sounds.names;
     ListEntries list;
     list.itemCount = int(names.size());
-    list.entries.reserve(size_t(names.size()));
     WaveInfo lastRead; // zeros until a header of this list has been read
     // Each file is looked at three times in a row (size, Open, header): one read serves all.
     const FileLookBatch batch;
@@ -54,7 +64,7 @@ ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, 
         if (player.ReadWaveInfo(path))
             lastRead = player.waveInfo();
         const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-        list.entries.push_back(ListEntry{i + 1, name, fileName, *size, lastRead});
+        take(ListEntry{i + 1, name, fileName, *size, lastRead});
     }
     return list;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -40,3 +41,9 @@ enum class UnreadableFile { Skip, Stop };
 // entry is kept) and the player's ReadWaveInfo. Only headers are read.
 ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, IFileSystem& files,
                               CWavePlayer& player, UnreadableFile onUnreadable);
+
+// The same, handing each entry to take as soon as it is known instead of keeping it: the
+// returned entries are empty.
+ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, IFileSystem& files,
+                              CWavePlayer& player, UnreadableFile onUnreadable,
+                              const std::function<void(const ListEntry&)>& take);

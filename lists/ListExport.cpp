@@ -5,6 +5,7 @@
 #include "lists/TextList.h"
 #include "lists/WebPage.h"
 #include "platform/AtomicFile.h"
+#include "platform/AtomicFileWriter.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/RawFile.h"
@@ -62,6 +63,19 @@ QByteArray render(ListKind kind, const QString& folder, const ListEntries& list)
     return {};
 }
 
+// The web page is the long one: its rows go to the file while the next headers are read.
+// Only the web page guards its entries: it stops at a file that is there but cannot be read.
+std::optional<QString> streamWebPage(const QString& folder, const ListedNames& sounds,
+                                     ListTools& tools, AtomicFileWriter& file) {
+    // A failed append fails the commit: the rest of the page is then dropped.
+    WebPageStream page(folder, [&](std::string_view bytes) { (void)file.append(bytes); });
+    const ListEntries list =
+        gatherListEntries(folder, sounds, tools.files, tools.player, UnreadableFile::Stop,
+                          [&](const ListEntry& entry) { page.add(entry); });
+    page.finish();
+    return list.failedName;
+}
+
 QString cannotWriteText(const QString& path) {
     return QStringLiteral("The list could not be saved as file '%1'.\n"
                           "Check that the folder still exists and that you may write to it.")
@@ -72,15 +86,18 @@ QString cannotWriteText(const QString& path) {
 
 std::expected<WrittenList, QString> writeListFile(ListKind kind, const QString& folder,
                                                   const ListedNames& sounds, ListTools& tools) {
-    if (kind == ListKind::Web)
-        copyWebImages(folder, tools);
-    // Only the web page guards its entries; the other lists pass over a file they cannot read
-    // as they pass over a missing one.
-    const UnreadableFile onUnreadable =
-        kind == ListKind::Web ? UnreadableFile::Stop : UnreadableFile::Skip;
-    const ListEntries list =
-        gatherListEntries(folder, sounds, tools.files, tools.player, onUnreadable);
     const QString path = pathhelp::join(folder, listFileName(kind));
+    if (kind == ListKind::Web) {
+        copyWebImages(folder, tools);
+        AtomicFileWriter file(path);
+        std::optional<QString> failedName = streamWebPage(folder, sounds, tools, file);
+        if (!file.commit())
+            return std::unexpected(cannotWriteText(path));
+        return WrittenList{path, std::move(failedName)};
+    }
+    // The other lists pass over a file they cannot read as they pass over a missing one.
+    const ListEntries list =
+        gatherListEntries(folder, sounds, tools.files, tools.player, UnreadableFile::Skip);
     if (!writeFileAtomically(path, render(kind, folder, list)))
         return std::unexpected(cannotWriteText(path));
     return WrittenList{path, list.failedName};

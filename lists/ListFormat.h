@@ -5,6 +5,7 @@
 #include <QStringView>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 // Text of a list file, put together piece by piece; its bytes are UTF-8 and every line ends
 // with CR LF. The bytes are built as the pieces come, with no whole-text conversion at the end.
@@ -22,6 +23,9 @@ public:
 
     QByteArray bytes() const { return QByteArray(m_bytes.data(), qsizetype(m_bytes.size())); }
     void reserve(qsizetype size) { m_bytes.reserve(size_t(size)); }
+    // For passing the text on in parts: the bytes so far, and forgetting them.
+    std::string_view view() const { return m_bytes; }
+    void clear() { m_bytes.clear(); }
 
 private:
     void appendUtf8(QStringView text);

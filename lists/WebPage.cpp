@@ -45,16 +45,43 @@ void writeTail(ListText& text) {
     text.lines({"<BR>", "</FONT>", "</CENTER>", "</BODY>", "</HTML>"});
 }
 
+constexpr size_t kSendBytes = 64 << 10;
+
 } // namespace
 
+WebPageStream::WebPageStream(const QString& folder, Send send) : m_send(std::move(send)) {
+    m_text.reserve(qsizetype(kSendBytes) + 4096);
+    writeHead(m_text, folder);
+}
+
+void WebPageStream::add(const ListEntry& entry) {
+    writeEntry(m_text, entry);
+    sendWhenLong();
+}
+
+void WebPageStream::sendWhenLong() {
+    if (m_text.view().size() < kSendBytes)
+        return;
+    m_send(m_text.view());
+    m_text.clear();
+}
+
+void WebPageStream::finish() {
+    writeTail(m_text);
+    m_send(m_text.view());
+    m_text.clear();
+}
+
 QByteArray writeWebPage(const QString& folder, const ListEntries& list) {
-    ListText text;
-    text.reserve(1500 + qsizetype(list.entries.size()) * 700);
-    writeHead(text, folder);
+    QByteArray page;
+    page.reserve(1500 + qsizetype(list.entries.size()) * 700);
+    WebPageStream stream(folder, [&](std::string_view bytes) {
+        page.append(bytes.data(), qsizetype(bytes.size()));
+    });
     for (const ListEntry& entry : list.entries)
-        writeEntry(text, entry);
-    writeTail(text);
-    return text.bytes();
+        stream.add(entry);
+    stream.finish();
+    return page;
 }
 
 bool isOwnWebPage(const QByteArray& page) {

@@ -1,4 +1,5 @@
 #include "platform/AtomicFile.h"
+#include "platform/AtomicFileWriter.h"
 #include "tests/support/Forked.h"
 #include "tests/support/QtPrinters.h"
 
@@ -56,3 +57,44 @@ TEST_F(AtomicFileTest, AKilledWritersTemporaryFileIsHiddenAndTheNextWriteRemoves
 }
 
 } // namespace
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+// Pieces given one by one, many buffers' worth, make the same file as the whole bytes would;
+// until commit the old file stays, and a writer given up leaves it and nothing else.
+TEST_F(AtomicFileTest, AFileWrittenInPiecesReplacesTheOldOneOnlyOnCommit) {
+    const QString target = path("index.html");
+    ASSERT_TRUE(writeFileAtomically(target, "old"));
+    QByteArray whole;
+    {
+        AtomicFileWriter writer(target);
+        for (int i = 0; i < 40000; ++i) {
+            const QByteArray piece = QByteArray::number(i) + QByteArray(i % 97, 'x') + "\r\n";
+            whole += piece;
+            ASSERT_TRUE(writer.append(piece.toStdString()));
+        }
+        EXPECT_EQ(fileBytes(target), "old");
+    }
+    EXPECT_EQ(fileBytes(target), "old");
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("index.html")});
+
+    AtomicFileWriter writer(target);
+    ASSERT_TRUE(writer.append(whole.toStdString()));
+    ASSERT_TRUE(writer.commit());
+    EXPECT_EQ(fileBytes(target), whole);
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("index.html")});
+}
+
+TEST_F(AtomicFileTest, AFileInPiecesInAMissingFolderFailsAtCommit) {
+    AtomicFileWriter writer(path("gone/index.html"));
+    EXPECT_FALSE(writer.append("text"));
+    EXPECT_FALSE(writer.commit());
+    EXPECT_TRUE(entries().isEmpty());
+}
