@@ -30,11 +30,6 @@ void makeFolder(const QString& folder, int files) {
     }
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 BenchProgram::BenchProgram(int files) {
     QFile data(m_program.filePath(QStringLiteral("Tembrel.dat")));
     data.open(QIODevice::WriteOnly);

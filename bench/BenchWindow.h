@@ -2,6 +2,7 @@
 
 // What the benchmarks that drive the real main window share: services that say nothing and
 // play nothing, a temporary program directory, and a folder of many small sounds.
+#include "bench/BenchTiming.h"
 #include "browser/CTembrelDlg.h"
 #include "browser/CommandTable.h"
 #include "platform/FileSystem.h"
@@ -42,7 +43,6 @@ QByteArray smallWav();
 QString benchSoundName(int index, int files);
 // `files` small sounds, written in an order unlike their names' order.
 void makeFolder(const QString& folder, int files);
-double median(std::vector<double> values);
 
 // A program directory whose main directory "Library" holds `files` sounds, and the main
 // window over it (offscreen, nothing shown).

@@ -2,6 +2,7 @@
 // open + read of 44 bytes + close of the same files, in the same run. Each round times the three
 // back to back; a figure is the median of the rounds' ratios.
 // Usage: bench_header_reads [FILES]   (default 20000)
+#include "bench/BenchTiming.h"
 #include "browser/WaveInfo.h"
 
 #include <QByteArray>
@@ -35,18 +36,6 @@ std::vector<QByteArray> makeFiles(const QString& folder, int count) {
         paths.push_back(QFile::encodeName(file.fileName()));
     }
     return paths;
-}
-
-double timeMs(const std::function<void()>& run) {
-    QElapsedTimer timer;
-    timer.start();
-    run();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void printFigure(const char* what, double ratio, const char* target, bool met) {

@@ -3,6 +3,7 @@
 // command without its questions: size look-up, the player's Open on the real playback device,
 // ReadWaveInfo, the text, and the atomic write. soxi over the same files gives context.
 // Usage: bench_lists_writers [FILES]   (default 20000)
+#include "bench/BenchTiming.h"
 #include "browser/CWavePlayer.h"
 #include "lists/HtmlList.h"
 #include "lists/ListEntries.h"
@@ -106,18 +107,6 @@ void baseline(const std::vector<QByteArray>& paths) {
             qFatal("read failed");
         ::close(fd);
     }
-}
-
-double timeMs(const std::function<void()>& run) {
-    QElapsedTimer timer;
-    timer.start();
-    run();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // The machine may be busy with other work, so every round times the baseline and the item
