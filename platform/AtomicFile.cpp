@@ -14,40 +14,7 @@
 
 namespace {
 
-bool writeAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
-mode_t currentUmask() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
-// New files get the usual mode; a replaced file keeps its own.
-mode_t modeFor(const QByteArray& path) {
-    struct stat info {};
-    if (::stat(path.constData(), &info) == 0)
-        return info.st_mode & 07777;
-    return 0666 & ~currentUmask();
-}
-
-} // namespace
-
-namespace {
-
-bool copyContents(int from, int to) {
+bool copyContents(int from, TempBeside& temp) {
     char buffer[1 << 16];
     for (;;) {
         const ssize_t got = ::read(from, buffer, sizeof buffer);
@@ -57,7 +24,7 @@ bool copyContents(int from, int to) {
             return false;
         if (got == 0)
             return true;
-        if (!writeAll(to, QByteArray::fromRawData(buffer, got)))
+        if (!temp.write(buffer, size_t(got)))
             return false;
     }
 }
@@ -80,7 +47,7 @@ bool copyFileAtomically(const QString& source, const QString& destination, bool 
         return false;
     TempBeside temp(nativename::encode(destination));
     const int to = temp.descriptor();
-    return temp.isOpen() && copyContents(from->descriptor(), to) && ::fsync(to) == 0 &&
+    return temp.isOpen() && copyContents(from->descriptor(), temp) && ::fsync(to) == 0 &&
            takeOverModeAndTimes(from->descriptor(), to) && temp.takeTargetsPlace(overwrite);
 }
 
@@ -88,6 +55,6 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
     const QByteArray target = nativename::encode(path);
     TempBeside temp(target);
     const int fd = temp.descriptor();
-    return temp.isOpen() && writeAll(fd, bytes) && ::fsync(fd) == 0 &&
-           ::fchmod(fd, modeFor(target)) == 0 && temp.takeTargetsPlace(true);
+    return temp.isOpen() && temp.write(bytes.constData(), size_t(bytes.size())) &&
+           ::fsync(fd) == 0 && ::fchmod(fd, temp.targetMode()) == 0 && temp.takeTargetsPlace(true);
 }

@@ -2,7 +2,6 @@
 
 #include "platform/NativeName.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,29 +10,6 @@ namespace {
 
 constexpr size_t kBufferBytes = 256 << 10;
 constexpr qint64 kWritebackStep = 2 << 20;
-
-bool writeAll(int fd, const char* data, size_t left) {
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= size_t(written);
-    }
-    return true;
-}
-
-// New files get the usual mode; a replaced file keeps its own.
-mode_t modeFor(const QByteArray& path) {
-    struct stat info {};
-    if (::stat(path.constData(), &info) == 0)
-        return info.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
 
 } // namespace
 
@@ -50,8 +26,7 @@ bool AtomicFileWriter::append(std::string_view bytes) {
 }
 
 bool AtomicFileWriter::sendBuffered() {
-    const int fd = m_temp.descriptor();
-    if (!writeAll(fd, m_buffer.data(), m_buffer.size())) {
+    if (!m_temp.write(m_buffer.data(), m_buffer.size())) {
         m_failed = true;
         return false;
     }
@@ -60,7 +35,7 @@ bool AtomicFileWriter::sendBuffered() {
     // The written megabytes start on their way to the disk now, so that the final flush has
     // little left to wait for. Only a hint: the flush in commit is what makes the file safe.
     if (m_written - m_flushedUpTo >= kWritebackStep) {
-        (void)::sync_file_range(fd, m_flushedUpTo, m_written - m_flushedUpTo,
+        (void)::sync_file_range(m_temp.descriptor(), m_flushedUpTo, m_written - m_flushedUpTo,
                                 SYNC_FILE_RANGE_WRITE);
         m_flushedUpTo = m_written;
     }
@@ -71,7 +46,7 @@ bool AtomicFileWriter::commit() {
     if (m_failed || !sendBuffered())
         return false;
     const int fd = m_temp.descriptor();
-    m_failed = !(::fsync(fd) == 0 && ::fchmod(fd, modeFor(m_target)) == 0 &&
+    m_failed = !(::fsync(fd) == 0 && ::fchmod(fd, m_temp.targetMode()) == 0 &&
                  m_temp.takeTargetsPlace(true));
     return !m_failed;
 }

@@ -1,11 +1,13 @@
 #include "platform/TempBeside.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -83,4 +85,26 @@ bool TempBeside::takeTargetsPlace(bool overwrite) {
         m_placed = ::renameat2(AT_FDCWD, m_path.constData(), AT_FDCWD, m_target.constData(),
                                RENAME_NOREPLACE) == 0;
     return m_placed;
+}
+
+bool TempBeside::write(const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(m_fd, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= size_t(written);
+    }
+    return true;
+}
+
+unsigned TempBeside::targetMode() const {
+    struct stat info {};
+    if (::stat(m_target.constData(), &info) == 0)
+        return info.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <cstddef>
 
 // The temporary file a target is written to before it replaces the target all at once. It lies
 // beside the target, hidden and named after it (".NAME.tembrel-XXXXXX"), and stays locked
@@ -15,6 +16,11 @@ public:
 
     bool isOpen() const { return m_fd >= 0; }
     int descriptor() const { return m_fd; }
+    // Writes all of the bytes to the temporary file (retrying interrupted and short writes).
+    bool write(const char* data, size_t size);
+    // The mode the file should have when it replaces the target: the target's own if it
+    // exists, else the usual mode of a new file.
+    unsigned targetMode() const;
     // Renames the (flushed) temporary file to the target; without overwrite only where no
     // target exists yet.
     bool takeTargetsPlace(bool overwrite);
