@@ -7,20 +7,28 @@
 
 namespace {
 
+// Where the file of a listed name is looked for first: its own file, or the usual "name.wav".
+QString firstPath(const QString& folder, const QString& name, const QString& ownFile) {
+    return pathhelp::join(folder, ownFile.isEmpty() ? name + QStringLiteral(".wav") : ownFile);
+}
+
+std::vector<QString> firstPaths(const QString& folder, const ListedNames& sounds) {
+    std::vector<QString> paths;
+    paths.reserve(size_t(sounds.names.size()));
+    for (int i = 0; i < int(sounds.names.size()); ++i)
+        paths.push_back(firstPath(folder, sounds.names[i], sounds.otherFile(i)));
+    return paths;
+}
+
 // The file of a listed name and its size; a name with a file of its own has no other.
 std::pair<QString, std::optional<qint64>> findListedFile(const QString& folder, const QString& name,
                                                          const QString& ownFile,
                                                          IFileSystem& files) {
-    if (!ownFile.isEmpty()) {
-        QString path = pathhelp::join(folder, ownFile);
-        const std::optional<qint64> size = files.fileSize(path);
-        return {std::move(path), size};
-    }
-    // The usual "name.wav" costs one look-up, which also gives the size; only when it is
-    // missing does the full rule look for another spelling of the extension.
-    QString path = pathhelp::join(folder, name + QStringLiteral(".wav"));
+    // The first look-up also gives the size; only when "name.wav" is missing does the full
+    // rule look for another spelling of the extension.
+    QString path = firstPath(folder, name, ownFile);
     std::optional<qint64> size = files.fileSize(path);
-    if (!size) {
+    if (!size && ownFile.isEmpty()) {
         path = pathhelp::soundPath(folder, name);
         size = files.fileSize(path);
     }
@@ -46,8 +54,9 @@ ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, 
     ListEntries list;
     list.itemCount = int(names.size());
     WaveInfo lastRead; // zeros until a header of this list has been read
-    // Each file is looked at three times in a row (size, Open, header): one read serves all.
-    const FileLookBatch batch;
+    // Each file is looked at three times in a row (size, Open, header): one read serves all,
+    // and the next files are read while this one is worked on.
+    const FileLookBatch batch(firstPaths(folder, sounds));
     for (int i = 0; i < int(names.size()); ++i) {
         const QString& name = names[i];
         const auto [path, size] = findListedFile(folder, name, sounds.otherFile(i), files);

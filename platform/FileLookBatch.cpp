@@ -1,22 +1,48 @@
 #include "platform/FileLookBatch.h"
 
+#include "platform/FileReadAhead.h"
 #include "platform/RawFile.h"
-
-#include <QElapsedTimer>
 
 namespace {
 
+using Clock = FileReadAhead::Clock;
+
 struct KeptLook {
     int batches = 0; // nested batches on this thread
+    FileReadAhead* readAhead = nullptr;
     bool valid = false;
     QString path;
     FileLook look;
-    QElapsedTimer age;
+    Clock::time_point readAt;
 };
 
 thread_local KeptLook t_kept;
 
-FileLook lookAtFile(const QString& path) {
+bool isFresh(Clock::time_point readAt) {
+    return Clock::now() - readAt < std::chrono::milliseconds(FileLookBatch::kFreshMs);
+}
+
+void keep(const QString& path, FileReadAhead::TimedLook timed) {
+    t_kept.look = std::move(timed.look);
+    t_kept.readAt = timed.readAt;
+    t_kept.path = path;
+    t_kept.valid = true;
+}
+
+// Outside a batch nobody asks for the size, and the fstat it takes is a good part of a header
+// read. The head alone is read: a pipe or a folder opened without blocking gives no bytes.
+FileLook readHead(const QString& path) {
+    FileLook look;
+    const RawFile file(path);
+    look.opened = file.isOpen();
+    if (look.opened)
+        look.head = file.readAt(0, FileLook::kHeadSize);
+    return look;
+}
+
+} // namespace
+
+FileLook readFileLook(const QString& path) {
     FileLook look;
     const RawFile file(path);
     look.opened = file.isOpen();
@@ -28,13 +54,18 @@ FileLook lookAtFile(const QString& path) {
     return look;
 }
 
-} // namespace
-
 FileLookBatch::FileLookBatch() {
     ++t_kept.batches;
 }
 
+FileLookBatch::FileLookBatch(std::vector<QString> comingPaths) : FileLookBatch() {
+    m_readAhead = std::make_unique<FileReadAhead>(std::move(comingPaths));
+    m_outerReadAhead = std::exchange(t_kept.readAhead, m_readAhead.get());
+}
+
 FileLookBatch::~FileLookBatch() {
+    if (m_readAhead)
+        t_kept.readAhead = m_outerReadAhead;
     if (--t_kept.batches == 0) {
         t_kept.valid = false;
         t_kept.path.clear();
@@ -48,12 +79,15 @@ bool FileLookBatch::aliveOnThisThread() {
 
 FileLook batchedLookAtFile(const QString& path) {
     if (t_kept.batches == 0)
-        return lookAtFile(path);
-    if (t_kept.valid && t_kept.path == path && !t_kept.age.hasExpired(FileLookBatch::kFreshMs))
+        return readHead(path);
+    if (t_kept.valid && t_kept.path == path && isFresh(t_kept.readAt))
         return t_kept.look;
-    t_kept.look = lookAtFile(path);
-    t_kept.path = path;
-    t_kept.valid = true;
-    t_kept.age.start();
+    std::optional<FileReadAhead::TimedLook> ahead;
+    if (t_kept.readAhead)
+        ahead = t_kept.readAhead->take(path);
+    if (ahead && isFresh(ahead->readAt))
+        keep(path, std::move(*ahead));
+    else
+        keep(path, {readFileLook(path), Clock::now()});
     return t_kept.look;
 }

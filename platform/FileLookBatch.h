@@ -2,7 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <optional>
+#include <vector>
+
+class FileReadAhead;
 
 // What one look at a file found.
 struct FileLook {
@@ -20,6 +24,9 @@ struct FileLook {
 class FileLookBatch {
 public:
     FileLookBatch();
+    // A batch told which files it will be asked about, in that order: a helper thread reads
+    // them a few files ahead. Looks at other paths are read when asked, as in any batch.
+    explicit FileLookBatch(std::vector<QString> comingPaths);
     ~FileLookBatch();
     FileLookBatch(const FileLookBatch&) = delete;
     FileLookBatch& operator=(const FileLookBatch&) = delete;
@@ -29,9 +36,18 @@ public:
     // How long a kept look answers: short enough that it never outlives the pass over one
     // file, even when a message box comes up between two looks.
     static constexpr int kFreshMs = 50;
+
+private:
+    std::unique_ptr<FileReadAhead> m_readAhead;
+    FileReadAhead* m_outerReadAhead = nullptr;
 };
 
 // The look at path: from the batch when one is alive and has a fresh look at path, otherwise
-// read now (and kept when a batch is alive). A read is one open, one fstat, one read and one
-// close; only a regular file gives bytes, and a pipe never blocks the open.
+// read now (and kept when a batch is alive). In a batch a read is one open, one fstat, one
+// read and one close, and only a regular file gives bytes. Outside a batch the fstat is left
+// out and the look has no size: a pipe or a folder still gives no bytes, and a pipe never
+// blocks the open.
 FileLook batchedLookAtFile(const QString& path);
+
+// One whole look at path (size included) read now, whatever batch is alive.
+FileLook readFileLook(const QString& path);

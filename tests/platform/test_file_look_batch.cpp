@@ -96,4 +96,39 @@ TEST_F(FileLookBatchTest, PipesAndFoldersNamedWavGiveNoSizeAndNoHeaderAndNeverBl
     }
 }
 
+// A batch told its coming files reads them ahead on another thread; every answer must still
+// be the file's own, whatever the asker passes over or asks in between.
+TEST_F(FileLookBatchTest, FilesReadAheadAnswerEachFileAsItIsWhateverIsPassedOver) {
+    constexpr int kFiles = 300;
+    std::vector<QString> row;
+    for (int i = 0; i < kFiles; ++i)
+        row.push_back(i % 37 == 5 ? m_dir.filePath(QStringLiteral("gone %1.wav").arg(i))
+                                  : write(QStringLiteral("%1.wav").arg(i), wavWithRate(8000 + i)));
+    const QString other = write(QStringLiteral("other.wav"), wavWithRate(44100));
+    for (const int stopAt : {kFiles, 20}) {
+        const FileLookBatch batch(row);
+        for (int i = 0; i < stopAt; ++i) {
+            if (i % 50 == 7)
+                continue; // passed over
+            const QString& path = row[size_t(i)];
+            const bool there = i % 37 != 5;
+            EXPECT_EQ(m_files.fileSize(path).has_value(), there) << i;
+            EXPECT_EQ(rateOf(path), there ? uint32_t(8000 + i) : 0u) << i;
+            if (i % 60 == 3) {
+                EXPECT_EQ(rateOf(other), 44100u);
+            }
+        }
+    }
+}
+
+TEST_F(FileLookBatchTest, AFileReadAheadLongBeforeItIsAskedForIsReadAgain) {
+    const QString a = write(QStringLiteral("a.wav"), wavWithRate(8000));
+    const QString b = write(QStringLiteral("b.wav"), wavWithRate(16000));
+    const FileLookBatch batch(std::vector<QString>{a, b});
+    EXPECT_EQ(rateOf(a), 8000u);
+    std::this_thread::sleep_for(std::chrono::milliseconds(FileLookBatch::kFreshMs + 20));
+    write(QStringLiteral("b.wav"), wavWithRate(11025));
+    EXPECT_EQ(rateOf(b), 11025u);
+}
+
 } // namespace
