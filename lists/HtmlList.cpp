@@ -31,7 +31,7 @@ void writeEntry(ListText& text, const ListEntry& entry) {
 
 // The second cell holds only an empty definition-list block, and the table closes without
 // closing its row or that cell: browsers accept it, and the page has always looked so.
-void writeTail(ListText& text) {
+void writeTail(ListText& text, int) {
     text.lines({"</UL>", "</FONT>", "</TD>", "<TD>", "<FONT FACE=\"courier\" SIZE=\"2\">",
                 "<DL><DL><DL><DL>", "<BR>", "</DL></DL></DL></DL>", "</TABLE>", "<BR><BR><BR>", "",
                 "<HR>", "<FONT FACE=\"times\" SIZE=1>"});
@@ -41,12 +41,11 @@ void writeTail(ListText& text) {
 
 } // namespace
 
+const ListLayout& htmlListLayout() {
+    static const ListLayout layout{writeHead, writeEntry, writeTail};
+    return layout;
+}
+
 QByteArray writeHtmlList(const QString& folder, const ListEntries& list) {
-    ListText text;
-    text.reserve(1200 + qsizetype(list.entries.size()) * 120);
-    writeHead(text, folder);
-    for (const ListEntry& entry : list.entries)
-        writeEntry(text, entry);
-    writeTail(text);
-    return text.bytes();
+    return writeList(htmlListLayout(), folder, list);
 }

@@ -4,7 +4,6 @@
 #include "lists/ListEntries.h"
 #include "lists/TextList.h"
 #include "lists/WebPage.h"
-#include "platform/AtomicFile.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"
@@ -51,28 +50,32 @@ void copyWebImages(const QString& folder, ListTools& tools) {
     }
 }
 
-QByteArray render(ListKind kind, const QString& folder, const ListEntries& list) {
+const ListLayout& layoutOf(ListKind kind) {
     switch (kind) {
     case ListKind::Text:
-        return writeTextList(folder, list);
+        return textListLayout();
     case ListKind::Html:
-        return writeHtmlList(folder, list);
+        return htmlListLayout();
     case ListKind::Web:
-        return writeWebPage(folder, list);
+        break;
     }
-    return {};
+    return webPageLayout();
 }
 
-// The web page is the long one: its rows go to the file while the next headers are read.
-// Only the web page guards its entries: it stops at a file that is there but cannot be read.
-std::optional<QString> streamWebPage(const QString& folder, const ListedNames& sounds,
-                                     ListTools& tools, AtomicFileWriter& file) {
-    // A failed append fails the commit: the rest of the page is then dropped.
-    WebPageStream page(folder, [&](std::string_view bytes) { (void)file.append(bytes); });
+// The list goes to the file entry by entry while the next headers are read. Only the web page
+// guards its entries: it stops at a file that is there but cannot be read; the other lists
+// pass over such a file as over a missing one.
+std::optional<QString> streamList(ListKind kind, const QString& folder, const ListedNames& sounds,
+                                  ListTools& tools, AtomicFileWriter& file) {
+    // A failed append fails the commit: the rest of the list is then dropped.
+    ListStream stream(layoutOf(kind), folder,
+                      [&](std::string_view bytes) { (void)file.append(bytes); });
+    const UnreadableFile onUnreadable =
+        kind == ListKind::Web ? UnreadableFile::Stop : UnreadableFile::Skip;
     const ListEntries list =
-        gatherListEntries(folder, sounds, tools.files, tools.player, UnreadableFile::Stop,
-                          [&](const ListEntry& entry) { page.add(entry); });
-    page.finish();
+        gatherListEntries(folder, sounds, tools.files, tools.player, onUnreadable,
+                          [&](const ListEntry& entry) { stream.add(entry); });
+    stream.finish(list.itemCount);
     return list.failedName;
 }
 
@@ -87,20 +90,13 @@ QString cannotWriteText(const QString& path) {
 std::expected<WrittenList, QString> writeListFile(ListKind kind, const QString& folder,
                                                   const ListedNames& sounds, ListTools& tools) {
     const QString path = pathhelp::join(folder, listFileName(kind));
-    if (kind == ListKind::Web) {
+    if (kind == ListKind::Web)
         copyWebImages(folder, tools);
-        AtomicFileWriter file(path);
-        std::optional<QString> failedName = streamWebPage(folder, sounds, tools, file);
-        if (!file.commit())
-            return std::unexpected(cannotWriteText(path));
-        return WrittenList{path, std::move(failedName)};
-    }
-    // The other lists pass over a file they cannot read as they pass over a missing one.
-    const ListEntries list =
-        gatherListEntries(folder, sounds, tools.files, tools.player, UnreadableFile::Skip);
-    if (!writeFileAtomically(path, render(kind, folder, list)))
+    AtomicFileWriter file(path);
+    std::optional<QString> failedName = streamList(kind, folder, sounds, tools, file);
+    if (!file.commit())
         return std::unexpected(cannotWriteText(path));
-    return WrittenList{path, list.failedName};
+    return WrittenList{path, std::move(failedName)};
 }
 
 std::optional<QString> foreignWebFile(const QString& folder, const QString& programDir) {

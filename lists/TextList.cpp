@@ -15,16 +15,23 @@ void writeEntry(ListText& text, const ListEntry& entry) {
     text.put(fixed2(entry.playTime())).put(L(" sec....")).line(entry.info.channelsText);
 }
 
-} // namespace
-
-QByteArray writeTextList(const QString& folder, const ListEntries& list) {
-    ListText text;
-    text.reserve(200 + qsizetype(list.entries.size()) * 80);
+void writeHead(ListText& text, const QString& folder) {
     text.line(kHyphens).line(L("-  Tembrel Files List  -")).line(kHyphens).line(kBlanks);
     text.put(L("Directory of ")).line(folder).line(kBlanks);
-    for (const ListEntry& entry : list.entries)
-        writeEntry(text, entry);
+}
+
+void writeTail(ListText& text, int itemCount) {
     text.line(kBlanks).line(kHyphens);
-    text.put(L("  ")).put(list.itemCount).put(L(" files"));
-    return text.bytes();
+    text.put(L("  ")).put(itemCount).put(L(" files"));
+}
+
+} // namespace
+
+const ListLayout& textListLayout() {
+    static const ListLayout layout{writeHead, writeEntry, writeTail};
+    return layout;
+}
+
+QByteArray writeTextList(const QString& folder, const ListEntries& list) {
+    return writeList(textListLayout(), folder, list);
 }

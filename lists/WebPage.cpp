@@ -38,50 +38,22 @@ void writeEntry(ListText& text, const ListEntry& entry) {
                 "</DL></DL></DL></DL>", "</UL>", "</TD>", "</TR>"});
 }
 
-void writeTail(ListText& text) {
+void writeTail(ListText& text, int) {
     text.lines({"</TABLE>", "<P>", "<A HREF=\"#top\">[Top]</A>", "<P>", "", "<BR><BR>",
                 "<FONT FACE=\"times\" SIZE=1>"});
     text.line(credits::creditLine());
     text.lines({"<BR>", "</FONT>", "</CENTER>", "</BODY>", "</HTML>"});
 }
 
-constexpr size_t kSendBytes = 64 << 10;
-
 } // namespace
 
-WebPageStream::WebPageStream(const QString& folder, Send send) : m_send(std::move(send)) {
-    m_text.reserve(qsizetype(kSendBytes) + 4096);
-    writeHead(m_text, folder);
-}
-
-void WebPageStream::add(const ListEntry& entry) {
-    writeEntry(m_text, entry);
-    sendWhenLong();
-}
-
-void WebPageStream::sendWhenLong() {
-    if (m_text.view().size() < kSendBytes)
-        return;
-    m_send(m_text.view());
-    m_text.clear();
-}
-
-void WebPageStream::finish() {
-    writeTail(m_text);
-    m_send(m_text.view());
-    m_text.clear();
+const ListLayout& webPageLayout() {
+    static const ListLayout layout{writeHead, writeEntry, writeTail};
+    return layout;
 }
 
 QByteArray writeWebPage(const QString& folder, const ListEntries& list) {
-    QByteArray page;
-    page.reserve(1500 + qsizetype(list.entries.size()) * 700);
-    WebPageStream stream(folder, [&](std::string_view bytes) {
-        page.append(bytes.data(), qsizetype(bytes.size()));
-    });
-    for (const ListEntry& entry : list.entries)
-        stream.add(entry);
-    stream.finish();
-    return page;
+    return writeList(webPageLayout(), folder, list);
 }
 
 bool isOwnWebPage(const QByteArray& page) {
