@@ -20,13 +20,14 @@ std::vector<QString> firstPaths(const QString& folder, const ListedNames& sounds
     return paths;
 }
 
-// The file of a listed name and its size; a name with a file of its own has no other.
+// The file of a listed name and its size, starting from its first path; a name with a file of
+// its own has no other.
 std::pair<QString, std::optional<qint64>> findListedFile(const QString& folder, const QString& name,
                                                          const QString& ownFile,
-                                                         IFileSystem& files) {
+                                                         const QString& first, IFileSystem& files) {
     // The first look-up also gives the size; only when "name.wav" is missing does the full
     // rule look for another spelling of the extension.
-    QString path = firstPath(folder, name, ownFile);
+    QString path = first;
     std::optional<qint64> size = files.fileSize(path);
     if (!size && ownFile.isEmpty()) {
         path = pathhelp::soundPath(folder, name);
@@ -56,10 +57,12 @@ ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, 
     WaveInfo lastRead; // zeros until a header of this list has been read
     // Each file is looked at three times in a row (size, Open, header): one read serves all,
     // and the next files are read while this one is worked on.
-    const FileLookBatch batch(firstPaths(folder, sounds));
+    const std::vector<QString> paths = firstPaths(folder, sounds);
+    const FileLookBatch batch(paths);
     for (int i = 0; i < int(names.size()); ++i) {
         const QString& name = names[i];
-        const auto [path, size] = findListedFile(folder, name, sounds.otherFile(i), files);
+        const auto [path, size] =
+            findListedFile(folder, name, sounds.otherFile(i), paths[size_t(i)], files);
         // A second look-up only tells a vanished file (skipped) from one that is there but
         // cannot be read.
         if (!size) {

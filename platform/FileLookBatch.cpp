@@ -29,29 +29,29 @@ void keep(const QString& path, FileReadAhead::TimedLook timed) {
     t_kept.valid = true;
 }
 
+enum class Size { Read, Skipped };
+
 // Outside a batch nobody asks for the size, and the fstat it takes is a good part of a header
-// read. The head alone is read: a pipe or a folder opened without blocking gives no bytes.
-FileLook readHead(const QString& path) {
+// read: it is skipped there. A pipe or a folder opened without blocking gives no bytes anyway.
+FileLook readLook(const QString& path, Size size) {
     FileLook look;
     const RawFile file(path);
     look.opened = file.isOpen();
-    if (look.opened)
-        look.head = file.readAt(0, FileLook::kHeadSize);
+    if (!look.opened)
+        return look;
+    if (size == Size::Read) {
+        look.regularSize = file.regularSize();
+        if (!look.regularSize)
+            return look; // only a regular file gives bytes
+    }
+    look.head = file.readAt(0, FileLook::kHeadSize);
     return look;
 }
 
 } // namespace
 
 FileLook readFileLook(const QString& path) {
-    FileLook look;
-    const RawFile file(path);
-    look.opened = file.isOpen();
-    if (!look.opened)
-        return look;
-    look.regularSize = file.regularSize();
-    if (look.regularSize)
-        look.head = file.readAt(0, FileLook::kHeadSize);
-    return look;
+    return readLook(path, Size::Read);
 }
 
 FileLookBatch::FileLookBatch() {
@@ -79,7 +79,7 @@ bool FileLookBatch::aliveOnThisThread() {
 
 FileLook batchedLookAtFile(const QString& path) {
     if (t_kept.batches == 0)
-        return readHead(path);
+        return readLook(path, Size::Skipped);
     if (t_kept.valid && t_kept.path == path && isFresh(t_kept.readAt))
         return t_kept.look;
     std::optional<FileReadAhead::TimedLook> ahead;
