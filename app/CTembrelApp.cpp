@@ -3,7 +3,7 @@
 #include "app/CSplashWnd.h"
 #include "app/MainWindowAssembly.h"
 #include "browser/CTembrelDlg.h"
-#include "browser/Settings.h"
+#include "core/Settings.h"
 #include "directories/CFolderBrowser.h"
 #include "lists/CommandLineExport.h"
 #include "platform/FileSystem.h"

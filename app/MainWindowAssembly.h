@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/CommandTable.h"
-#include "browser/Settings.h"
+#include "core/CommandTable.h"
+#include "core/Settings.h"
 #include "platform/Folders.h"
 #include "platform/LinkOpener.h"
 #include "platform/XdgHtmlProgram.h"

@@ -4,7 +4,7 @@
 // play nothing, a temporary program directory, and a folder of many small sounds.
 #include "bench/BenchTiming.h"
 #include "browser/CTembrelDlg.h"
-#include "browser/CommandTable.h"
+#include "core/CommandTable.h"
 #include "platform/FileSystem.h"
 
 #include <QTemporaryDir>

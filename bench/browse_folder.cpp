@@ -4,7 +4,7 @@
 //   (c) the list box taking 100,000 names, (d) UpdateStatus over 10,000 selections.
 // Usage: bench_browse_folder [FILES]   (default 100000)
 #include "bench/BenchWindow.h"
-#include "browser/FolderScan.h"
+#include "core/FolderScan.h"
 #include "widgets/NameCollator.h"
 #include "widgets/SortedListBox.h"
 

@@ -3,7 +3,7 @@
 // back to back; a figure is the median of the rounds' ratios.
 // Usage: bench_header_reads [FILES]   (default 20000)
 #include "bench/BenchTiming.h"
-#include "browser/WaveInfo.h"
+#include "core/WaveInfo.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

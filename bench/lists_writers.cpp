@@ -4,7 +4,7 @@
 // ReadWaveInfo, the text, and the atomic write. soxi over the same files gives context.
 // Usage: bench_lists_writers [FILES]   (default 20000)
 #include "bench/BenchTiming.h"
-#include "browser/CWavePlayer.h"
+#include "core/CWavePlayer.h"
 #include "lists/HtmlList.h"
 #include "lists/ListEntries.h"
 #include "lists/ListExport.h"

@@ -1,8 +1,8 @@
 #include "browser/BrowsePreview.h"
 
 #include "browser/CTembrelDlg.h"
-#include "browser/CommandIds.h"
-#include "browser/Settings.h"
+#include "core/CommandIds.h"
+#include "core/Settings.h"
 #include "widgets/SortedListBox.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "browser/BrowserCommands.h"
 
 #include "browser/CTembrelDlg.h"
-#include "browser/CommandIds.h"
-#include "browser/CommandTable.h"
+#include "core/CommandIds.h"
+#include "core/CommandTable.h"
 
 void installBrowserCommands(CommandTable& commands, CTembrelDlg& window) {
     commands.add(cmd::RefreshList, [&window] { window.RefreshList(); });

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/CWavePlayer.h"
-#include "browser/Settings.h"
+#include "core/CWavePlayer.h"
+#include "core/Settings.h"
 #include "platform/DirectoryListing.h"
 #include "platform/Services.h"
 #include "widgets/CFlatScrollBars.h"

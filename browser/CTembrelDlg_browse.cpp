@@ -1,11 +1,11 @@
 // Browsing: the folder scan, the list and the status lines of the main window.
 #include "browser/CTembrelDlg.h"
 
-#include "browser/BrowserView.h"
-#include "browser/FolderScan.h"
 #include "browser/FolderWatcher.h"
 #include "browser/StatusDisplay.h"
 #include "browser/StatusText.h"
+#include "core/BrowserView.h"
+#include "core/FolderScan.h"
 #include "platform/ProgramDirectory.h"
 #include "widgets/SortedListBox.h"
 

@@ -1,7 +1,7 @@
 // Playback commands of the main window: play, stop, previous, next, loop and Play All.
 #include "browser/CTembrelDlg.h"
 
-#include "browser/CommandIds.h"
+#include "core/CommandIds.h"
 
 #include "platform/ProgramDirectory.h"
 #include "widgets/CBitmapButton.h"

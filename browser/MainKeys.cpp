@@ -1,8 +1,8 @@
 #include "browser/MainKeys.h"
 
 #include "browser/CTembrelDlg.h"
-#include "browser/CommandIds.h"
 #include "browser/MainMenus.h"
+#include "core/CommandIds.h"
 #include "widgets/SortedListBox.h"
 
 #include <QShortcut>

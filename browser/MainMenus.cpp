@@ -2,8 +2,8 @@
 
 #include "browser/CAboutDlg.h"
 #include "browser/CTembrelDlg.h"
-#include "browser/CommandIds.h"
-#include "browser/CommandTable.h"
+#include "core/CommandIds.h"
+#include "core/CommandTable.h"
 
 #include <QCursor>
 #include <QMenu>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/BrowserView.h"
-#include "browser/WindowFrame.h"
+#include "core/BrowserView.h"
+#include "core/WindowFrame.h"
 
 #include <QPoint>
 #include <QSize>

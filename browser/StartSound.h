@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/BrowserView.h"
+#include "core/BrowserView.h"
 #include "platform/FileSystem.h"
 #include "platform/Ui.h"
 

@@ -1,6 +1,6 @@
 #include "directories/CAddFavoriteDlg.h"
 
-#include "browser/Settings.h"
+#include "core/Settings.h"
 #include "directories/FavoriteTexts.h"
 #include "directories/FavoritesList.h"
 #include "widgets/CColorLabel.h"

@@ -1,7 +1,7 @@
 #include "directories/CFavoritesDlg.h"
 
-#include "browser/FolderScan.h"
-#include "browser/Settings.h"
+#include "core/FolderScan.h"
+#include "core/Settings.h"
 #include "directories/CNewDirDlg.h"
 #include "directories/FavoriteTexts.h"
 #include "directories/FavoritesList.h"

@@ -1,6 +1,6 @@
 #include "directories/FavoritesList.h"
 
-#include "browser/Settings.h"
+#include "core/Settings.h"
 #include "platform/NativeName.h"
 #include "platform/SettingsStore.h"
 

@@ -1,6 +1,6 @@
 #include "directories/OpenFolder.h"
 
-#include "browser/FolderScan.h"
+#include "core/FolderScan.h"
 #include "platform/Ui.h"
 
 std::optional<QString> pickFolderWithSounds(IUi& ui) {

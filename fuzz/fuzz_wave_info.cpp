@@ -1,6 +1,6 @@
 // libFuzzer target for the RIFF header reader: any bytes must give a clean yes or no, never a
 // crash, a hang or a read outside the input; a failed read leaves the record untouched.
-#include "browser/WaveInfo.h"
+#include "core/WaveInfo.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "lists/CommandLineExport.h"
 
-#include "browser/CWavePlayer.h"
-#include "browser/FolderScan.h"
+#include "core/CWavePlayer.h"
+#include "core/FolderScan.h"
 #include "lists/ListExport.h"
 #include "platform/FileSystem.h"
 #include "platform/Ui.h"

@@ -1,10 +1,10 @@
 #include "lists/ListCommands.h"
 
-#include "browser/BrowserView.h"
-#include "browser/CommandIds.h"
-#include "browser/CommandTable.h"
-#include "browser/Settings.h"
-#include "browser/WindowFrame.h"
+#include "core/BrowserView.h"
+#include "core/CommandIds.h"
+#include "core/CommandTable.h"
+#include "core/Settings.h"
+#include "core/WindowFrame.h"
 #include "lists/ListExport.h"
 #include "platform/Services.h"
 

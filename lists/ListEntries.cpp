@@ -1,6 +1,6 @@
 #include "lists/ListEntries.h"
 
-#include "browser/CWavePlayer.h"
+#include "core/CWavePlayer.h"
 #include "platform/FileLookBatch.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramDirectory.h"

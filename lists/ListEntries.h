@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/WaveInfo.h"
+#include "core/WaveInfo.h"
 #include "platform/DirectoryListing.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "options/CPPage3.h"
 
-#include "browser/Settings.h"
+#include "core/Settings.h"
 #include "widgets/CHoverCombo.h"
 #include "widgets/ControlNames.h"
 

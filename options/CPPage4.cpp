@@ -1,7 +1,7 @@
 #include "options/CPPage4.h"
 
 #include "browser/CursorThemes.h"
-#include "browser/Settings.h"
+#include "core/Settings.h"
 #include "platform/CursorFiles.h"
 #include "widgets/CColorLabel.h"
 #include "widgets/CHoverCombo.h"

@@ -1,6 +1,6 @@
 #include "options/CPPage5.h"
 
-#include "browser/Settings.h"
+#include "core/Settings.h"
 #include "platform/SettingsStore.h"
 #include "widgets/ControlNames.h"
 

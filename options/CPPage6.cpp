@@ -1,6 +1,6 @@
 #include "options/CPPage6.h"
 
-#include "browser/Settings.h"
+#include "core/Settings.h"
 #include "platform/NativeName.h"
 #include "platform/SettingsStore.h"
 #include "platform/Ui.h"

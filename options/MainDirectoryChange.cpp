@@ -1,6 +1,6 @@
 #include "options/MainDirectoryChange.h"
 
-#include "browser/Settings.h"
+#include "core/Settings.h"
 #include "platform/Folders.h"
 #include "platform/SettingsStore.h"
 

@@ -1,6 +1,6 @@
 #include "options/OptionsPage.h"
 
-#include "browser/Settings.h"
+#include "core/Settings.h"
 
 #include <QLabel>
 #include <QPainter>

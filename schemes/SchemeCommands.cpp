@@ -1,9 +1,9 @@
 #include "schemes/SchemeCommands.h"
 
-#include "browser/BrowserView.h"
-#include "browser/CommandIds.h"
-#include "browser/CommandTable.h"
-#include "browser/WindowFrame.h"
+#include "core/BrowserView.h"
+#include "core/CommandIds.h"
+#include "core/CommandTable.h"
+#include "core/WindowFrame.h"
 #include "schemes/AssignSound.h"
 #include "schemes/CSchemeBuilderDlg.h"
 #include "schemes/EventTable.h"

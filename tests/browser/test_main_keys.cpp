@@ -1,7 +1,7 @@
 #include "tests/browser/MainWindowFixture.h"
 
-#include "browser/CommandIds.h"
-#include "operations/CNewFileNameDlg.h"
+#include "core/CommandIds.h"
+#include "files/CNewFileNameDlg.h"
 #include "widgets/CBitmapButton.h"
 #include "widgets/SortedListBox.h"
 

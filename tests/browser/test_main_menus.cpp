@@ -1,8 +1,8 @@
 #include "tests/browser/MainWindowFixture.h"
 
 #include "browser/CAboutDlg.h"
-#include "browser/CommandIds.h"
 #include "browser/MainMenus.h"
+#include "core/CommandIds.h"
 #include "widgets/CBitmapButton.h"
 #include "widgets/CLinkLabel.h"
 #include "widgets/SortedListBox.h"

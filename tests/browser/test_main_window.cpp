@@ -1,8 +1,8 @@
 #include "tests/browser/MainWindowFixture.h"
 
-#include "browser/CommandIds.h"
 #include "browser/StatusDisplay.h"
 #include "browser/StatusText.h"
+#include "core/CommandIds.h"
 #include "platform/SettingsStore.h"
 #include "widgets/SortedListBox.h"
 

@@ -1,4 +1,4 @@
-#include "browser/CommandIds.h"
+#include "core/CommandIds.h"
 #include "directories/CAddFavoriteDlg.h"
 #include "directories/CFavoritesDlg.h"
 #include "directories/FavoritesCommand.h"

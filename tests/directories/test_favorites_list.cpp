@@ -1,4 +1,4 @@
-#include "browser/Settings.h"
+#include "core/Settings.h"
 #include "directories/FavoritesList.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TempProgramDir.h"

@@ -1,4 +1,4 @@
-#include "browser/Settings.h"
+#include "core/Settings.h"
 #include "directories/CFavoritesDlg.h"
 #include "directories/CNewDirDlg.h"
 #include "directories/FavoritesList.h"

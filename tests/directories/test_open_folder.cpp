@@ -1,6 +1,6 @@
 #include "tests/browser/MainWindowFixture.h"
 
-#include "browser/CommandIds.h"
+#include "core/CommandIds.h"
 #include "platform/SettingsStore.h"
 #include "widgets/SortedListBox.h"
 

@@ -1,5 +1,5 @@
 // The three "Save File List" commands of the main window, driven as the user drives them.
-#include "browser/CommandIds.h"
+#include "core/CommandIds.h"
 #include "lists/CommandLineExport.h"
 #include "platform/ProgramDirectory.h"
 #include "tests/browser/MainWindowFixture.h"

@@ -1,5 +1,5 @@
 // Gathering the entries of a list from real files through the player.
-#include "browser/CWavePlayer.h"
+#include "core/CWavePlayer.h"
 #include "lists/ListEntries.h"
 #include "lists/WebPage.h"
 #include "platform/ProgramDirectory.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/BrowserView.h"
-#include "browser/Settings.h"
+#include "core/BrowserView.h"
+#include "core/Settings.h"
 
 #include <QSet>
 

@@ -7,9 +7,9 @@
 #include "options/CPropSheet.h"
 #include "options/OptionsCommand.h"
 
-#include "browser/CommandIds.h"
-#include "browser/CommandTable.h"
-#include "browser/WindowFrame.h"
+#include "core/CommandIds.h"
+#include "core/CommandTable.h"
+#include "core/WindowFrame.h"
 #include "platform/SettingsStore.h"
 #include "resources/cursors/CursorWriter.h"
 #include "tests/options/OptionsDoubles.h"

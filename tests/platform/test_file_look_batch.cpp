@@ -1,4 +1,4 @@
-#include "browser/WaveInfo.h"
+#include "core/WaveInfo.h"
 #include "platform/FileLookBatch.h"
 #include "platform/FileSystem.h"
 #include "tests/support/QtPrinters.h"

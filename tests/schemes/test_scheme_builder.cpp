@@ -1,8 +1,8 @@
 // The scheme builder window and the main window's scheme commands, offscreen, over real files.
-#include "browser/BrowserView.h"
-#include "browser/CommandIds.h"
-#include "browser/CommandTable.h"
-#include "browser/WindowFrame.h"
+#include "core/BrowserView.h"
+#include "core/CommandIds.h"
+#include "core/CommandTable.h"
+#include "core/WindowFrame.h"
 #include "platform/FileSystem.h"
 #include "platform/RegistryFileStore.h"
 #include "schemes/CSchemeBuilderDlg.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "browser/BrowserView.h"
-#include "browser/CWavePlayer.h"
-#include "browser/FolderScan.h"
+#include "core/BrowserView.h"
+#include "core/CWavePlayer.h"
+#include "core/FolderScan.h"
 #include "platform/ProgramDirectory.h"
 #include "tests/support/FakeBrowserView.h"
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/WaveInfo.h"
+#include "platform/Ui.h"
+#include "platform/audio/AudioDevices.h"
+
+// The one player of the program: single plays through the playback device, loops through the
+// sound player, and the WaveInfo of the last file read.
+class CWavePlayer {
+public:
+    enum State { Playing = 22, Stopped = 33 };
+
+    CWavePlayer(IPlaybackDevice& device, ISoundPlayer& sounds, IUi& ui);
+    virtual ~CWavePlayer();
+    CWavePlayer(const CWavePlayer&) = delete;
+    CWavePlayer& operator=(const CWavePlayer&) = delete;
+
+    // Closes the device and opens path; a failure shows the device's error text once.
+    bool Open(const QString& path);
+    // Plays the open file from its start, only when stopped. The state stays playing after the
+    // sound ends by itself: nothing tells us it ended.
+    void Play();
+    // Ends a loop or a single play; the file stays open.
+    void Stop();
+    // Loops path until Stop, only when stopped; the single-play device is not used.
+    void PlayLoop(const QString& path);
+    void Close();
+    State GetState() const { return m_state; }
+    bool isLooping() const { return m_loop; }
+
+    bool ReadWaveInfo(const QString& path) { return ::ReadWaveInfo(path, m_info); }
+    const WaveInfo& waveInfo() const { return m_info; }
+
+private:
+    IPlaybackDevice& m_device;
+    ISoundPlayer& m_sounds;
+    IUi& m_ui;
+    WaveInfo m_info;
+    bool m_loop = false;
+    bool m_openSucceeded = false;
+    State m_state = Stopped;
+};

@@ -1,0 +1,66 @@
+#include "core/Settings.h"
+
+#include "platform/ProgramDirectory.h"
+#include "platform/SettingsStore.h"
+#include "platform/Ui.h"
+
+DataFileSettings::DataFileSettings(const QString& programDir)
+    : m_places(placesInProgramDir(programDir)) {}
+
+DataFileSettings::DataFileSettings(ProgramPlaces places) : m_places(std::move(places)) {}
+
+QString DataFileSettings::readString(const QString& section, const QString& key) const {
+    return settings::readString(section, key, settings::kMissing, m_places.dataFile);
+}
+
+int DataFileSettings::readInt(const QString& section, const QString& key, int fallback) const {
+    return settings::readInt(section, key, fallback, m_places.dataFile);
+}
+
+bool DataFileSettings::writeString(const QString& section, const QString& key,
+                                   const QString& value) {
+    return settings::writeString(section, key, value, m_places.dataFile);
+}
+
+bool DataFileSettings::writeStrings(const QList<settings::Entry>& entries) {
+    return settings::writeStrings(entries, m_places.dataFile);
+}
+
+QString DataFileSettings::mainDirectory() const {
+    return collectionFolder(
+        readString(QStringLiteral("Main_Directory"), QStringLiteral("Master_Directory")));
+}
+
+QString DataFileSettings::collectionFolder(const QString& name) const {
+    return m_places.collectionHome + name;
+}
+
+QString DataFileSettings::helpPage(const QString& page) const {
+    return pathhelp::join(m_places.programDir + QStringLiteral("Help"), page);
+}
+
+QString DataFileSettings::cursorFile(const QString& relativePath) const {
+    return pathhelp::join(m_places.programDir, relativePath);
+}
+
+QString readReported(const ISettings& settings, IUi& ui, const QString& section, const QString& key,
+                     MsgIcon icon) {
+    const QString value = settings.readString(section, key);
+    if (value == settings::kMissing)
+        ui.messageBox(value, ui.appTitle(), MsgButtons::Ok, icon);
+    return value;
+}
+
+MainSettings readMainSettings(const ISettings& settings, IUi& ui) {
+    MainSettings s;
+    s.mainDirectoryName = readReported(settings, ui, QStringLiteral("Main_Directory"),
+                                       QStringLiteral("Master_Directory"), MsgIcon::None);
+    s.baseRecordingName = readReported(settings, ui, QStringLiteral("Default_Rec_Name"),
+                                       QStringLiteral("Rec_Name"), MsgIcon::None);
+    s.editorPath = readReported(settings, ui, QStringLiteral("Editor_Name"),
+                                QStringLiteral("Editor"), MsgIcon::None);
+    s.cursorTheme = settings.readInt(QStringLiteral("Cursor"), QStringLiteral("Current"), 1);
+    s.recordTime = settings.readInt(QStringLiteral("Record"), QStringLiteral("Rec_Time"), 30);
+    s.flatScrollBar = settings.readInt(QStringLiteral("Show"), QStringLiteral("Fsb"), 0);
+    return s;
+}

@@ -1,0 +1,79 @@
+#include "files/OperationCommands.h"
+
+#include "core/CWavePlayer.h"
+#include "core/CommandIds.h"
+#include "core/CommandTable.h"
+#include "core/Settings.h"
+#include "core/WindowFrame.h"
+#include "platform/Services.h"
+#include "properties/CSoundPropertiesDlg.h"
+
+OperationCommands::OperationCommands(CommandTable& commands, Services& services,
+                                     CWavePlayer& player, ISoundList& list, IBrowserWindow& window,
+                                     IWindowFrame& frame, const ISettings& settings,
+                                     const IProgramPlaces& places)
+    : m_services(services), m_player(player), m_list(list), m_window(window), m_frame(frame),
+      m_settings(settings),
+      m_operations(services.ui, services.files, player, list, window, settings),
+      m_tools(services.ui, services.launcher, services.desktop, player, list, window, places,
+              settings) {
+    registerAll(commands);
+}
+
+OperationCommands::~OperationCommands() {
+    delete m_renameDialog;
+}
+
+void OperationCommands::registerAll(CommandTable& commands) {
+    commands.add(cmd::Delete, [this] { m_operations.deleteSound(); });
+    commands.add(cmd::Insert, [this] { insert(); });
+    commands.add(cmd::Rename, [this] { rename(); });
+    commands.add(cmd::CopyTo, [this] { m_operations.copySoundTo(); });
+    commands.add(cmd::Properties, [this] { showProperties(); });
+    // Read when asked: a program chosen in the options is used at once.
+    commands.add(cmd::EditSound, [this] {
+        m_tools.editSound(
+            m_settings.readString(QStringLiteral("Editor_Name"), QStringLiteral("Editor")));
+    });
+    commands.add(cmd::Volume, [this] { m_tools.openMixer(); });
+    commands.add(cmd::RecordVolume, [this] { m_tools.openRecordingMixer(); });
+    commands.add(cmd::Help, [this] { m_tools.openHelp(); });
+}
+
+void OperationCommands::rename() {
+    openRenameDialog(m_operations.beginRename());
+}
+
+void OperationCommands::insert() {
+    if (const std::optional<RenameRequest> request = m_operations.insertSound())
+        openRenameDialog(*request);
+}
+
+// At most one dialog: a new request replaces the earlier dialog and what it was asked for.
+void OperationCommands::insertDropped(const QStringList& files) {
+    if (const std::optional<RenameRequest> request = m_operations.insertDropped(files))
+        openRenameDialog(*request);
+}
+
+void OperationCommands::openRenameDialog(const RenameRequest& request) {
+    delete m_renameDialog;
+    m_pendingRename = request;
+    m_renameDialog = new CNewFileNameDlg(request.initialName, m_frame.dialogParent());
+    // Queued: the rename runs once the dialog has closed, as a posted message would.
+    connect(m_renameDialog, &CNewFileNameDlg::renameSound, this, &OperationCommands::onRenameSound,
+            Qt::QueuedConnection);
+    m_renameDialog->showWithName();
+}
+
+void OperationCommands::onRenameSound() {
+    if (m_renameDialog)
+        m_operations.finishRename(m_pendingRename, m_renameDialog->enteredName());
+}
+
+void OperationCommands::showProperties() {
+    SoundProperties properties = readSoundProperties(
+        m_services.files, m_player, m_window.currentFolder(), m_list.row(m_list.selectedRow()));
+    CSoundPropertiesDlg dialog(std::move(properties), m_services.sounds, m_frame.dialogParent());
+    dialog.exec();
+    m_window.repaint();
+}
