@@ -4,6 +4,7 @@
 #include "app/MainWindowAssembly.h"
 #include "browser/CTembrelDlg.h"
 #include "core/Settings.h"
+#include "core/SoundFacts.h"
 #include "directories/CFolderBrowser.h"
 #include "lists/CommandLineExport.h"
 #include "platform/FileSystem.h"
@@ -13,6 +14,7 @@
 #include "platform/RegistryFileStore.h"
 #include "platform/SettingsStore.h"
 #include "platform/audio/AudioSystem.h"
+#include "platform/audio/SoundFileFacts.h"
 #include "schemes/CSchemeBuilderDlg.h"
 #include "schemes/EventTable.h"
 #include "schemes/SchemeContext.h"
@@ -28,6 +30,7 @@ CTembrelApp::CTembrelApp()
       m_desktop(std::make_unique<QtDesktop>()), m_audio(std::make_unique<AudioSystem>()),
       m_registry(std::make_unique<RegistryFileStore>(
           defaultRegistryFiles(registrySeed(userDataHome() + QStringLiteral("/tembrel/Themes"))))) {
+    useSoundFileFacts(readSoundFileFacts);
     AudioSystem* audio = m_audio.get();
     m_services.reset(new Services{*m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files,
                                   *m_launcher, *m_desktop,

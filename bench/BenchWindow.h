@@ -22,7 +22,7 @@ public:
 class SilentDevice final : public IPlaybackDevice, public ISoundPlayer {
 public:
     AudioResult open(const QString&) override { return {}; }
-    AudioResult play() override { return {}; }
+    AudioResult play(qint64) override { return {}; }
     void stop() override {}
     void close() override {}
     bool playLoop(const QString&) override { return true; }

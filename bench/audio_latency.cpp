@@ -69,7 +69,7 @@ long statusKb(const char* key) {
 AudioResult openAndPlay(IPlaybackDevice& device, const QString& path) {
     if (auto opened = device.open(path); !opened)
         return opened;
-    return device.play();
+    return device.play(0);
 }
 
 struct Marks {

@@ -50,7 +50,7 @@ public:
 class FreeDevice final : public IPlaybackDevice {
 public:
     AudioResult open(const QString&) override { return {}; }
-    AudioResult play() override { return {}; }
+    AudioResult play(qint64) override { return {}; }
     void stop() override {}
     void close() override {}
 };

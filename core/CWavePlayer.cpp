@@ -19,11 +19,11 @@ bool CWavePlayer::Open(const QString& path) {
     return true;
 }
 
-void CWavePlayer::Play() {
+void CWavePlayer::Play(qint64 startFrame) {
     if (m_state != Stopped)
         return;
     m_state = Playing;
-    const AudioResult played = m_device.play();
+    const AudioResult played = m_device.play(startFrame);
     // After a failed open there is nothing to play and that was reported already; a file
     // that opened but cannot be decoded is reported here, once.
     if (!played && m_openSucceeded) {
@@ -53,6 +53,17 @@ void CWavePlayer::PlayLoop(const QString& path) {
     m_state = Playing;
     m_loop = true;
     m_sounds.playLoop(path);
+}
+
+bool CWavePlayer::ReadWaveInfo(const QString& path) {
+    auto facts = readSoundFacts(path);
+    if (!facts)
+        return false;
+    m_facts = std::move(*facts);
+    if (!m_facts.wave)
+        return false;
+    m_info = *m_facts.wave;
+    return true;
 }
 
 void CWavePlayer::Close() {

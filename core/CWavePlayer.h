@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SoundFacts.h"
 #include "core/WaveInfo.h"
 #include "platform/Ui.h"
 #include "platform/audio/AudioDevices.h"
@@ -17,9 +18,9 @@ public:
 
     // Closes the device and opens path; a failure shows the device's error text once.
     bool Open(const QString& path);
-    // Plays the open file from its start, only when stopped. The state stays playing after the
-    // sound ends by itself: nothing tells us it ended.
-    void Play();
+    // Plays the open file from startFrame (0: its start), only when stopped. The state stays
+    // playing after the sound ends by itself: nothing tells us it ended.
+    void Play(qint64 startFrame = 0);
     // Ends a loop or a single play; the file stays open.
     void Stop();
     // Loops path until Stop, only when stopped; the single-play device is not used.
@@ -28,14 +29,19 @@ public:
     State GetState() const { return m_state; }
     bool isLooping() const { return m_loop; }
 
-    bool ReadWaveInfo(const QString& path) { return ::ReadWaveInfo(path, m_info); }
+    // Reads path's sound facts (readSoundFacts). A WAV file's also become waveInfo(); a file
+    // that gives no facts, or no WAV facts, keeps the last WaveInfo and returns false.
+    bool ReadWaveInfo(const QString& path);
     const WaveInfo& waveInfo() const { return m_info; }
+    // The facts of the last file read that gave any, WAV or not.
+    const SoundFacts& soundFacts() const { return m_facts; }
 
 private:
     IPlaybackDevice& m_device;
     ISoundPlayer& m_sounds;
     IUi& m_ui;
     WaveInfo m_info;
+    SoundFacts m_facts;
     bool m_loop = false;
     bool m_openSucceeded = false;
     State m_state = Stopped;

@@ -21,6 +21,8 @@ struct WaveInfo {
 bool ReadWaveInfo(const QString& path, WaveInfo& info);
 // The same on bytes already in memory (the file reader and the fuzz target share it).
 bool ReadWaveInfoFromBytes(const QByteArray& bytes, WaveInfo& info);
+// The same on the first 16 bytes of a "fmt " chunk; fewer bytes fail.
+bool ReadWaveInfoFromFmt(const QByteArray& fmt, WaveInfo& info);
 
 // Play time in seconds: the whole file length (headers included) over the average bytes per
 // second. A zero rate gives 0 rather than an infinite or undefined number.

@@ -10,6 +10,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+QString openErrorText(const QString& path, const FileOpenError& error) {
+    const QString name = QStringLiteral("\"%1\"").arg(path);
+    switch (error.kind) {
+    case FileOpenError::Missing:
+        return QStringLiteral("The sound file %1 does not exist.").arg(name);
+    case FileOpenError::Folder:
+        return QStringLiteral("%1 is a folder, not a sound file.").arg(name);
+    case FileOpenError::NotRegular:
+        return QStringLiteral("%1 is not a sound file but a pipe or a device, which cannot be "
+                              "played.")
+            .arg(name);
+    case FileOpenError::Unreadable:
+        break;
+    }
+    return QStringLiteral("The sound file %1 cannot be read (%2).").arg(name, error.reason);
+}
+
 std::expected<RegularFile, FileOpenError> RegularFile::open(const QString& path) {
     const int fd = ::open(nativename::encode(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -90,20 +107,32 @@ QByteArray RawFile::readAt(qint64 pos, qint64 size) const {
 FileHead::FileHead(const QString& path) : m_path(path) {
     const FileLook look = batchedLookAtFile(path);
     m_opened = look.opened;
+    m_size = look.regularSize;
     m_head = look.head;
 }
 
 FileHead::~FileHead() = default;
 
 QByteArray FileHead::at(qint64 pos, qint64 size) const {
-    if (pos < 0 || size <= 0)
-        return {};
-    if (pos + size <= m_head.size())
-        return m_head.mid(pos, size);
-    if (m_head.size() < FileLook::kHeadSize)
-        return {}; // the whole file is in the head already, or it gives no bytes
+    const QByteArray bytes = upTo(pos, size);
+    return bytes.size() == size ? bytes : QByteArray();
+}
+
+std::optional<qint64> FileHead::regularSize() const {
+    if (m_size || !m_opened)
+        return m_size;
     if (!m_rest)
         m_rest = std::make_unique<RawFile>(m_path);
-    const QByteArray bytes = m_rest->readAt(pos, size);
-    return bytes.size() == size ? bytes : QByteArray();
+    return m_rest->regularSize();
+}
+
+QByteArray FileHead::upTo(qint64 pos, qint64 size) const {
+    if (pos < 0 || size <= 0)
+        return {};
+    // A head shorter than a full one is the whole file already, or the file gives no bytes.
+    if (pos + size <= m_head.size() || m_head.size() < FileLook::kHeadSize)
+        return pos < m_head.size() ? m_head.mid(pos, size) : QByteArray();
+    if (!m_rest)
+        m_rest = std::make_unique<RawFile>(m_path);
+    return m_rest->readAt(pos, size);
 }

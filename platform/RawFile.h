@@ -15,6 +15,9 @@ struct FileOpenError {
     QString reason; // the system's words, for Unreadable
 };
 
+// The text for the user saying why the sound file at path did not open.
+QString openErrorText(const QString& path, const FileOpenError& error);
+
 // A regular file open for reading. Every file the program reads whole or copies opens here:
 // the open never blocks, so a FIFO, a socket or a device put where a file was expected is
 // refused at once rather than freezing the window on its first read.
@@ -67,10 +70,15 @@ public:
     bool isOpen() const { return m_opened; }
     // Exactly size bytes at pos, or nothing.
     QByteArray at(qint64 pos, qint64 size) const;
+    // Up to size bytes at pos: fewer only at the end of the file, none on an error.
+    QByteArray upTo(qint64 pos, qint64 size) const;
+    // The file's size when it is a regular file (from the look when it has one).
+    std::optional<qint64> regularSize() const;
 
 private:
     QString m_path;
     bool m_opened = false;
+    std::optional<qint64> m_size;
     QByteArray m_head;
     mutable std::unique_ptr<RawFile> m_rest; // opened only for bytes beyond the head
 };

@@ -15,8 +15,9 @@ public:
     // Closes what was open, then opens path. Cheap: checks the file can be decoded but does no
     // device work. An empty path succeeds and opens nothing (Play then plays nothing).
     virtual AudioResult open(const QString& path) = 0;
-    // Plays the open file once from its start and returns at once.
-    virtual AudioResult play() = 0;
+    // Plays the open file once from frame startFrame (0 is its start) and returns at once. A
+    // start at or past the end plays nothing; a negative start is the start.
+    virtual AudioResult play(qint64 startFrame) = 0;
     // Stops a play of this device; the file stays open.
     virtual void stop() = 0;
     // Closes the file; a play of it stops.

@@ -53,7 +53,7 @@ AudioResult MixerPlaybackDevice::open(const QString& path) {
     return {};
 }
 
-AudioResult MixerPlaybackDevice::play() {
+AudioResult MixerPlaybackDevice::play(qint64 startFrame) {
     switch (m_state) {
     case State::Closed:
         return std::unexpected(QStringLiteral("No sound is open to play."));
@@ -62,7 +62,7 @@ AudioResult MixerPlaybackDevice::play() {
     case State::Opened:
         break;
     }
-    if (auto voice = m_mixer.play(VoiceSlot::Device, m_path, false); !voice)
+    if (auto voice = m_mixer.play(VoiceSlot::Device, m_path, false, startFrame); !voice)
         return std::unexpected(voice.error());
     return {};
 }

@@ -13,7 +13,7 @@ public:
     ~MixerPlaybackDevice() override { close(); }
 
     AudioResult open(const QString& path) override;
-    AudioResult play() override;
+    AudioResult play(qint64 startFrame) override;
     void stop() override;
     void close() override;
 

@@ -94,13 +94,13 @@ bool OutputMixer::sounding() const {
 }
 
 std::expected<std::shared_ptr<const Voice>, QString>
-OutputMixer::play(VoiceSlot slot, const QString& path, bool loop) {
+OutputMixer::play(VoiceSlot slot, const QString& path, bool loop, qint64 startFrame) {
     std::scoped_lock lock(m_mutex);
     silenceLocked(slot, nullptr);
     const auto format = ensureOpen();
     if (!format)
         return std::unexpected(format.error());
-    auto voice = Voice::start(path, *format, loop);
+    auto voice = Voice::start(path, *format, loop, startFrame);
     if (!voice)
         return std::unexpected(voice.error());
     if (auto started = start(slot, *voice); !started)

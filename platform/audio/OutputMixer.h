@@ -31,11 +31,12 @@ public:
     OutputMixer(const OutputMixer&) = delete;
     OutputMixer& operator=(const OutputMixer&) = delete;
 
-    // Silences the slot, then starts path in it (once, or looped until silenced). Starts the
+    // Silences the slot, then starts path in it from startFrame (once, or looped until silenced;
+    // a loop starts over at the file's start). Starts the
     // stream unless it runs; reopens it after a failure (for example a sound server that went
     // away). The error is a text for the user.
     std::expected<std::shared_ptr<const Voice>, QString> play(VoiceSlot slot, const QString& path,
-                                                              bool loop);
+                                                              bool loop, qint64 startFrame = 0);
     // Silences the slot if it still plays voice (or anything, when voice is null).
     void silence(VoiceSlot slot, const Voice* voice = nullptr);
     // False when the output is stopped, by a silence or because the device or server failed.

@@ -1,7 +1,10 @@
 #include "platform/audio/SoundDecoder.h"
 
 #include "platform/RawFile.h"
+#include "platform/RiffChunks.h"
 #include "platform/audio/WaveShape.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +26,8 @@ QString openErrorText(const QString& path) {
     case WaveShape::Damaged:
         return QStringLiteral("The sound file %1 is damaged and cannot be played.")
             .arg(quoted(path));
+    case WaveShape::TooManyChunks:
+        return tooManyChunksText(path);
     case WaveShape::Complete:
         break;
     }
@@ -46,22 +51,6 @@ QString openErrorText(const QString& path) {
         .arg(quoted(path), QString::number(shape.formatTag, 16).rightJustified(4, u'0'));
 }
 
-QString unopenedText(const QString& path, const FileOpenError& error) {
-    switch (error.kind) {
-    case FileOpenError::Missing:
-        return QStringLiteral("The sound file %1 does not exist.").arg(quoted(path));
-    case FileOpenError::Folder:
-        return QStringLiteral("%1 is a folder, not a sound file.").arg(quoted(path));
-    case FileOpenError::NotRegular:
-        return QStringLiteral("%1 is not a sound file but a pipe or a device, which cannot be "
-                              "played.")
-            .arg(quoted(path));
-    case FileOpenError::Unreadable:
-        break;
-    }
-    return QStringLiteral("The sound file %1 cannot be read (%2).").arg(quoted(path), error.reason);
-}
-
 bool playableShape(const SF_INFO& info) {
     return info.channels >= 1 && info.samplerate >= 1000 && info.samplerate <= 768000;
 }
@@ -71,7 +60,7 @@ bool playableShape(const SF_INFO& info) {
 std::expected<SoundDecoder, QString> SoundDecoder::open(const QString& path) {
     auto opened = RegularFile::open(path);
     if (!opened)
-        return std::unexpected(unopenedText(path, opened.error()));
+        return std::unexpected(openErrorText(path, opened.error()));
     SF_INFO info{};
     SNDFILE* file = sf_open_fd(opened->release(), SFM_READ, &info, SF_TRUE);
     if (file == nullptr)
@@ -87,6 +76,6 @@ int64_t SoundDecoder::read(float* out, int64_t frameCount) {
     return sf_readf_float(m_file.get(), out, frameCount);
 }
 
-bool SoundDecoder::rewind() {
-    return sf_seek(m_file.get(), 0, SEEK_SET) == 0;
+bool SoundDecoder::seek(int64_t frame) {
+    return sf_seek(m_file.get(), std::clamp<int64_t>(frame, 0, m_info.frames), SEEK_SET) >= 0;
 }

@@ -16,11 +16,14 @@ public:
     int sampleRate() const { return m_info.samplerate; }
     int channels() const { return m_info.channels; }
     int64_t frames() const { return m_info.frames; }
+    int format() const { return m_info.format; } // SF_FORMAT_* major and subtype
 
     // Reads up to frameCount interleaved frames into out; returns the number read, 0 at the end.
     int64_t read(float* out, int64_t frameCount);
     // Goes back to the first frame; false if the file cannot seek.
-    bool rewind();
+    bool rewind() { return seek(0); }
+    // Goes to frame (past the end: to the end); false if the file cannot seek.
+    bool seek(int64_t frame);
 
 private:
     struct CloseFile {

@@ -12,11 +12,14 @@ constexpr auto kReaderPause = std::chrono::milliseconds(5);
 
 } // namespace
 
-std::expected<std::shared_ptr<Voice>, QString> Voice::start(const QString& path,
-                                                            OutputFormat format, bool loop) {
+std::expected<std::shared_ptr<Voice>, QString>
+Voice::start(const QString& path, OutputFormat format, bool loop, int64_t startFrame) {
     auto decoder = SoundDecoder::open(path);
     if (!decoder)
         return std::unexpected(decoder.error());
+    if (startFrame > 0 && !decoder->seek(startFrame))
+        return std::unexpected(
+            QStringLiteral("The sound \"%1\" cannot be played from a point within it.").arg(path));
     auto voice = std::make_shared<Voice>(std::move(*decoder), format, loop);
     voice->prime();
     voice->m_reader = std::jthread([raw = voice.get()](std::stop_token stop) { raw->run(stop); });

@@ -22,9 +22,10 @@ struct OutputFormat {
 class Voice {
 public:
     // Opens path and fills the start of the ring before returning, so the first callback after
-    // it already has sound. The error is a text for the user.
-    static std::expected<std::shared_ptr<Voice>, QString> start(const QString& path,
-                                                                OutputFormat format, bool loop);
+    // it already has sound. It starts at startFrame of the file (clamped to the file). The
+    // error is a text for the user.
+    static std::expected<std::shared_ptr<Voice>, QString>
+    start(const QString& path, OutputFormat format, bool loop, int64_t startFrame = 0);
 
     Voice(SoundDecoder decoder, OutputFormat format, bool loop);
     ~Voice();

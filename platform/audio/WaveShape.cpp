@@ -1,6 +1,7 @@
 #include "platform/audio/WaveShape.h"
 
 #include "platform/RawFile.h"
+#include "platform/RiffChunks.h"
 
 #include <QtEndian>
 
@@ -31,28 +32,25 @@ WaveShape inspectWaveShape(const QString& path) {
     const FileHead bytes(path);
     if (!bytes.isOpen())
         return {};
-    const QByteArray riff = bytes.at(0, 12);
-    if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
+    RiffChunks chunks([&bytes](qint64 pos, qint64 size) { return bytes.upTo(pos, size); },
+                      RiffChunks::Bounds::WholeFile);
+    if (chunks.end() == RiffChunks::End::NotRiffWave)
         return {};
     WaveShape shape{WaveShape::Damaged};
     bool haveFormat = false;
-    for (qint64 pos = 12;;) {
-        const QByteArray header = bytes.at(pos, 8);
-        if (header.size() != 8)
-            break;
-        const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
-        if (header.startsWith("data")) {
+    while (const auto chunk = chunks.next()) {
+        if (chunk->id == "data") {
             shape.kind = haveFormat ? WaveShape::Complete : WaveShape::Damaged;
             return shape;
         }
-        if (header.startsWith("fmt ") && size >= 16) {
-            const QByteArray format = bytes.at(pos + 8, 16);
+        if (chunk->id == "fmt " && chunk->size >= 16) {
+            const QByteArray format = chunks.bytes(chunk->bodyPos, 16);
             haveFormat = format.size() == 16;
             if (haveFormat)
                 takeNumbers(format, shape);
         }
-        pos += 8 + qint64(size) + (size % 2);
     }
-    shape.kind = WaveShape::Damaged;
+    shape.kind = chunks.end() == RiffChunks::End::TooManyChunks ? WaveShape::TooManyChunks
+                                                                : WaveShape::Damaged;
     return shape;
 }

@@ -5,7 +5,8 @@
 
 // How far a file looks like a RIFF WAVE file, to explain why a decoder refused it.
 struct WaveShape {
-    enum Kind { NotWave, Damaged, Complete };
+    // TooManyChunks: the walk gave up before it found the sound (RiffChunks::kMaxChunks).
+    enum Kind { NotWave, Damaged, TooManyChunks, Complete };
     Kind kind = NotWave;
     // The numbers of a complete file's "fmt " chunk.
     uint16_t formatTag = 0;

@@ -40,8 +40,9 @@ TEST_F(WavePlayer, StartsStoppedWithEmptyTextsAndAStateThatOnlyCommandsChange) {
     EXPECT_EQ(device.played.size(), 1) << "Play while playing does nothing";
     ASSERT_TRUE(player.Open(b));
     EXPECT_EQ(player.GetState(), CWavePlayer::Stopped) << "Open returns to stopped";
-    player.Play();
+    player.Play(1234);
     EXPECT_EQ(device.playing, b);
+    EXPECT_EQ(device.playedFrom, 1234);
 }
 
 TEST_F(WavePlayer, AFailedOpenShowsTheDeviceTextOnceAndKeepsTheState) {
@@ -89,7 +90,7 @@ namespace {
 class UndecodableDevice final : public IPlaybackDevice {
 public:
     AudioResult open(const QString&) override { return {}; }
-    AudioResult play() override { return std::unexpected(QStringLiteral("damaged sound")); }
+    AudioResult play(qint64) override { return std::unexpected(QStringLiteral("damaged sound")); }
     void stop() override {}
     void close() override {}
 };

@@ -18,10 +18,11 @@ public:
         openPath = path;
         return {};
     }
-    AudioResult play() override {
+    AudioResult play(qint64 startFrame) override {
         if (openPath.isEmpty())
             return std::unexpected(QStringLiteral("No file is open."));
         playing = openPath;
+        playedFrom = startFrame;
         played << openPath;
         return {};
     }
@@ -34,6 +35,7 @@ public:
     QString openPath;
     QString playing; // empty when silent
     QStringList played;
+    qint64 playedFrom = -1; // the start of the last play
 };
 
 class FakeSoundPlayer final : public ISoundPlayer {

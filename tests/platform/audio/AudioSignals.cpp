@@ -22,7 +22,9 @@ std::expected<void, QString> writeTone(const QString& path, const ToneSpec& spec
     const auto frames = static_cast<int64_t>(spec.seconds * spec.sampleRate);
     std::vector<float> block;
     for (int64_t f = 0; f < frames; ++f) {
-        const double phase = 2.0 * std::numbers::pi * spec.frequency * f / spec.sampleRate;
+        const bool later = spec.laterFrequency > 0 && 2 * f >= frames;
+        const double phase = 2.0 * std::numbers::pi *
+                             (later ? spec.laterFrequency : spec.frequency) * f / spec.sampleRate;
         block.insert(block.end(), spec.channels,
                      static_cast<float>(spec.amplitude * std::sin(phase)));
         if (block.size() >= 8192 || f + 1 == frames) {

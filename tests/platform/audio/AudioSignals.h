@@ -18,6 +18,7 @@ struct ToneSpec {
     double seconds = 1.0;
     double frequency = 440.0;
     double amplitude = 0.5;
+    double laterFrequency = 0; // when set, the second half of the tone is at this pitch
 };
 
 std::expected<void, QString> writeTone(const QString& path, const ToneSpec& spec);

@@ -123,7 +123,7 @@ TEST(NoSoundServerChild, Errors) {
     IPlaybackDevice& device = audio.playbackDevice();
     ASSERT_TRUE(device.open(path).has_value()) << "opening a file needs no device";
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const auto played = device.play();
+        const auto played = device.play(0);
         ASSERT_FALSE(played.has_value());
         EXPECT_THAT(played.error().toStdString(), HasSubstr("No sound output device"));
     }
@@ -150,14 +150,14 @@ TEST(NoSoundServerChild, ServerStartsLater) {
     AudioSystem audio;
     IPlaybackDevice& device = audio.playbackDevice();
     ASSERT_TRUE(device.open(path).has_value());
-    ASSERT_FALSE(device.play().has_value());
+    ASSERT_FALSE(device.play(0).has_value());
     PrivateSoundServer server(dir.filePath("server"));
     if (!server.started())
         GTEST_SKIP() << "the sound server script failed";
     qputenv("PULSE_SERVER", server.address().toLocal8Bit());
     MonitorTap tap(audio);
     ASSERT_TRUE(tap.start(5000).has_value());
-    const auto played = device.play();
+    const auto played = device.play(0);
     ASSERT_TRUE(played.has_value()) << played.error().toStdString();
     std::this_thread::sleep_for(std::chrono::milliseconds(1300));
     const auto heard = tap.finish();

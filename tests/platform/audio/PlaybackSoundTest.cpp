@@ -75,7 +75,7 @@ TEST_P(PlaybackFlavourTest, PlaysAOneSecondToneAtItsPitchAndLength) {
     IPlaybackDevice& device = m_audio.playbackDevice();
     ASSERT_TRUE(device.open(path).has_value());
     const double start = m_tap.mark();
-    ASSERT_TRUE(device.play().has_value());
+    ASSERT_TRUE(device.play(0).has_value());
     wait(1.5);
     const MonoSound sound = heard();
     const Heard tone = firstSound(sound, start);
@@ -93,17 +93,38 @@ INSTANTIATE_TEST_SUITE_P(EveryWavFlavour, PlaybackFlavourTest, ::testing::Values
 TEST_F(PlaybackTest, StopSilencesTheSinkAtOnceAndTheNextPlayStartsFromTheBeginning) {
     IPlaybackDevice& device = m_audio.playbackDevice();
     ASSERT_TRUE(device.open(tone("tone.wav", {44100, 2, kWav | SF_FORMAT_PCM_16})).has_value());
-    ASSERT_TRUE(device.play().has_value());
+    ASSERT_TRUE(device.play(0).has_value());
     wait(0.4);
     const double stopped = m_tap.mark();
     device.stop();
     wait(0.4);
     const double replayed = m_tap.mark();
-    ASSERT_TRUE(device.play().has_value());
+    ASSERT_TRUE(device.play(0).has_value());
     wait(1.3);
     const MonoSound sound = heard();
     EXPECT_LT(rms(sound.between(stopped + kStopWithin, replayed)), kSilence);
     EXPECT_THAT(firstSound(sound, replayed).seconds, AllOf(Ge(0.95), Le(1.2)));
+}
+
+TEST_F(PlaybackTest, APlayFromAFrameWithinTheSoundStartsThereAndOneFromItsEndPlaysNothing) {
+    // One second at 440 Hz, then one at 880 Hz; the play starts a quarter into the second.
+    const QString path =
+        tone("halves.wav", {22050, 1, kWav | SF_FORMAT_PCM_16, 2.0, 440, 0.5, 880});
+    IPlaybackDevice& device = m_audio.playbackDevice();
+    ASSERT_TRUE(device.open(path).has_value());
+    const double start = m_tap.mark();
+    ASSERT_TRUE(device.play(22050 + 22050 / 4).has_value());
+    wait(1.2);
+    const double fromEnd = m_tap.mark();
+    ASSERT_TRUE(device.play(44100).has_value());
+    wait(0.5);
+    const MonoSound sound = heard();
+    const Heard rest = firstSound(sound, start);
+    EXPECT_THAT(rest.seconds, AllOf(Ge(0.7), Le(0.95)));
+    EXPECT_NEAR(
+        dominantFrequency(sound.between(rest.begin, rest.begin + 0.5), sound.sampleRate, 300, 1000),
+        880, 5);
+    EXPECT_LT(rms(sound.between(fromEnd, fromEnd + 0.5)), kSilence);
 }
 
 TEST_F(PlaybackTest, LoopSoundsWithoutGapsUntilSilencedThenTheSinkFallsSilent) {
@@ -130,7 +151,7 @@ TEST_F(PlaybackTest, LoopAndSinglePlaySoundTogether) {
     wait(0.3);
     const double both = m_tap.mark();
     ASSERT_TRUE(device.open(single).has_value());
-    ASSERT_TRUE(device.play().has_value());
+    ASSERT_TRUE(device.play(0).has_value());
     wait(1.0);
     player.silence();
     const MonoSound sound = heard();

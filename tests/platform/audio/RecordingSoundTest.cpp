@@ -17,7 +17,7 @@ protected:
             return;
         const QString path = tone("playing.wav", {44100, 2, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 4.0});
         ASSERT_TRUE(m_audio.playbackDevice().open(path).has_value());
-        ASSERT_TRUE(m_audio.playbackDevice().play().has_value());
+        ASSERT_TRUE(m_audio.playbackDevice().play(0).has_value());
         m_recorder = m_audio.newRecordingDevice();
         ASSERT_TRUE(m_recorder->open().has_value());
     }

@@ -86,9 +86,9 @@ TEST_F(SoundFileErrorsTest, ANameWithBlanksQuotesAndOtherLettersOpens) {
 TEST_F(SoundFileErrorsTest, AnEmptyPathOpensNothingAndPlaysNothing) {
     IPlaybackDevice& device = m_audio.playbackDevice();
     ASSERT_TRUE(device.open(QString()).has_value());
-    EXPECT_TRUE(device.play().has_value());
+    EXPECT_TRUE(device.play(0).has_value());
     device.close();
-    const auto played = device.play();
+    const auto played = device.play(0);
     ASSERT_FALSE(played.has_value());
     EXPECT_FALSE(played.error().isEmpty());
 }
@@ -99,7 +99,7 @@ TEST_F(SoundFileErrorsTest, AFailedOpenClosesWhatWasOpenBefore) {
     ASSERT_TRUE(writeTone(good, {}).has_value());
     ASSERT_TRUE(device.open(good).has_value());
     ASSERT_FALSE(device.open(m_dir.filePath("gone.wav")).has_value());
-    EXPECT_FALSE(device.play().has_value());
+    EXPECT_FALSE(device.play(0).has_value());
 }
 
 TEST_F(SoundFileErrorsTest, ARecordingDeviceThatWasNeverOpenedRefusesEverything) {
