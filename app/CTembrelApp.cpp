@@ -52,7 +52,7 @@ int CTembrelApp::run(const QStringList& arguments) {
 
 ProgramPlaces CTembrelApp::findPlaces() {
     QString copyError;
-    ProgramPlaces places = currentProgramPlaces(&copyError);
+    ProgramPlaces places = currentProgramPlaces(keys::kMainDirectory, &copyError);
     if (!copyError.isEmpty())
         m_ui->messageBox(copyError, m_ui->appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
     return places;
@@ -60,10 +60,7 @@ ProgramPlaces CTembrelApp::findPlaces() {
 
 int CTembrelApp::runSchemeBuilder() {
     DataFileSettings settings(findPlaces());
-    const QString name =
-        settings.readString(QStringLiteral("Main_Directory"), QStringLiteral("Master_Directory"));
-    if (name == settings::kMissing)
-        m_ui->messageBox(name, m_ui->appTitle(), MsgButtons::Ok, MsgIcon::None);
+    const QString name = readReported(settings, *m_ui, keys::kMainDirectory, MsgIcon::None);
     SchemeContext context = schemeContext(*m_services, settings);
     CSchemeBuilderDlg builder(context);
     builder.setFolder(settings.collectionFolder(name));

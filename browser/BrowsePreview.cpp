@@ -7,7 +7,7 @@
 
 namespace {
 bool previewWhileBrowsing(const ISettings& settings) {
-    return settings.readInt(QStringLiteral("Show"), QStringLiteral("Preview"), 0) == 1;
+    return settings.read(keys::kPreview) == 1;
 }
 } // namespace
 

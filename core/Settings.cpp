@@ -27,8 +27,7 @@ bool DataFileSettings::writeStrings(const QList<settings::Entry>& entries) {
 }
 
 QString DataFileSettings::mainDirectory() const {
-    return collectionFolder(
-        readString(QStringLiteral("Main_Directory"), QStringLiteral("Master_Directory")));
+    return collectionFolder(read(keys::kMainDirectory));
 }
 
 QString DataFileSettings::collectionFolder(const QString& name) const {
@@ -43,9 +42,8 @@ QString DataFileSettings::cursorFile(const QString& relativePath) const {
     return pathhelp::join(m_places.programDir, relativePath);
 }
 
-QString readReported(const ISettings& settings, IUi& ui, const QString& section, const QString& key,
-                     MsgIcon icon) {
-    const QString value = settings.readString(section, key);
+QString readReported(const ISettings& settings, IUi& ui, const keys::Text& key, MsgIcon icon) {
+    const QString value = settings.read(key);
     if (value == settings::kMissing)
         ui.messageBox(value, ui.appTitle(), MsgButtons::Ok, icon);
     return value;
@@ -53,14 +51,11 @@ QString readReported(const ISettings& settings, IUi& ui, const QString& section,
 
 MainSettings readMainSettings(const ISettings& settings, IUi& ui) {
     MainSettings s;
-    s.mainDirectoryName = readReported(settings, ui, QStringLiteral("Main_Directory"),
-                                       QStringLiteral("Master_Directory"), MsgIcon::None);
-    s.baseRecordingName = readReported(settings, ui, QStringLiteral("Default_Rec_Name"),
-                                       QStringLiteral("Rec_Name"), MsgIcon::None);
-    s.editorPath = readReported(settings, ui, QStringLiteral("Editor_Name"),
-                                QStringLiteral("Editor"), MsgIcon::None);
-    s.cursorTheme = settings.readInt(QStringLiteral("Cursor"), QStringLiteral("Current"), 1);
-    s.recordTime = settings.readInt(QStringLiteral("Record"), QStringLiteral("Rec_Time"), 30);
-    s.flatScrollBar = settings.readInt(QStringLiteral("Show"), QStringLiteral("Fsb"), 0);
+    s.mainDirectoryName = readReported(settings, ui, keys::kMainDirectory, MsgIcon::None);
+    s.baseRecordingName = readReported(settings, ui, keys::kRecordingName, MsgIcon::None);
+    s.editorPath = readReported(settings, ui, keys::kEditor, MsgIcon::None);
+    s.cursorTheme = settings.read(keys::kCursorTheme);
+    s.recordTime = settings.read(keys::kRecordTime);
+    s.flatScrollBar = settings.read(keys::kFlatScrollBar);
     return s;
 }

@@ -2,15 +2,28 @@
 
 #include <QString>
 
+#include "core/SettingsKeys.h"
 #include "platform/ProgramPlaces.h"
 #include "platform/SettingsStore.h"
 #include "platform/Ui.h"
 
-// The one door to the data file for everything but the store itself. A string read gives the
-// stored text, or settings::kMissing when the key is missing.
+// The one door to the data file for everything but the store itself. Features read and write
+// the named keys of core/SettingsKeys.h; the string calls below carry them to the file. A string
+// read gives the stored text, or settings::kMissing when the key is missing.
 class ISettings {
 public:
     virtual ~ISettings() = default;
+
+    QString read(const keys::Text& key) const { return readString(key.section, key.key); }
+    int read(const keys::Number& key) const { return readInt(key.section, key.key, key.fallback); }
+    // False when the data file could not be written; the stored value is then unchanged.
+    bool write(const keys::Text& key, const QString& value) {
+        return writeString(key.section, key.key, value);
+    }
+    bool write(const keys::Number& key, int value) {
+        return writeString(key.section, key.key, QString::number(value));
+    }
+
     virtual QString readString(const QString& section, const QString& key) const = 0;
     virtual int readInt(const QString& section, const QString& key, int fallback) const = 0;
     // False when the data file could not be written; the stored value is then unchanged.
@@ -64,17 +77,16 @@ private:
 // A string read that reports a missing key: the missing-value text shows once in a box (with
 // icon) and stands as the value.
 
-QString readReported(const ISettings& settings, IUi& ui, const QString& section, const QString& key,
-                     MsgIcon icon);
+QString readReported(const ISettings& settings, IUi& ui, const keys::Text& key, MsgIcon icon);
 
 // The copies of settings the main window takes once at start.
 struct MainSettings {
     QString mainDirectoryName;
     QString editorPath;
     QString baseRecordingName;
-    int recordTime = 30;
-    int cursorTheme = 1;
-    int flatScrollBar = 0;
+    int recordTime = keys::kRecordTime.fallback;
+    int cursorTheme = keys::kCursorTheme.fallback;
+    int flatScrollBar = keys::kFlatScrollBar.fallback;
 };
 
 // Reads them in order; each missing string shows the missing-value text once and stands as

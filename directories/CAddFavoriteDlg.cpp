@@ -11,15 +11,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-namespace {
-
-const QString kShowSection = QStringLiteral("Show");
-const QString kPromptKey = QStringLiteral("Atf");
-
-} // namespace
-
 bool addFavoritePromptWanted(const ISettings& settings) {
-    return settings.readInt(kShowSection, kPromptKey, 1) != 0;
+    return settings.read(keys::kAddToFavoritesPrompt) != 0;
 }
 
 CAddFavoriteDlg::CAddFavoriteDlg(QString folder, ISettings& settings, IUi& ui, QWidget* parent)
@@ -66,8 +59,7 @@ void CAddFavoriteDlg::buildLayout() {
 }
 
 void CAddFavoriteDlg::storeCheckBox() {
-    const QString value = m_dontShow->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
-    if (!m_settings.writeString(kShowSection, kPromptKey, value))
+    if (!m_settings.write(keys::kAddToFavoritesPrompt, m_dontShow->isChecked() ? 0 : 1))
         m_ui.messageBox(QStringLiteral("The choice could not be stored: the data file cannot be "
                                        "written."),
                         m_ui.appTitle(), MsgButtons::Ok, MsgIcon::Stop);

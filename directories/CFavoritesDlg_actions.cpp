@@ -124,12 +124,9 @@ void CFavoritesDlg::onCreateFolder() {
 std::optional<QString> CFavoritesDlg::folderOfRow(int row) {
     if (row > 0)
         return m_list->item(row)->text();
-    const QString name =
-        m_settings.readString(QStringLiteral("Main_Directory"), QStringLiteral("Master_Directory"));
-    if (name == settings::kMissing) {
-        m_ui.messageBox(name, m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
+    const QString name = readReported(m_settings, m_ui, keys::kMainDirectory, MsgIcon::None);
+    if (name == settings::kMissing)
         return std::nullopt;
-    }
     return m_places.collectionFolder(name);
 }
 

@@ -15,16 +15,12 @@ constexpr int kMaxGap = 256;
 
 } // namespace
 
-QString entryKey(int number) {
-    return QStringLiteral("User_Directory%1").arg(number);
-}
-
 Stored read(const ISettings& settings) {
     Stored stored;
-    stored.count = settings.readInt(kCountSection, kCountKey, -1);
+    stored.count = settings.read(keys::kFavoriteCount);
     int gap = 0;
     for (int i = 1; i <= stored.count && gap < kMaxGap; ++i) {
-        const QString value = settings.readString(kEntrySection, entryKey(i));
+        const QString value = settings.read(keys::favoriteFolder(i));
         if (value == settings::kMissing) {
             stored.entryMissing = true;
             ++gap;
@@ -36,7 +32,7 @@ Stored read(const ISettings& settings) {
     }
     if (stored.count > 0) {
         stored.lastMissing =
-            settings.readString(kEntrySection, entryKey(stored.count)) == settings::kMissing;
+            settings.read(keys::favoriteFolder(stored.count)) == settings::kMissing;
         stored.entryMissing = stored.entryMissing || stored.lastMissing;
     }
     return stored;
@@ -60,9 +56,9 @@ bool write(ISettings& settings, const QStringList& folders, int blankUpTo) {
     const int n = int(folders.size());
     QList<settings::Entry> entries;
     entries.reserve(std::max(n, blankUpTo) + 1);
-    entries.append({kCountSection, kCountKey, QString::number(n)});
+    entries.append(keys::entry(keys::kFavoriteCount, n));
     for (int i = 1; i <= std::max(n, blankUpTo); ++i)
-        entries.append({kEntrySection, entryKey(i), i <= n ? folders[i - 1] : QString()});
+        entries.append(keys::entry(keys::favoriteFolder(i), i <= n ? folders[i - 1] : QString()));
     return settings.writeStrings(entries);
 }
 
@@ -73,8 +69,8 @@ AppendOutcome append(ISettings& settings, const QString& folder) {
     if (stored.lastMissing)
         return AppendOutcome::LastEntryMissing;
     const int number = std::max(stored.count, 0) + 1;
-    const bool written = settings.writeStrings({{kCountSection, kCountKey, QString::number(number)},
-                                                {kEntrySection, entryKey(number), folder}});
+    const bool written = settings.writeStrings({keys::entry(keys::kFavoriteCount, number),
+                                                keys::entry(keys::favoriteFolder(number), folder)});
     return written ? AppendOutcome::Added : AppendOutcome::WriteFailed;
 }
 

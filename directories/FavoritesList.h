@@ -10,14 +10,8 @@ class ISettings;
 // folder path. An empty entry is no entry; keys above the count are ignored.
 namespace favorites {
 
-inline const QString kCountSection = QStringLiteral("User_Directories_Number");
-inline const QString kCountKey = QStringLiteral("User_Directories");
-inline const QString kEntrySection = QStringLiteral("User_Directory");
 // The row that stands for the collection's main directory; it is never stored.
 inline const QString kMainLibraryRow = QStringLiteral("<Main Library>");
-
-// "User_Directory" followed by the entry number.
-QString entryKey(int number);
 
 struct Stored {
     QStringList folders;       // the entries that are not empty, in number order

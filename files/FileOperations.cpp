@@ -43,7 +43,7 @@ std::optional<RenameRequest> FileOperations::insertSound() {
     m_player.Stop();
     const OpenFileRequest request{
         texts::kInsertTitle, QStringLiteral("Wave Sounds"), QStringLiteral("*.wav"),
-        defaultFolder(QStringLiteral("Add From Directory"), m_settings), QStringLiteral("wav")};
+        defaultFolder(keys::kAddFromFolder, m_settings), QStringLiteral("wav")};
     std::optional<RenameRequest> rename;
     if (const std::optional<QString> source = m_ui.openFileName(request))
         rename = insertFile(*source);
@@ -155,7 +155,7 @@ void FileOperations::showNewRow(const QString& name, const QString& path) {
 
 void FileOperations::copySoundTo() {
     m_player.Stop();
-    const QString start = defaultFolder(QStringLiteral("Copy To Directory"), m_settings);
+    const QString start = defaultFolder(keys::kCopyToFolder, m_settings);
     const SoundRow sound = m_list.row(m_list.selectedRow());
     const std::optional<QString> folder =
         m_ui.browseForFolder(FolderRequest{start, texts::copyToInstruction(sound.name)});

@@ -31,10 +31,7 @@ void OperationCommands::registerAll(CommandTable& commands) {
     commands.add(cmd::CopyTo, [this] { m_operations.copySoundTo(); });
     commands.add(cmd::Properties, [this] { showProperties(); });
     // Read when asked: a program chosen in the options is used at once.
-    commands.add(cmd::EditSound, [this] {
-        m_tools.editSound(
-            m_settings.readString(QStringLiteral("Editor_Name"), QStringLiteral("Editor")));
-    });
+    commands.add(cmd::EditSound, [this] { m_tools.editSound(m_settings.read(keys::kEditor)); });
     commands.add(cmd::Volume, [this] { m_tools.openMixer(); });
     commands.add(cmd::RecordVolume, [this] { m_tools.openRecordingMixer(); });
     commands.add(cmd::Help, [this] { m_tools.openHelp(); });

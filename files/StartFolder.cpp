@@ -3,8 +3,8 @@
 #include "core/Settings.h"
 #include "platform/SettingsStore.h"
 
-QString defaultFolder(const QString& section, const ISettings& settings) {
-    const QString stored = settings.readString(section, QStringLiteral("Directory"));
+QString defaultFolder(const keys::Text& key, const ISettings& settings) {
+    const QString stored = settings.read(key);
     if (stored == settings::kMissing || stored.isEmpty())
         return kSystemSoundsFolder;
     return stored;

@@ -2,12 +2,14 @@
 
 #include <QString>
 
+#include "core/SettingsKeys.h"
+
 class ISettings;
 
 // The folder where the system keeps its sounds; the pickers of Insert and Copy to start there
 // when no default folder is set.
 inline const QString kSystemSoundsFolder = QStringLiteral("/usr/share/sounds");
 
-// The default folder stored under section/"Directory" in the data file; a missing or empty
-// value gives the system sounds folder.
-QString defaultFolder(const QString& section, const ISettings& settings);
+// The default folder stored under that key; a missing or empty value gives the system sounds
+// folder.
+QString defaultFolder(const keys::Text& key, const ISettings& settings);

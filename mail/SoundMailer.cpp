@@ -13,7 +13,6 @@
 
 namespace {
 
-const QString kMailSection = QStringLiteral("Default_Mail");
 const QString kNoSound = QStringLiteral("There is no sound to send: the list is empty.");
 const QString kDesktopMailCaption = QStringLiteral("Confirm to use the desktop mail program");
 const QString kDesktopMailQuestion =
@@ -50,7 +49,7 @@ QString mailtoOf(const QStringList& addresses) {
 } // namespace
 
 QString mailCommand(const ISettings& settings) {
-    const QString command = settings.readString(kMailSection, QStringLiteral("Command"));
+    const QString command = settings.read(keys::kMailCommand);
     if (command == settings::kMissing || command.trimmed().isEmpty())
         return kDefaultMailCommand;
     return command;
@@ -72,8 +71,7 @@ void SoundMailer::sendSelectedSound() {
         return;
     }
     // A missing default address is reported, but its stand-in text is no address.
-    QString to = readReported(m_parts.settings, m_parts.ui, kMailSection, QStringLiteral("To"),
-                              MsgIcon::Exclamation);
+    QString to = readReported(m_parts.settings, m_parts.ui, keys::kMailTo, MsgIcon::Exclamation);
     if (to == settings::kMissing)
         to.clear();
     const std::optional<MailFields> fields = m_parts.windows.askFields(
@@ -94,7 +92,7 @@ std::optional<QString> SoundMailer::soundPath(const QString& file) {
 }
 
 void SoundMailer::saveAddress(const QString& to) {
-    if (!m_parts.settings.writeString(kMailSection, QStringLiteral("To"), to))
+    if (!m_parts.settings.write(keys::kMailTo, to))
         warn(kAddressNotSaved);
 }
 

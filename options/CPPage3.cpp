@@ -9,10 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 
-namespace {
-const QString kRecord = QStringLiteral("Record");
-} // namespace
-
 CPPage3::CPPage3(OptionsContext& context, QWidget* parent)
     : COptionsPage(context, parent), m_time(new CHoverCombo(this)),
       m_minimise(new QCheckBox(this)) {
@@ -42,21 +38,20 @@ CPPage3::CPPage3(OptionsContext& context, QWidget* parent)
     page->addStretch();
     connect(m_time, &QComboBox::currentIndexChanged, this, &CPPage3::storeTime);
     connect(m_minimise, &QAbstractButton::clicked, this,
-            [this](bool on) { writeFlag(kRecord, QStringLiteral("Show_Win"), on); });
+            [this](bool on) { writeFlag(keys::kMinimiseWhileRecording, on); });
 }
 
 // A stored time that is none of the rows selects nothing, and nothing is written until the
 // user picks a row.
 void CPPage3::OnInitDialog() {
-    const int stored = m_context.settings.readInt(kRecord, QStringLiteral("Rec_Time"), 30);
+    const int stored = m_context.settings.read(keys::kRecordTime);
     const auto* found = std::find(std::begin(kTimes), std::end(kTimes), stored);
     m_time->setCurrentIndex(found == std::end(kTimes) ? -1 : int(found - std::begin(kTimes)));
-    m_minimise->setChecked(m_context.settings.readInt(kRecord, QStringLiteral("Show_Win"), 1) == 1);
+    m_minimise->setChecked(m_context.settings.read(keys::kMinimiseWhileRecording) == 1);
 }
 
 void CPPage3::storeTime(int row) {
     if (!isInitialised() || row < 0 || row >= int(std::size(kTimes)))
         return;
-    (void)m_context.settings.writeString(kRecord, QStringLiteral("Rec_Time"),
-                                         QString::number(kTimes[row]));
+    (void)m_context.settings.write(keys::kRecordTime, kTimes[row]);
 }

@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString kCursor = QStringLiteral("Cursor");
-const QString kCurrent = QStringLiteral("Current");
 constexpr int kPreviewSize = 32;
 
 // A preview-sized transparent picture with `draw` painted on it, antialiased.
@@ -106,7 +104,7 @@ CPPage4::CPPage4(OptionsContext& context, QWidget* parent)
 }
 
 void CPPage4::OnInitDialog() {
-    const int theme = m_context.settings.readInt(kCursor, kCurrent, 1);
+    const int theme = m_context.settings.read(keys::kCursorTheme);
     m_themes->setCurrentIndex(cursorTheme(theme) ? theme - 1 : -1);
     preview(theme);
 }
@@ -115,7 +113,7 @@ void CPPage4::chooseTheme(int row) {
     if (!isInitialised() || row < 0)
         return;
     preview(row + 1);
-    (void)m_context.settings.writeString(kCursor, kCurrent, QString::number(row + 1));
+    (void)m_context.settings.write(keys::kCursorTheme, row + 1);
 }
 
 // A file that cannot be read leaves its preview empty; so does a theme that does not exist.

@@ -10,12 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-const QString kShow = QStringLiteral("Show");
-const QString kMail = QStringLiteral("Default_Mail");
-const QString kTo = QStringLiteral("To");
-} // namespace
-
 CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
     : COptionsPage(context, parent),
       m_favorites(new QCheckBox(QStringLiteral("Show \"Add To Favorites\" dialog"), this)),
@@ -53,24 +47,23 @@ CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
     page->addWidget(mail);
     page->addStretch();
     connect(m_favorites, &QAbstractButton::clicked, this,
-            [this](bool on) { writeFlag(kShow, QStringLiteral("Atf"), on); });
+            [this](bool on) { writeFlag(keys::kAddToFavoritesPrompt, on); });
     connect(m_flatScrollBar, &QAbstractButton::clicked, this,
-            [this](bool on) { writeFlag(kShow, QStringLiteral("Fsb"), on); });
+            [this](bool on) { writeFlag(keys::kFlatScrollBarBox, on); });
     connect(m_preview, &QAbstractButton::clicked, this,
-            [this](bool on) { writeFlag(kShow, QStringLiteral("Preview"), on); });
+            [this](bool on) { writeFlag(keys::kPreview, on); });
     // Only the user's own typing is stored, never the text the page filled in.
-    connect(m_address, &QLineEdit::textEdited, this, [this](const QString& text) {
-        (void)m_context.settings.writeString(kMail, kTo, text);
-    });
+    connect(m_address, &QLineEdit::textEdited, this,
+            [this](const QString& text) { (void)m_context.settings.write(keys::kMailTo, text); });
 }
 
 // A missing address is reported once and leaves the edit empty: the missing-value text is no
 // address to send mail to.
 void CPPage5::OnInitDialog() {
-    m_favorites->setChecked(m_context.settings.readInt(kShow, QStringLiteral("Atf"), 1) == 1);
-    m_flatScrollBar->setChecked(m_context.settings.readInt(kShow, QStringLiteral("Fsb"), 1) == 1);
-    m_preview->setChecked(m_context.settings.readInt(kShow, QStringLiteral("Preview"), 0) == 1);
+    m_favorites->setChecked(m_context.settings.read(keys::kAddToFavoritesPrompt) == 1);
+    m_flatScrollBar->setChecked(m_context.settings.read(keys::kFlatScrollBarBox) == 1);
+    m_preview->setChecked(m_context.settings.read(keys::kPreview) == 1);
     const QString address =
-        readReported(m_context.settings, m_context.ui, kMail, kTo, MsgIcon::None);
+        readReported(m_context.settings, m_context.ui, keys::kMailTo, MsgIcon::None);
     m_address->setText(address == settings::kMissing ? QString() : address);
 }

@@ -12,12 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-const QString kCopyTo = QStringLiteral("Copy To Directory");
-const QString kAddFrom = QStringLiteral("Add From Directory");
-const QString kDirectory = QStringLiteral("Directory");
-} // namespace
-
 CPPage6::CPPage6(OptionsContext& context, QWidget* parent)
     : COptionsPage(context, parent), m_copyTo(new QLineEdit(this)), m_addFrom(new QLineEdit(this)),
       m_copyToButton(new CIconButton({}, this)), m_addFromButton(new CIconButton({}, this)) {
@@ -36,9 +30,9 @@ CPPage6::CPPage6(OptionsContext& context, QWidget* parent)
     setTabOrder(m_copyToButton, m_addFrom);
     setTabOrder(m_addFrom, m_addFromButton);
     connect(m_copyToButton, &QAbstractButton::clicked, this,
-            [this] { pickFolder(*m_copyTo, kCopyTo); });
+            [this] { pickFolder(*m_copyTo, keys::kCopyToFolder); });
     connect(m_addFromButton, &QAbstractButton::clicked, this,
-            [this] { pickFolder(*m_addFrom, kAddFrom); });
+            [this] { pickFolder(*m_addFrom, keys::kAddFromFolder); });
 }
 
 QWidget* CPPage6::makeGroup(const QString& title, QLineEdit* edit, CIconButton* button,
@@ -58,14 +52,14 @@ QWidget* CPPage6::makeGroup(const QString& title, QLineEdit* edit, CIconButton* 
 // The Add From folder shows as stored too, so the page tells the whole truth about both.
 void CPPage6::OnInitDialog() {
     m_copyTo->setText(
-        readReported(m_context.settings, m_context.ui, kCopyTo, kDirectory, MsgIcon::None));
-    const QString addFrom = m_context.settings.readString(kAddFrom, kDirectory);
+        readReported(m_context.settings, m_context.ui, keys::kCopyToFolder, MsgIcon::None));
+    const QString addFrom = m_context.settings.read(keys::kAddFromFolder);
     if (addFrom != settings::kMissing)
         m_addFrom->setText(addFrom);
 }
 
 // The edit shows the new folder only once it is stored.
-void CPPage6::pickFolder(QLineEdit& edit, const QString& section) {
+void CPPage6::pickFolder(QLineEdit& edit, const keys::Text& key) {
     const std::optional<QString> folder = m_context.ui.browseForFolder(
         {QStringLiteral("My Computer"), QStringLiteral("Select default folder")});
     if (!folder)
@@ -78,7 +72,7 @@ void CPPage6::pickFolder(QLineEdit& edit, const QString& section) {
             m_context.ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    if (!m_context.settings.writeString(section, kDirectory, *folder)) {
+    if (!m_context.settings.write(key, *folder)) {
         m_context.ui.messageBox(QStringLiteral("Cannot save data.\r\nConfiguration error."),
                                 m_context.ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
         return;

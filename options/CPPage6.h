@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SettingsKeys.h"
 #include "options/OptionsPage.h"
 
 class CIconButton;
@@ -22,7 +23,7 @@ protected:
 private:
     QWidget* makeGroup(const QString& title, QLineEdit* edit, CIconButton* button,
                        const QString& picture);
-    void pickFolder(QLineEdit& edit, const QString& section);
+    void pickFolder(QLineEdit& edit, const keys::Text& key);
 
     QLineEdit* m_copyTo;
     QLineEdit* m_addFrom;

@@ -44,8 +44,7 @@ bool MainDirectoryChange::rename(const QString& oldName, const QString& newName)
 }
 
 bool MainDirectoryChange::storeName(const QString& name) {
-    if (m_settings.writeString(QStringLiteral("Main_Directory"), QStringLiteral("Master_Directory"),
-                               name))
+    if (m_settings.write(keys::kMainDirectory, name))
         return true;
     say(kSaveNameError);
     return false;
@@ -54,8 +53,7 @@ bool MainDirectoryChange::storeName(const QString& name) {
 void MainDirectoryChange::storeEditor(const QString& editorPath) {
     if (editorPath == settings::kMissing)
         return;
-    if (!m_settings.writeString(QStringLiteral("Editor_Name"), QStringLiteral("Editor"),
-                                editorPath))
+    if (!m_settings.write(keys::kEditor, editorPath))
         say(kSaveEditorError);
 }
 

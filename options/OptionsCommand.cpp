@@ -19,10 +19,9 @@ OptionsCommand::OptionsCommand(CommandTable& commands, OptionsContext context, I
 
 void OptionsCommand::run() {
     ISettings& settings = m_context.settings;
-    const QString oldName = readReported(settings, m_context.ui, QStringLiteral("Main_Directory"),
-                                         QStringLiteral("Master_Directory"), MsgIcon::None);
-    const QString editor = readReported(settings, m_context.ui, QStringLiteral("Editor_Name"),
-                                        QStringLiteral("Editor"), MsgIcon::None);
+    const QString oldName =
+        readReported(settings, m_context.ui, keys::kMainDirectory, MsgIcon::None);
+    const QString editor = readReported(settings, m_context.ui, keys::kEditor, MsgIcon::None);
     CPropSheet sheet(
         m_context, [this] { openHelp(); }, m_frame.dialogParent());
     sheet.general().setMainDirectoryName(oldName);

@@ -17,9 +17,8 @@ void COptionsPage::showEvent(QShowEvent* event) {
     m_initialised = true;
 }
 
-void COptionsPage::writeFlag(const QString& section, const QString& key, bool on) {
-    (void)m_context.settings.writeString(section, key,
-                                         on ? QStringLiteral("1") : QStringLiteral("0"));
+void COptionsPage::writeFlag(const keys::Number& key, bool on) {
+    (void)m_context.settings.write(key, on ? 1 : 0);
 }
 
 QLabel* pictureLabel(const QString& artName, QWidget* parent) {

@@ -7,6 +7,9 @@ class IProgramPlaces;
 class ISettings;
 class IUi;
 class QLabel;
+namespace keys {
+struct Number;
+}
 
 // What the pages of the options sheet reach: the data file, the boxes and pickers, the
 // program's places and the links.
@@ -29,7 +32,7 @@ protected:
     virtual void OnInitDialog() = 0;
     void showEvent(QShowEvent* event) override;
     // "1" or "0" for a check box.
-    void writeFlag(const QString& section, const QString& key, bool on);
+    void writeFlag(const keys::Number& key, bool on);
 
     OptionsContext& m_context;
 

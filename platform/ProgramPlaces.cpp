@@ -66,10 +66,10 @@ static bool copyFile(const fs::path& from, const fs::path& to) {
     return true;
 }
 
-static QString copyCollection(const ProgramPlaces& installed, const ProgramPlaces& user) {
-    const QString name =
-        settings::readString(QStringLiteral("Main_Directory"), QStringLiteral("Master_Directory"),
-                             QString(), installed.dataFile);
+static QString copyCollection(const ProgramPlaces& installed, const ProgramPlaces& user,
+                              const settings::Key& collectionName) {
+    const QString name = settings::readString(collectionName.section, collectionName.key, QString(),
+                                              installed.dataFile);
     if (name.isEmpty())
         return {};
     const QString from = installed.collectionHome + name;
@@ -83,25 +83,27 @@ static QString copyCollection(const ProgramPlaces& installed, const ProgramPlace
     return QStringLiteral("The sound collection could not be copied to %1.\n").arg(to);
 }
 
-QString copyMissingDefaults(const ProgramPlaces& installed, const ProgramPlaces& user) {
+QString copyMissingDefaults(const ProgramPlaces& installed, const ProgramPlaces& user,
+                            const settings::Key& collectionName) {
     if (QFileInfo::exists(user.dataFile))
         return {};
     // The collection first: a start that fails before the data file is in place tries both
     // again the next time.
-    QString errors = copyCollection(installed, user);
+    QString errors = copyCollection(installed, user, collectionName);
     if (!copyFile(nativePath(installed.dataFile), nativePath(user.dataFile)))
         errors += QStringLiteral("The data file could not be copied to %1.\n").arg(user.dataFile);
     return errors.trimmed();
 }
 
-ProgramPlaces currentProgramPlaces(QString* copyError) {
+ProgramPlaces currentProgramPlaces(const settings::Key& collectionName, QString* copyError) {
     const QString programDir = programdir::withSeparator();
     if (!isInstalledProgramDir(programDir))
         return placesInProgramDir(programDir);
     const ProgramPlaces user = placesInUserFolders(
         programDir, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    const QString errors = copyMissingDefaults(placesInProgramDir(programDir), user);
+    const QString errors =
+        copyMissingDefaults(placesInProgramDir(programDir), user, collectionName);
     if (copyError)
         *copyError = errors;
     return user;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/SettingsStore.h"
+
 // Where the program keeps its things for this run. What the program only reads (help pages,
 // cursor themes, the web page images) always comes from the program directory; the data file
 // and the collection live where they can be written.
@@ -25,11 +27,12 @@ inline const QString kInstalledMarker = QStringLiteral(".tembrel-installed");
 // nothing of the user's.
 bool isInstalledProgramDir(const QString& programDir);
 
-// First start of an installed program: the default data file and the collection it names are
-// copied to the user's places where they are not yet. Nothing there is ever replaced. Returns
-// what could not be copied, one line each (empty when all is in place).
-QString copyMissingDefaults(const ProgramPlaces& installed, const ProgramPlaces& user);
+// First start of an installed program: the default data file and the collection it names (under
+// collectionName) are copied to the user's places where they are not yet. Nothing there is ever
+// replaced. Returns what could not be copied, one line each (empty when all is in place).
+QString copyMissingDefaults(const ProgramPlaces& installed, const ProgramPlaces& user,
+                            const settings::Key& collectionName);
 
 // The places of the running program, with the defaults copied on first start; a copy that
 // failed is described in *copyError.
-ProgramPlaces currentProgramPlaces(QString* copyError);
+ProgramPlaces currentProgramPlaces(const settings::Key& collectionName, QString* copyError);

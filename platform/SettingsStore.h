@@ -23,6 +23,12 @@ int readInt(const QString& section, const QString& key, int fallback, const QStr
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& path);
 
+// Where a value lives.
+struct Key {
+    QString section;
+    QString key;
+};
+
 // One key to set by writeStrings.
 struct Entry {
     QString section;

@@ -29,10 +29,8 @@ NewRecording::Take NewRecording::begin() {
     m_window.refreshList();
     m_recordFile = newRecordFile();
     m_player.Close();
-    const int seconds =
-        std::clamp(m_settings.readInt(QStringLiteral("Record"), QStringLiteral("Rec_Time"), 30), 0,
-                   kLongestRecordSeconds);
-    if (m_settings.readInt(QStringLiteral("Record"), QStringLiteral("Show_Win"), 1) == 1)
+    const int seconds = std::clamp(m_settings.read(keys::kRecordTime), 0, kLongestRecordSeconds);
+    if (m_settings.read(keys::kMinimiseWhileRecording) == 1)
         m_placement.minimise();
     else
         m_placement.moveToCorner();
@@ -76,10 +74,7 @@ void NewRecording::selectNewSound() {
         m_list.selectRow(row);
         m_window.repaint();
         m_startValues.baseRecordingName =
-            m_settings.readString(QStringLiteral("Default_Rec_Name"), QStringLiteral("Rec_Name"));
-        if (m_startValues.baseRecordingName == settings::kMissing)
-            m_ui.messageBox(settings::kMissing, m_ui.appTitle(), MsgButtons::Ok,
-                            MsgIcon::Exclamation);
+            readReported(m_settings, m_ui, keys::kRecordingName, MsgIcon::Exclamation);
         return;
     }
 }

@@ -27,8 +27,8 @@ void ExternalTools::editSound(const QString& editorPath) {
 
 // The setting is a command line: split into words at blanks (double quotes keep blanks),
 // but started directly, never through a shell.
-void ExternalTools::startMixer(const QString& key, const QString& fallback) {
-    QString command = m_settings.readString(QStringLiteral("Mixer"), key);
+void ExternalTools::startMixer(const keys::Text& key, const QString& fallback) {
+    QString command = m_settings.read(key);
     if (command == settings::kMissing || command.trimmed().isEmpty())
         command = fallback;
     QStringList words = QProcess::splitCommand(command);
@@ -40,11 +40,11 @@ void ExternalTools::startMixer(const QString& key, const QString& fallback) {
 }
 
 void ExternalTools::openMixer() {
-    startMixer(QStringLiteral("Output"), kMixerOutputDefault);
+    startMixer(keys::kOutputMixer, kMixerOutputDefault);
 }
 
 void ExternalTools::openRecordingMixer() {
-    startMixer(QStringLiteral("Input"), kMixerInputDefault);
+    startMixer(keys::kInputMixer, kMixerInputDefault);
 }
 
 void ExternalTools::openHelp() {

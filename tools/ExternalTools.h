@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/SettingsKeys.h"
+
 class IUi;
 class IProcessLauncher;
 class IDesktop;
@@ -37,7 +39,7 @@ public:
 
 private:
     void start(const QString& program, const QStringList& arguments);
-    void startMixer(const QString& key, const QString& fallback);
+    void startMixer(const keys::Text& key, const QString& fallback);
     void reportNotStarted(const QString& what);
 
     IUi& m_ui;

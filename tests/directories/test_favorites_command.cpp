@@ -43,8 +43,8 @@ protected:
 TEST_F(FavoritesCommandTest, OpenThisFolderStopsPlaybackFirstAndTheMainWindowListsTheFolder) {
     addSound("main");
     const QString other = soundFolder("Other Sounds");
-    ASSERT_TRUE(settings::writeStrings({{favorites::kCountSection, favorites::kCountKey, "1"},
-                                        {favorites::kEntrySection, "User_Directory1", other}},
+    ASSERT_TRUE(settings::writeStrings({{"User_Directories_Number", "User_Directories", "1"},
+                                        {"User_Directory", "User_Directory1", other}},
                                        program.dataFile()));
     window().onCommand(cmd::Play);
     ASSERT_FALSE(playback.playing.isEmpty());
@@ -62,8 +62,8 @@ TEST_F(FavoritesCommandTest, OpenThisFolderStopsPlaybackFirstAndTheMainWindowLis
 TEST_F(FavoritesCommandTest, AFavoriteThatVanishedListsNothingAndSaysSo) {
     addSound("main");
     const QString gone = soundFolder("Gone");
-    ASSERT_TRUE(settings::writeStrings({{favorites::kCountSection, favorites::kCountKey, "1"},
-                                        {favorites::kEntrySection, "User_Directory1", gone}},
+    ASSERT_TRUE(settings::writeStrings({{"User_Directories_Number", "User_Directories", "1"},
+                                        {"User_Directory", "User_Directory1", gone}},
                                        program.dataFile()));
     CFavoritesDlg& favorites = showFavorites();
     ASSERT_TRUE(QDir(gone).removeRecursively());

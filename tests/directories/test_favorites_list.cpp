@@ -19,12 +19,8 @@ protected:
         QFile file(program.dataFile());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QString entry(int i) const {
-        return settings.readString(favorites::kEntrySection, favorites::entryKey(i));
-    }
-    int count() const {
-        return settings.readInt(favorites::kCountSection, favorites::kCountKey, -1);
-    }
+    QString entry(int i) const { return settings.read(keys::favoriteFolder(i)); }
+    int count() const { return settings.read(keys::kFavoriteCount); }
 };
 
 TEST_F(FavoritesListTest, ReadingSkipsEmptyEntriesIgnoresKeysAboveTheCountAndGoesOnPastAGap) {
@@ -95,7 +91,7 @@ TEST_F(FavoritesListTest, FiveHundredEntriesAndASpoiltCountLoad) {
         many.append(QStringLiteral("/sounds/%1").arg(i));
     ASSERT_TRUE(favorites::write(settings, many, 0));
     EXPECT_EQ(favorites::read(settings).folders, many);
-    ASSERT_TRUE(settings.writeString(favorites::kCountSection, favorites::kCountKey, "2000000000"));
+    ASSERT_TRUE(settings.write(keys::kFavoriteCount, 2000000000));
     const favorites::Stored stored = favorites::read(settings);
     EXPECT_EQ(stored.folders, many);
     EXPECT_TRUE(stored.lastMissing);

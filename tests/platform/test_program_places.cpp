@@ -37,7 +37,8 @@ TEST_F(InstalledPlaces, FirstStartCopiesTheDataFileAndTheCollectionIntoTheUsersF
     EXPECT_EQ(user.dataFile, home.path() + "/config/tembrel/Tembrel.dat");
     EXPECT_EQ(user.collectionHome, home.path() + "/data/tembrel/");
 
-    EXPECT_EQ(copyMissingDefaults(placesInProgramDir(program.path()), user), QString());
+    EXPECT_EQ(copyMissingDefaults(placesInProgramDir(program.path()), user, keys::kMainDirectory),
+              QString());
 
     EXPECT_EQ(readAll(user.dataFile), readAll(program.dataFile()));
     EXPECT_EQ(readAll(user.collectionHome + "Library/Bell.wav"), QByteArray("RIFF bell"));
@@ -57,11 +58,13 @@ TEST_F(InstalledPlaces, FirstStartCopiesTheDataFileAndTheCollectionIntoTheUsersF
 }
 
 TEST_F(InstalledPlaces, LaterStartsReplaceNothingTheUserHas) {
-    ASSERT_EQ(copyMissingDefaults(placesInProgramDir(program.path()), user), QString());
+    ASSERT_EQ(copyMissingDefaults(placesInProgramDir(program.path()), user, keys::kMainDirectory),
+              QString());
     QFile::remove(user.collectionHome + "Library/Bell.wav");
     DataFileSettings(user).writeString("Main_Directory", "Master_Directory", "Mine");
 
-    EXPECT_EQ(copyMissingDefaults(placesInProgramDir(program.path()), user), QString());
+    EXPECT_EQ(copyMissingDefaults(placesInProgramDir(program.path()), user, keys::kMainDirectory),
+              QString());
 
     EXPECT_FALSE(QFileInfo::exists(user.collectionHome + "Library/Bell.wav"));
     EXPECT_FALSE(QFileInfo::exists(user.collectionHome + "Mine"));
@@ -70,7 +73,8 @@ TEST_F(InstalledPlaces, LaterStartsReplaceNothingTheUserHas) {
 
 TEST_F(InstalledPlaces, ACopyThatCannotBeMadeIsNamed) {
     program.writeFile(home.path() + "/config", "a file where the folder should be");
-    const QString error = copyMissingDefaults(placesInProgramDir(program.path()), user);
+    const QString error =
+        copyMissingDefaults(placesInProgramDir(program.path()), user, keys::kMainDirectory);
     EXPECT_EQ(error, "The data file could not be copied to " + user.dataFile + ".");
 }
 
