@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSignalBlocker>
 
 CPPage3::CPPage3(OptionsContext& context, QWidget* parent)
     : COptionsPage(context, parent), m_time(new CHoverCombo(this)),
@@ -38,7 +39,7 @@ CPPage3::CPPage3(OptionsContext& context, QWidget* parent)
     page->addStretch();
     connect(m_time, &QComboBox::currentIndexChanged, this, &CPPage3::storeTime);
     connect(m_minimise, &QAbstractButton::clicked, this,
-            [this](bool on) { writeFlag(keys::kMinimiseWhileRecording, on); });
+            [this] { storeFlag(*m_minimise, keys::kMinimiseWhileRecording); });
 }
 
 // A stored time that is none of the rows selects nothing, and nothing is written until the
@@ -46,12 +47,18 @@ CPPage3::CPPage3(OptionsContext& context, QWidget* parent)
 void CPPage3::OnInitDialog() {
     const int stored = m_context.settings.read(keys::kRecordTime);
     const auto* found = std::find(std::begin(kTimes), std::end(kTimes), stored);
-    m_time->setCurrentIndex(found == std::end(kTimes) ? -1 : int(found - std::begin(kTimes)));
+    m_storedRow = found == std::end(kTimes) ? -1 : int(found - std::begin(kTimes));
+    m_time->setCurrentIndex(m_storedRow);
     m_minimise->setChecked(m_context.settings.read(keys::kMinimiseWhileRecording) == 1);
 }
 
 void CPPage3::storeTime(int row) {
     if (!isInitialised() || row < 0 || row >= int(std::size(kTimes)))
         return;
-    (void)m_context.settings.write(keys::kRecordTime, kTimes[row]);
+    if (store(keys::kRecordTime, kTimes[row])) {
+        m_storedRow = row;
+        return;
+    }
+    const QSignalBlocker quiet(m_time);
+    m_time->setCurrentIndex(m_storedRow);
 }

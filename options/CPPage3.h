@@ -25,5 +25,6 @@ private:
     void storeTime(int row);
 
     CHoverCombo* m_time;
+    int m_storedRow = -1; // the row of the stored time, -1 for none
     QCheckBox* m_minimise;
 };

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSignalBlocker>
 #include <initializer_list>
 #include <iterator>
 
@@ -104,16 +105,22 @@ CPPage4::CPPage4(OptionsContext& context, QWidget* parent)
 }
 
 void CPPage4::OnInitDialog() {
-    const int theme = m_context.settings.read(keys::kCursorTheme);
-    m_themes->setCurrentIndex(cursorTheme(theme) ? theme - 1 : -1);
-    preview(theme);
+    m_storedTheme = m_context.settings.read(keys::kCursorTheme);
+    m_themes->setCurrentIndex(cursorTheme(m_storedTheme) ? m_storedTheme - 1 : -1);
+    preview(m_storedTheme);
 }
 
 void CPPage4::chooseTheme(int row) {
     if (!isInitialised() || row < 0)
         return;
     preview(row + 1);
-    (void)m_context.settings.write(keys::kCursorTheme, row + 1);
+    if (store(keys::kCursorTheme, row + 1)) {
+        m_storedTheme = row + 1;
+        return;
+    }
+    const QSignalBlocker quiet(m_themes);
+    m_themes->setCurrentIndex(cursorTheme(m_storedTheme) ? m_storedTheme - 1 : -1);
+    preview(m_storedTheme);
 }
 
 // A file that cannot be read leaves its preview empty; so does a theme that does not exist.

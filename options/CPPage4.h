@@ -26,6 +26,7 @@ private:
     void chooseTheme(int row);
 
     CHoverCombo* m_themes;
+    int m_storedTheme = 1;
     QLabel* m_normal;
     QLabel* m_busy;
     CColorLabel* m_note;

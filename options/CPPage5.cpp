@@ -47,14 +47,18 @@ CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
     page->addWidget(mail);
     page->addStretch();
     connect(m_favorites, &QAbstractButton::clicked, this,
-            [this](bool on) { writeFlag(keys::kAddToFavoritesPrompt, on); });
+            [this] { storeFlag(*m_favorites, keys::kAddToFavoritesPrompt); });
     connect(m_flatScrollBar, &QAbstractButton::clicked, this,
-            [this](bool on) { writeFlag(keys::kFlatScrollBarBox, on); });
+            [this] { storeFlag(*m_flatScrollBar, keys::kFlatScrollBarBox); });
     connect(m_preview, &QAbstractButton::clicked, this,
-            [this](bool on) { writeFlag(keys::kPreview, on); });
+            [this] { storeFlag(*m_preview, keys::kPreview); });
     // Only the user's own typing is stored, never the text the page filled in.
-    connect(m_address, &QLineEdit::textEdited, this,
-            [this](const QString& text) { (void)m_context.settings.write(keys::kMailTo, text); });
+    connect(m_address, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (store(keys::kMailTo, text))
+            m_storedAddress = text;
+        else
+            m_address->setText(m_storedAddress);
+    });
 }
 
 // A missing address is reported once and leaves the edit empty: the missing-value text is no
@@ -65,5 +69,6 @@ void CPPage5::OnInitDialog() {
     m_preview->setChecked(m_context.settings.read(keys::kPreview) == 1);
     const QString address =
         readReported(m_context.settings, m_context.ui, keys::kMailTo, MsgIcon::None);
-    m_address->setText(address == settings::kMissing ? QString() : address);
+    m_storedAddress = address == settings::kMissing ? QString() : address;
+    m_address->setText(m_storedAddress);
 }

@@ -25,4 +25,5 @@ private:
     QCheckBox* m_flatScrollBar;
     QCheckBox* m_preview;
     QLineEdit* m_address;
+    QString m_storedAddress; // what the edit showed when last stored or read
 };

@@ -72,10 +72,7 @@ void CPPage6::pickFolder(QLineEdit& edit, const keys::Text& key) {
             m_context.ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    if (!m_context.settings.write(key, *folder)) {
-        m_context.ui.messageBox(QStringLiteral("Cannot save data.\r\nConfiguration error."),
-                                m_context.ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
+    if (!store(key, *folder))
         return;
-    }
     edit.setText(*folder);
 }

@@ -2,6 +2,7 @@
 
 #include "core/Settings.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -17,8 +18,29 @@ void COptionsPage::showEvent(QShowEvent* event) {
     m_initialised = true;
 }
 
-void COptionsPage::writeFlag(const keys::Number& key, bool on) {
-    (void)m_context.settings.write(key, on ? 1 : 0);
+namespace {
+const QString kCannotSave = QStringLiteral("Cannot save data.\r\nConfiguration error.");
+} // namespace
+
+bool COptionsPage::store(const keys::Number& key, int value) {
+    return reportedWhenFailed(m_context.settings.write(key, value));
+}
+
+bool COptionsPage::store(const keys::Text& key, const QString& value) {
+    return reportedWhenFailed(m_context.settings.write(key, value));
+}
+
+bool COptionsPage::reportedWhenFailed(bool written) {
+    if (!written)
+        m_context.ui.messageBox(kCannotSave, m_context.ui.appTitle(), MsgButtons::Ok,
+                                MsgIcon::None);
+    return written;
+}
+
+void COptionsPage::storeFlag(QAbstractButton& box, const keys::Number& key) {
+    const bool on = box.isChecked();
+    if (!store(key, on ? 1 : 0))
+        box.setChecked(!on);
 }
 
 QLabel* pictureLabel(const QString& artName, QWidget* parent) {

@@ -6,9 +6,13 @@ class ILinkOpener;
 class IProgramPlaces;
 class ISettings;
 class IUi;
+class QAbstractButton;
 class QLabel;
 namespace keys {
 struct Number;
+}
+namespace settings {
+struct Key;
 }
 
 // What the pages of the options sheet reach: the data file, the boxes and pickers, the
@@ -31,12 +35,18 @@ public:
 protected:
     virtual void OnInitDialog() = 0;
     void showEvent(QShowEvent* event) override;
-    // "1" or "0" for a check box.
-    void writeFlag(const keys::Number& key, bool on);
+    // Stores a change the moment it is made. A write that fails is reported, and the caller
+    // puts its control back so that the page shows what the data file holds.
+    bool store(const keys::Number& key, int value);
+    bool store(const settings::Key& key, const QString& value);
+    // "1" for a ticked box, "0" for a cleared one; the box goes back when that cannot be stored.
+    void storeFlag(QAbstractButton& box, const keys::Number& key);
 
     OptionsContext& m_context;
 
 private:
+    bool reportedWhenFailed(bool written);
+
     bool m_initialised = false;
 };
 

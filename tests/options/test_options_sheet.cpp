@@ -107,6 +107,41 @@ TEST_F(SheetFixture, ThemesPreviewTheirCursorsAndAreStored) {
     EXPECT_EQ(page.note().textColour(), QColor(0x2D, 0x8C, 0x2E));
 }
 
+// Each change the read-only data file cannot keep is reported, and its control goes back to
+// what the file holds.
+TEST_F(SheetFixture, ChangesARefusedWriteLosesAreReportedAndTheirControlsGoBack) {
+    open(sheet.record());
+    open(sheet.cursors());
+    open(sheet.misc());
+    QFile file(program.dataFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ui.setDefaultAnswer(MsgResult::Ok);
+
+    sheet.record().timeList().setCurrentIndex(3);
+    EXPECT_EQ(sheet.record().timeList().currentIndex(), 1) << "30 sec, as stored";
+    sheet.record().minimiseBox().click();
+    EXPECT_TRUE(sheet.record().minimiseBox().isChecked());
+    sheet.cursors().themeList().setCurrentIndex(5);
+    EXPECT_EQ(sheet.cursors().themeList().currentIndex(), 0);
+    EXPECT_FALSE(sheet.cursors().busyPreview().pixmap().isNull()) << "theme 1 previewed again";
+    CPPage5& misc = sheet.misc();
+    for (QCheckBox* box : {&misc.favoritesBox(), &misc.flatScrollBarBox(), &misc.previewBox()}) {
+        const bool was = box->isChecked();
+        box->click();
+        EXPECT_EQ(box->isChecked(), was) << box->text().toStdString();
+    }
+    QTest::keyClicks(&misc.addressEdit(), "x");
+    EXPECT_EQ(misc.addressEdit().text(), "someone@example.org");
+
+    EXPECT_EQ(ui.messageTexts(),
+              QStringList(7, QStringLiteral("Cannot save data.\r\nConfiguration error.")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+}
+
 struct BareSheet : SheetFixture {
     BareSheet() : SheetFixture("[Show]\nFsb=2\n") {}
 };
