@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <QStringDecoder>
 #include <optional>
 
 namespace settings {
@@ -51,8 +52,16 @@ std::optional<QByteArray> sectionName(const QByteArray& line) {
     return t.mid(1, t.indexOf(']') - 1).trimmed();
 }
 
+// A name or value as text. Only the file's first bytes can be a byte order mark (splitLines
+// takes it off): a U+FEFF that starts a name or a value is part of it.
+QString textOf(const QByteArray& bytes) {
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                    QStringDecoder::Flag::ConvertInitialBom);
+    return decode(bytes);
+}
+
 bool sameName(const QByteArray& a, const QString& b) {
-    return QString::fromUtf8(a).compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+    return textOf(a).compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 // The key of a "key=value" line, or nothing for other lines (comments included).
@@ -107,7 +116,7 @@ std::optional<QByteArray> rawValue(const QString& section, const QString& key,
 QString readString(const QString& section, const QString& key, const QString& fallback,
                    const QString& path) {
     const auto value = rawValue(section, key, path);
-    const QString text = value ? QString::fromUtf8(*value) : fallback;
+    const QString text = value ? textOf(*value) : fallback;
     return text.left(kMaxValueLength);
 }
 

@@ -106,6 +106,21 @@ TEST_F(SettingsStoreTest, AByteOrderMarkIsSkippedWhenReadingAndKeptWhenWriting) 
     EXPECT_EQ(contents(), QByteArray("\xEF\xBB\xBF[Main_Directory]\nMaster_Directory=/other\n"));
 }
 
+// Only the file's first three bytes can be a byte order mark: a name or value that starts with
+// U+FEFF is text like any other, and differs from the same text without it.
+TEST_F(SettingsStoreTest, NamesAndValuesStartingWithUFeffSurvive) {
+    const QString mark(QChar(0xFEFF));
+    write("\xEF\xBB\xBF[S]\nk=plain\n");
+    ASSERT_TRUE(settings::writeString("S", mark + "k", mark + "first", path));
+    ASSERT_TRUE(settings::writeString("S", mark + "k", mark + "second", path));
+    ASSERT_TRUE(settings::writeString(mark + "S", "k", "other", path));
+    EXPECT_EQ(read("S", "k"), "plain");
+    EXPECT_EQ(settings::readString("S", mark + "k", settings::kMissing, path), mark + "second");
+    EXPECT_EQ(settings::readString(mark + "S", "K", settings::kMissing, path), "other");
+    EXPECT_EQ(contents(), QByteArray("\xEF\xBB\xBF[S]\nk=plain\n\xEF\xBB\xBFk=\xEF\xBB\xBF"
+                                     "second\n[\xEF\xBB\xBFS]\nk=other\n"));
+}
+
 TEST_F(SettingsStoreTest, NonAsciiValuesRoundTrip) {
     const QString folder = QStringLiteral("/home/zoë/Klänge & \"Töne\"; $x <y>");
     EXPECT_TRUE(settings::writeString("User_Directory", "User_Directory1", folder, path));
