@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the parsers' fuzz targets with clang's libFuzzer (plus ASan and UBSan) and runs each.
 # Usage: scripts/fuzz.sh [SECONDS [TARGET...]]   (default 60 seconds each; targets: wave_info,
-# data_file, registry_text)
+# data_file, registry_text). Fails when a target does not build or finds a fault; ./test runs
+# each for a few seconds so that none of them rots.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -12,7 +13,7 @@ out=$root/build-fuzz
 sources_of() {
     case $1 in
     wave_info) echo "core/WaveInfo.cpp platform/RiffChunks.cpp platform/RawFile.cpp platform/FileLookBatch.cpp platform/FileReadAhead.cpp platform/NativeName.cpp" ;;
-    data_file) echo "platform/SettingsStore.cpp platform/AtomicFile.cpp platform/TempBeside.cpp platform/RawFile.cpp platform/FileLookBatch.cpp" ;;
+    data_file) echo "platform/SettingsStore.cpp platform/AtomicFile.cpp platform/TempBeside.cpp platform/RawFile.cpp platform/FileLookBatch.cpp platform/FileReadAhead.cpp platform/NativeName.cpp" ;;
     registry_text) echo "platform/RegistryText.cpp" ;;
     *) echo "fuzz.sh: unknown target $1" >&2; exit 2 ;;
     esac
@@ -40,6 +41,7 @@ seed() {
 }
 
 mkdir -p "$out"
+status=0
 for target in $targets; do
     sources=""
     for s in $(sources_of "$target"); do sources="$sources $root/$s"; done
@@ -52,6 +54,14 @@ for target in $targets; do
         $(pkg-config --libs Qt6Core) -o "$out/fuzz_$target"
     seed "$target"
     echo "== $target"
-    "$out/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
-        "$out/corpus-$target" 2>&1 | tail -n 20
+    log=$out/fuzz_$target.log
+    if "$out/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+        "$out/corpus-$target" >"$log" 2>&1; then
+        tail -n 5 "$log"
+    else
+        tail -n 60 "$log"
+        echo "fuzz.sh: $target found a fault; the input that shows it is named above" >&2
+        status=1
+    fi
 done
+exit $status
