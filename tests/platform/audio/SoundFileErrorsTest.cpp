@@ -49,6 +49,10 @@ TEST_F(SoundFileErrorsTest, EachUnplayableFileGetsItsOwnClearText) {
                 HasSubstr("format that cannot be played (format tag 0x1234)"));
     EXPECT_THAT(openError(file("cut.wav", makeWav({}).left(30))), HasSubstr("is damaged"));
     EXPECT_THAT(openError(m_dir.path()), HasSubstr("is a folder"));
+    WavSpec overgrown; // valid, but a million empty chunks come before its "fmt "
+    overgrown.chunksBeforeFmt = QByteArray("JUNK\0\0\0\0", 8).repeated(1'000'000);
+    EXPECT_THAT(openError(file("many.wav", makeWav(overgrown))),
+                HasSubstr("holds more than 4096 chunks before its sound"));
 }
 
 TEST_F(SoundFileErrorsTest, AFifoInASoundsPlaceIsRefusedWithoutBlocking) {
