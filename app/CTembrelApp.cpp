@@ -14,6 +14,7 @@
 #include "platform/RegistryFileStore.h"
 #include "platform/SettingsStore.h"
 #include "platform/audio/AudioSystem.h"
+#include "platform/audio/PeakReader.h"
 #include "platform/audio/SoundFileFacts.h"
 #include "schemes/CSchemeBuilderDlg.h"
 #include "schemes/EventTable.h"
@@ -29,13 +30,14 @@ CTembrelApp::CTembrelApp()
       m_files(std::make_unique<LocalFileSystem>()), m_launcher(std::make_unique<QtLauncher>()),
       m_desktop(std::make_unique<QtDesktop>()), m_audio(std::make_unique<AudioSystem>()),
       m_registry(std::make_unique<RegistryFileStore>(
-          defaultRegistryFiles(registrySeed(userDataHome() + QStringLiteral("/tembrel/Themes"))))) {
+          defaultRegistryFiles(registrySeed(userDataHome() + QStringLiteral("/tembrel/Themes"))))),
+      m_peakReader(std::make_unique<SndfilePeakReader>()) {
     useSoundFileFacts(readSoundFileFacts);
     AudioSystem* audio = m_audio.get();
-    m_services.reset(new Services{*m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files,
-                                  *m_launcher, *m_desktop,
-                                  [audio] { return audio->newRecordingDevice(); },
-                                  programdir::withSeparator(), m_registry.get()});
+    m_services.reset(
+        new Services{*m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files, *m_launcher,
+                     *m_desktop, [audio] { return audio->newRecordingDevice(); },
+                     programdir::withSeparator(), m_registry.get(), m_peakReader.get()});
 }
 
 // The windows go before the services they use.

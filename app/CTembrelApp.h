@@ -13,6 +13,7 @@ class LocalFileSystem;
 class QtLauncher;
 class QtDesktop;
 class AudioSystem;
+class IPeakReader;
 class RegistryFileStore;
 
 // Builds the program's services and windows and runs the start sequence. The main window's
@@ -39,6 +40,7 @@ private:
     std::unique_ptr<QtDesktop> m_desktop;
     std::unique_ptr<AudioSystem> m_audio;
     std::unique_ptr<RegistryFileStore> m_registry;
+    std::unique_ptr<IPeakReader> m_peakReader;
     std::unique_ptr<Services> m_services;
     std::unique_ptr<MainWindowAssembly> m_mainWindow;
 };

@@ -19,6 +19,10 @@
 #include "platform/Services.h"
 #include "recording/RecordCommand.h"
 #include "schemes/SchemeCommands.h"
+#include "waveform/PeakLoader.h"
+#include "waveform/StripFeature.h"
+#include "waveform/WaveStrip.h"
+#include "widgets/SortedListBox.h"
 
 MainWindowAssembly::MainWindowAssembly(Services& services)
     : MainWindowAssembly(services, placesInProgramDir(services.programDir)) {}
@@ -80,4 +84,20 @@ void MainWindowAssembly::installFeatures() {
             [window = m_window.get()] { return window->currentSoundPath(); });
     installMainKeys(*m_window);
     installBrowsePreview(*m_window, m_settings);
+    installWaveStrip();
+}
+
+// Under the list: the selected sound's outline, read on a worker and kept in the user's cache.
+void MainWindowAssembly::installWaveStrip() {
+    if (!m_services.peakReader)
+        return;
+    constexpr int kStripHeight = 44;
+    m_peakCache = std::make_unique<PeakCache>(PeakCache::defaultFolder());
+    m_peakLoader = std::make_unique<PeakLoader>(*m_services.peakReader, *m_peakCache);
+    auto* strip = new WaveStrip(m_window.get());
+    m_window->addBottomStrip(*strip, kStripHeight);
+    m_strip = std::make_unique<StripFeature>(*strip, *m_peakLoader, *m_view, *m_view);
+    QObject::connect(&m_window->list(), &SortedListBox::currentSelectionChanged, m_strip.get(),
+                     &StripFeature::showSelected);
+    m_strip->showSelected();
 }

@@ -9,6 +9,9 @@
 #include <memory>
 
 class CTembrelDlg;
+class PeakCache;
+class PeakLoader;
+class StripFeature;
 class FavoritesCommand;
 class MainWindowView;
 struct SchemeContext;
@@ -44,6 +47,7 @@ public:
 
 private:
     void installFeatures();
+    void installWaveStrip();
 
     Services& m_services;
     DataFileSettings m_settings;
@@ -52,6 +56,9 @@ private:
     LinkOpener m_links;
     LocalFolders m_folders;
     CommandTable m_commands;
+    // The strip's outlines: the worker goes before the cache it writes to.
+    std::unique_ptr<PeakCache> m_peakCache;
+    std::unique_ptr<PeakLoader> m_peakLoader;
     std::unique_ptr<CTembrelDlg> m_window;
     std::unique_ptr<MainWindowView> m_view;
     // Mail goes through the data file's sendmail-compatible program.
@@ -63,4 +70,5 @@ private:
     std::unique_ptr<SchemeCommands> m_schemes;
     std::unique_ptr<FavoritesCommand> m_favorites;
     std::unique_ptr<OptionsCommand> m_options;
+    std::unique_ptr<StripFeature> m_strip;
 };

@@ -203,6 +203,15 @@ void CTembrelDlg::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void CTembrelDlg::addBottomStrip(QWidget& control, int height) {
+    constexpr int kMargin = 6;
+    control.setParent(this);
+    control.setPalette(palette());
+    control.setGeometry(kMargin, kHeight, kWidth - 2 * kMargin, height - kMargin);
+    control.show();
+    setFixedSize(kWidth, kHeight + height);
+}
+
 void CTembrelDlg::setDropHandler(std::function<void(const QStringList&)> handler) {
     m_dropHandler = std::move(handler);
     setAcceptDrops(bool(m_dropHandler));

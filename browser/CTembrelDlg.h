@@ -83,6 +83,8 @@ public:
     // True while an animated normal cursor steps through its frames: only under the pointer.
     bool cursorAnimating() const { return m_cursorTimer.isActive(); }
     CBitmapButton* button(int id) const;
+    // Grows the window by height and puts control across the new room under the skin.
+    void addBottomStrip(QWidget& control, int height);
     // Files dropped on the window from another program go here (local paths).
     void setDropHandler(std::function<void(const QStringList&)> handler);
 

@@ -5,6 +5,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/Ui.h"
 #include "platform/audio/AudioDevices.h"
+#include "platform/audio/PeakReader.h"
 
 #include <QString>
 #include <functional>
@@ -23,4 +24,6 @@ struct Services {
     QString programDir; // with trailing separator
     // The registry store; the scheme commands are wired only where there is one.
     IRegistryStore* registry = nullptr;
+    // Reads the outlines of sounds; the waveform strip is shown only where there is one.
+    IPeakReader* peakReader = nullptr;
 };

@@ -1,0 +1,198 @@
+#include "waveform/WaveStrip.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimerEvent>
+
+namespace {
+
+constexpr int kDragStartPixels = 3;
+constexpr int kCursorIntervalMs = 30;
+// Stereo is drawn as two lanes when each gets at least this many pixels, else folded.
+constexpr int kSmallestLane = 24;
+
+} // namespace
+
+WaveStrip::WaveStrip(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Waveform"));
+    stateChanged();
+}
+
+void WaveStrip::setSound(qint64 frames, int sampleRate) {
+    m_peaks.reset();
+    m_columns.clear();
+    m_state.setSound(frames, sampleRate);
+    showStopped();
+    stateChanged();
+}
+
+void WaveStrip::setPeaks(std::shared_ptr<const SoundPeaks> peaks) {
+    const bool sameSound =
+        peaks && peaks->frames == m_state.frames() && peaks->sampleRate == m_state.sampleRate();
+    m_peaks = std::move(peaks);
+    m_columns.clear();
+    if (m_peaks && !sameSound) {
+        m_state.setSound(m_peaks->frames, m_peaks->sampleRate);
+        stateChanged();
+    }
+    update();
+}
+
+void WaveStrip::clear() {
+    setSound(0, 0);
+}
+
+void WaveStrip::stateChanged() {
+    setAccessibleDescription(m_state.spokenText());
+    update();
+}
+
+qint64 WaveStrip::frameAt(int x) const {
+    if (width() <= 0)
+        return 0;
+    return m_state.frames() * std::clamp(x, 0, width()) / width();
+}
+
+int WaveStrip::xOf(qint64 frame) const {
+    return m_state.frames() > 0 ? int(frame * width() / m_state.frames()) : 0;
+}
+
+void WaveStrip::showPlaying(FrameRange range, bool loop) {
+    m_playing = range;
+    m_looping = loop;
+    m_playClock.start();
+    m_cursorTimer.start(kCursorIntervalMs, this);
+    update();
+}
+
+void WaveStrip::showStopped() {
+    m_cursorTimer.stop();
+    update();
+}
+
+qint64 WaveStrip::cursorFrame() const {
+    if (m_state.sampleRate() <= 0 || m_playing.length() <= 0)
+        return m_playing.start;
+    qint64 played = m_playClock.elapsed() * m_state.sampleRate() / 1000;
+    if (m_looping)
+        played %= m_playing.length();
+    return std::min(m_playing.start + played, m_playing.end);
+}
+
+void WaveStrip::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != m_cursorTimer.timerId())
+        return QWidget::timerEvent(event);
+    if (!m_looping && cursorFrame() >= m_playing.end)
+        m_cursorTimer.stop();
+    update();
+}
+
+void WaveStrip::resizeEvent(QResizeEvent*) {
+    m_columns.clear();
+}
+
+void WaveStrip::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    if (m_peaks && m_columns.empty())
+        m_columns = columnsOf(*m_peaks, width());
+    paintLanes(painter);
+    paintMarks(painter);
+}
+
+void WaveStrip::paintLanes(QPainter& painter) {
+    if (m_columns.empty() || !m_peaks)
+        return;
+    const bool apart = m_peaks->lanes == 2 && height() >= 2 * kSmallestLane;
+    const int laneCount = apart ? 2 : 1;
+    const int laneHeight = height() / laneCount;
+    painter.setPen(palette().color(QPalette::Highlight));
+    for (int lane = 0; lane < laneCount; ++lane) {
+        const int middle = lane * laneHeight + laneHeight / 2;
+        const double scale = (laneHeight / 2 - 1) / 32768.0;
+        for (int x = 0; x < int(m_columns.size()); ++x) {
+            const ColumnPeak& column = m_columns[size_t(x)];
+            int low = column.low[size_t(lane)];
+            int high = column.high[size_t(lane)];
+            if (!apart && m_peaks->lanes == 2) {
+                low = std::min(low, int(column.low[1]));
+                high = std::max(high, int(column.high[1]));
+            }
+            painter.drawLine(x, middle - int(high * scale), x, middle - int(low * scale));
+        }
+    }
+}
+
+void WaveStrip::paintMarks(QPainter& painter) {
+    QColor shade = palette().color(QPalette::Highlight);
+    shade.setAlpha(90);
+    if (const auto region = m_state.region())
+        painter.fillRect(
+            QRect(QPoint(xOf(region->start), 0), QPoint(xOf(region->end), height() - 1)), shade);
+    painter.setPen(palette().color(QPalette::Text));
+    const int point = std::min(xOf(m_state.playPoint()), width() - 1);
+    painter.drawLine(point, 0, point, height() - 1);
+    if (m_cursorTimer.isActive()) {
+        const int cursor = std::min(xOf(cursorFrame()), width() - 1);
+        painter.drawLine(cursor, 0, cursor, height() - 1);
+    }
+    painter.setPen(hasFocus() ? QPen(palette().color(QPalette::Text), 1, Qt::DotLine)
+                              : QPen(palette().color(QPalette::Light)));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void WaveStrip::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || m_state.frames() <= 0)
+        return QWidget::mousePressEvent(event);
+    const int x = int(event->position().x());
+    m_pressed = true;
+    m_dragged = event->modifiers() & Qt::ShiftModifier;
+    m_pressX = x;
+    m_state.press(frameAt(x), event->modifiers() & Qt::ShiftModifier);
+    stateChanged();
+    if (m_dragged)
+        emit regionChanged();
+}
+
+void WaveStrip::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_pressed)
+        return QWidget::mouseMoveEvent(event);
+    const int x = int(event->position().x());
+    if (!m_dragged && std::abs(x - m_pressX) < kDragStartPixels)
+        return;
+    m_dragged = true;
+    m_state.dragTo(frameAt(x));
+    stateChanged();
+    emit regionChanged();
+}
+
+void WaveStrip::mouseReleaseEvent(QMouseEvent* event) {
+    if (!m_pressed || event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    m_pressed = false;
+    if (!m_dragged)
+        emit playFromRequested(m_state.playPoint());
+}
+
+void WaveStrip::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        m_state.step(event->key() == Qt::Key_Left ? -1 : 1);
+        stateChanged();
+        return;
+    case Qt::Key_Escape:
+        if (m_state.region()) {
+            m_state.clearRegion();
+            stateChanged();
+            emit regionChanged();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
