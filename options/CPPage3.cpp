@@ -55,10 +55,11 @@ void CPPage3::OnInitDialog() {
 void CPPage3::storeTime(int row) {
     if (!isInitialised() || row < 0 || row >= int(std::size(kTimes)))
         return;
-    if (store(keys::kRecordTime, kTimes[row])) {
+    if (store(keys::kRecordTime, kTimes[row], [this] { showStoredTime(); }))
         m_storedRow = row;
-        return;
-    }
+}
+
+void CPPage3::showStoredTime() {
     const QSignalBlocker quiet(m_time);
     m_time->setCurrentIndex(m_storedRow);
 }

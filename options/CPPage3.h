@@ -23,6 +23,7 @@ protected:
 
 private:
     void storeTime(int row);
+    void showStoredTime();
 
     CHoverCombo* m_time;
     int m_storedRow = -1; // the row of the stored time, -1 for none

@@ -114,10 +114,11 @@ void CPPage4::chooseTheme(int row) {
     if (!isInitialised() || row < 0)
         return;
     preview(row + 1);
-    if (store(keys::kCursorTheme, row + 1)) {
+    if (store(keys::kCursorTheme, row + 1, [this] { showStoredTheme(); }))
         m_storedTheme = row + 1;
-        return;
-    }
+}
+
+void CPPage4::showStoredTheme() {
     const QSignalBlocker quiet(m_themes);
     m_themes->setCurrentIndex(cursorTheme(m_storedTheme) ? m_storedTheme - 1 : -1);
     preview(m_storedTheme);

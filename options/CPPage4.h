@@ -24,6 +24,7 @@ protected:
 private:
     void preview(int theme);
     void chooseTheme(int row);
+    void showStoredTheme();
 
     CHoverCombo* m_themes;
     int m_storedTheme = 1;

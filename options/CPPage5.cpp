@@ -54,10 +54,8 @@ CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
             [this] { storeFlag(*m_preview, keys::kPreview); });
     // Only the user's own typing is stored, never the text the page filled in.
     connect(m_address, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (store(keys::kMailTo, text))
+        if (store(keys::kMailTo, text, [this] { m_address->setText(m_storedAddress); }))
             m_storedAddress = text;
-        else
-            m_address->setText(m_storedAddress);
     });
 }
 

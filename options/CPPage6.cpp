@@ -72,7 +72,7 @@ void CPPage6::pickFolder(QLineEdit& edit, const keys::Text& key) {
             m_context.ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    if (!store(key, *folder))
+    if (!store(key, *folder, {}))
         return;
     edit.setText(*folder);
 }

@@ -22,25 +22,27 @@ namespace {
 const QString kCannotSave = QStringLiteral("Cannot save data.\r\nConfiguration error.");
 } // namespace
 
-bool COptionsPage::store(const keys::Number& key, int value) {
-    return reportedWhenFailed(m_context.settings.write(key, value));
+bool COptionsPage::store(const keys::Number& key, int value, const PutBack& putBack) {
+    return reportedWhenFailed(m_context.settings.write(key, value), putBack);
 }
 
-bool COptionsPage::store(const keys::Text& key, const QString& value) {
-    return reportedWhenFailed(m_context.settings.write(key, value));
+bool COptionsPage::store(const keys::Text& key, const QString& value, const PutBack& putBack) {
+    return reportedWhenFailed(m_context.settings.write(key, value), putBack);
 }
 
-bool COptionsPage::reportedWhenFailed(bool written) {
-    if (!written)
-        m_context.ui.messageBox(kCannotSave, m_context.ui.appTitle(), MsgButtons::Ok,
-                                MsgIcon::None);
-    return written;
+// The control goes back first, so that the page behind the message already shows the truth.
+bool COptionsPage::reportedWhenFailed(bool written, const PutBack& putBack) {
+    if (written)
+        return true;
+    if (putBack)
+        putBack();
+    m_context.ui.messageBox(kCannotSave, m_context.ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
+    return false;
 }
 
 void COptionsPage::storeFlag(QAbstractButton& box, const keys::Number& key) {
     const bool on = box.isChecked();
-    if (!store(key, on ? 1 : 0))
-        box.setChecked(!on);
+    (void)store(key, on ? 1 : 0, [&box, on] { box.setChecked(!on); });
 }
 
 QLabel* pictureLabel(const QString& artName, QWidget* parent) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class ILinkOpener;
 class IProgramPlaces;
@@ -35,17 +36,18 @@ public:
 protected:
     virtual void OnInitDialog() = 0;
     void showEvent(QShowEvent* event) override;
-    // Stores a change the moment it is made. A write that fails is reported, and the caller
-    // puts its control back so that the page shows what the data file holds.
-    bool store(const keys::Number& key, int value);
-    bool store(const settings::Key& key, const QString& value);
+    // Stores a change the moment it is made. When the data file refuses it, putBack returns the
+    // control to what the file holds and the failure is reported.
+    using PutBack = std::function<void()>;
+    bool store(const keys::Number& key, int value, const PutBack& putBack);
+    bool store(const settings::Key& key, const QString& value, const PutBack& putBack);
     // "1" for a ticked box, "0" for a cleared one; the box goes back when that cannot be stored.
     void storeFlag(QAbstractButton& box, const keys::Number& key);
 
     OptionsContext& m_context;
 
 private:
-    bool reportedWhenFailed(bool written);
+    bool reportedWhenFailed(bool written, const PutBack& putBack);
 
     bool m_initialised = false;
 };
