@@ -51,6 +51,16 @@ bool copyFileAtomically(const QString& source, const QString& destination, bool 
            takeOverModeAndTimes(from->descriptor(), to) && temp.takeTargetsPlace(overwrite);
 }
 
+bool publishFileAtomically(const QString& source, const QString& destination) {
+    const auto from = RegularFile::open(source);
+    if (!from)
+        return false;
+    TempBeside temp(nativename::encode(destination));
+    const int to = temp.descriptor();
+    return temp.isOpen() && copyContents(from->descriptor(), temp) && ::fsync(to) == 0 &&
+           ::fchmod(to, temp.targetMode()) == 0 && temp.takeTargetsPlace(true);
+}
+
 bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
     const QByteArray target = nativename::encode(path);
     TempBeside temp(target);

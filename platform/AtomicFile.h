@@ -13,3 +13,8 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 // exactly what it was before. Without overwrite an existing destination makes it fail. The
 // copy has the source's permission bits and modification time.
 bool copyFileAtomically(const QString& source, const QString& destination, bool overwrite);
+
+// Copies source over destination the same way, as a file newly written there: it keeps the
+// mode of the destination it replaces, or takes the usual mode of a new file (the umask's), and
+// bears the time of the copy. For files made in a private temporary place first.
+bool publishFileAtomically(const QString& source, const QString& destination);

@@ -50,7 +50,8 @@ public:
     // Starts recording and returns at once; recording ends by itself after limitMs.
     virtual AudioResult record(int limitMs) = 0;
     virtual AudioResult stop() = 0;
-    // Saves what was recorded as a WAV file at path.
+    // Saves what was recorded as a WAV file at path. A recording the device cut short is saved
+    // as far as it goes, with an error that says what was lost.
     virtual AudioResult save(const QString& path) = 0;
     // Closes the device; an unsaved recording is lost.
     virtual void close() = 0;

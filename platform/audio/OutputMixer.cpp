@@ -96,6 +96,8 @@ bool OutputMixer::sounding() const {
 std::expected<std::shared_ptr<const Voice>, QString>
 OutputMixer::play(VoiceSlot slot, const QString& path, bool loop, qint64 startFrame) {
     std::scoped_lock lock(m_mutex);
+    if (m_started && !running()) // it failed while sounding: the silence below would hide it
+        closeStream();
     silenceLocked(slot, nullptr);
     const auto format = ensureOpen();
     if (!format)
@@ -120,10 +122,10 @@ AudioResult OutputMixer::start(VoiceSlot slot, std::shared_ptr<Voice> voice) {
     m_quietReported.store(false);
     if (m_started)
         return {};
-    auto started = m_host.start(m_stream);
+    auto started = m_host.start(m_stream, StreamDirection::Output);
     m_started = started.has_value();
     if (!started)
-        silenceLocked(slot, nullptr);
+        closeStream();
     return started;
 }
 
@@ -151,14 +153,19 @@ void OutputMixer::pause() {
     m_started = false;
 }
 
-// Opens the stream, stopped, unless it is open and has not failed since it was started (for
-// example because the sound server went away).
+StreamRequest OutputMixer::request() {
+    return {StreamDirection::Output, paFloat32, &OutputMixer::callback, this,
+            paPrimeOutputBuffersUsingStreamCallback};
+}
+
+// Opens the stream, stopped, unless it is open and still usable: a running one is, and one
+// kept stopped is while its device still answers. Starting a stream whose sound server went
+// away meanwhile would never return.
 std::expected<OutputFormat, QString> OutputMixer::ensureOpen() {
-    if (m_stream != nullptr && (running() || !m_started))
+    if (m_stream != nullptr && (m_started || m_host.deviceAnswers(request())))
         return m_format;
     closeStream();
-    auto opened = m_host.open({StreamDirection::Output, paFloat32, &OutputMixer::callback, this,
-                               paPrimeOutputBuffersUsingStreamCallback});
+    auto opened = m_host.open(request());
     if (!opened)
         return std::unexpected(opened.error());
     m_stream = opened->stream;

@@ -34,7 +34,8 @@ public:
     // Silences the slot, then starts path in it from startFrame (once, or looped until silenced;
     // a loop starts over at the file's start). Starts the
     // stream unless it runs; reopens it after a failure (for example a sound server that went
-    // away). The error is a text for the user.
+    // away). The error is a text for the user. Returns within a bounded time even when the
+    // device hangs (see PortAudioHost::start).
     std::expected<std::shared_ptr<const Voice>, QString> play(VoiceSlot slot, const QString& path,
                                                               bool loop, qint64 startFrame = 0);
     // Silences the slot if it still plays voice (or anything, when voice is null).
@@ -49,6 +50,7 @@ private:
                         const PaStreamCallbackTimeInfo* time, PaStreamCallbackFlags flags,
                         void* self);
     void mix(float* out, unsigned long frames) noexcept;
+    StreamRequest request();
     std::expected<OutputFormat, QString> ensureOpen();
     AudioResult start(VoiceSlot slot, std::shared_ptr<Voice> voice);
     bool running() const;

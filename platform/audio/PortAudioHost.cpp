@@ -1,8 +1,10 @@
 #include "platform/audio/PortAudioHost.h"
 
+#include "platform/audio/BoundedStart.h"
 #include "platform/audio/QuietAudioLog.h"
 
 #include <algorithm>
+#include <chrono>
 #include <pa_linux_alsa.h>
 
 namespace {
@@ -12,6 +14,8 @@ namespace {
 // stream afresh, so this delays only sounds that start while others sound.
 constexpr double kOutputLatency = 0.040;
 constexpr unsigned long kFramesPerBuffer = 256;
+// A start takes some tens of milliseconds, a few hundred on a loaded machine.
+constexpr auto kStartLimit = std::chrono::seconds(2);
 
 QString noDeviceText(StreamDirection direction) {
     return direction == StreamDirection::Output
@@ -59,7 +63,10 @@ bool PortAudioHost::initialise() {
     return m_initialised;
 }
 
+// A stream given up on may still be inside the library, which must then stay as it is.
 void PortAudioHost::terminate() {
+    if (!m_givenUp.empty())
+        return;
     if (m_initialised)
         Pa_Terminate();
     m_initialised = false;
@@ -76,10 +83,13 @@ PaDeviceIndex PortAudioHost::findDevice(StreamDirection direction) {
 }
 
 // A failure may come from a device list read before a sound server started or stopped: with
-// no stream open, the list is read again and the open tried once more.
+// no stream open, the list is read again and the open tried once more. A list that must stay
+// (see terminate) names devices that may be gone, which is what a failure then means.
 std::expected<OpenedStream, QString> PortAudioHost::open(const StreamRequest& request) {
     std::scoped_lock lock(m_mutex);
     auto opened = tryOpen(request);
+    if (!opened && !m_givenUp.empty())
+        return std::unexpected(noDeviceText(request.direction));
     if (!opened && m_openStreams == 0) {
         terminate();
         opened = tryOpen(request);
@@ -107,29 +117,47 @@ std::expected<OpenedStream, QString> PortAudioHost::tryOpen(const StreamRequest&
     return opened;
 }
 
-AudioResult PortAudioHost::start(PaStream* stream) {
+bool PortAudioHost::deviceAnswers(const StreamRequest& request) {
     std::scoped_lock lock(m_mutex);
-    const PaError error = Pa_StartStream(stream);
-    if (error != paNoError)
+    const PaDeviceIndex device = findDevice(request.direction);
+    if (device == paNoDevice)
+        return false;
+    const PaStreamParameters parameters = parametersFor(device, request);
+    const bool output = request.direction == StreamDirection::Output;
+    return Pa_IsFormatSupported(output ? nullptr : &parameters, output ? &parameters : nullptr,
+                                Pa_GetDeviceInfo(device)->defaultSampleRate) == paFormatIsSupported;
+}
+
+AudioResult PortAudioHost::start(PaStream* stream, StreamDirection direction) {
+    std::scoped_lock lock(m_mutex);
+    const std::optional<PaError> error = startWithin(stream, kStartLimit);
+    if (!error) {
+        m_givenUp.insert(stream);
+        --m_openStreams;
+        return std::unexpected(noDeviceText(direction));
+    }
+    if (*error != paNoError)
         return std::unexpected(QStringLiteral("The sound device cannot be started (%1).")
-                                   .arg(QString::fromUtf8(Pa_GetErrorText(error))));
+                                   .arg(QString::fromUtf8(Pa_GetErrorText(*error))));
     return {};
 }
 
 void PortAudioHost::stop(PaStream* stream) {
     std::scoped_lock lock(m_mutex);
-    Pa_StopStream(stream);
+    if (!m_givenUp.contains(stream))
+        Pa_StopStream(stream);
 }
 
 void PortAudioHost::abort(PaStream* stream) {
     std::scoped_lock lock(m_mutex);
-    Pa_AbortStream(stream);
+    if (!m_givenUp.contains(stream))
+        Pa_AbortStream(stream);
 }
 
 void PortAudioHost::close(PaStream* stream) {
-    if (stream == nullptr)
-        return;
     std::scoped_lock lock(m_mutex);
+    if (stream == nullptr || m_givenUp.contains(stream))
+        return;
     Pa_AbortStream(stream);
     Pa_CloseStream(stream);
     --m_openStreams;

@@ -77,11 +77,12 @@ AudioResult PortAudioRecorder::record(int limitMs) {
     if (auto started = startTempFile(); !started)
         return started;
     m_writeError.clear();
+    m_cutShort = false;
     m_limitFrames = static_cast<int64_t>(m_rate) * std::max(limitMs, 0) / 1000;
     m_captured.store(0);
     m_peak.store(0);
     m_writer = std::jthread([this](std::stop_token stop) { writeUntilStopped(stop); });
-    if (auto started = m_host.start(m_stream); !started) {
+    if (auto started = m_host.start(m_stream, StreamDirection::Input); !started) {
         finishWriting();
         return started;
     }
@@ -93,6 +94,7 @@ AudioResult PortAudioRecorder::stop() {
     if (m_state == State::Closed)
         return std::unexpected(notOpenText());
     if (m_state == State::Recording) {
+        m_cutShort = endedBeforeItsLimit();
         m_host.stop(m_stream);
         finishWriting();
         m_state = State::Stopped;
@@ -100,8 +102,24 @@ AudioResult PortAudioRecorder::stop() {
     return {};
 }
 
+// The stream ends by itself at the limit; before it, only because the device failed (for
+// example a sound server that went away).
+bool PortAudioRecorder::endedBeforeItsLimit() const {
+    return Pa_IsStreamActive(m_stream) != 1 && capturedFrames() < m_limitFrames;
+}
+
+QString PortAudioRecorder::cutShortText(const QString& path) const {
+    const double recorded = static_cast<double>(capturedFrames()) / m_rate;
+    const double asked = static_cast<double>(m_limitFrames) / m_rate;
+    return QStringLiteral("The recording stopped after %1 of %2 seconds because the sound device "
+                          "failed; the rest was not recorded. What was recorded is saved as "
+                          "\"%3\".")
+        .arg(QString::number(recorded, 'f', 1), QString::number(asked, 'g', 4), path);
+}
+
 // A recording is saved whole or not at all: a temporary file that could not take every sample
-// or a copy that runs out of room leaves no file claiming more than it holds.
+// or a copy that runs out of room leaves no file claiming more than it holds. One cut short by
+// the device is kept as far as it goes, and the error says so.
 AudioResult PortAudioRecorder::save(const QString& path) {
     if (auto stopped = stop(); !stopped)
         return stopped;
@@ -110,12 +128,14 @@ AudioResult PortAudioRecorder::save(const QString& path) {
                                               "not be kept whole while recording (%2).")
                                    .arg(path, m_writeError));
     errno = 0;
-    if (!copyFileAtomically(m_temp->fileName(), path, true)) {
+    if (!publishFileAtomically(m_temp->fileName(), path)) {
         const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
                                           : QStringLiteral("the disk may be full");
         return std::unexpected(
             QStringLiteral("The recording cannot be saved as \"%1\" (%2).").arg(path, reason));
     }
+    if (m_cutShort)
+        return std::unexpected(cutShortText(path));
     return {};
 }
 

@@ -14,7 +14,7 @@
 
 // A new recording from the default input, as 16-bit PCM in the device's default rate and up to
 // two channels. The audio callback hands samples through a lock-free ring to a writer thread,
-// which keeps them in a temporary WAV file until save() copies it to its place.
+// which keeps them in a temporary WAV file until save() copies it to its place as a new file.
 class PortAudioRecorder : public IRecordingDevice {
 public:
     explicit PortAudioRecorder(PortAudioHost& host);
@@ -44,6 +44,8 @@ private:
     int capture(const int16_t* input, unsigned long frames) noexcept;
     void raisePeak(int peak) noexcept;
     AudioResult startTempFile();
+    bool endedBeforeItsLimit() const;
+    QString cutShortText(const QString& path) const;
     void writeUntilStopped(std::stop_token stop);
     void drainRing();
     void finishWriting();
@@ -54,6 +56,7 @@ private:
     int m_rate = 0;
     int m_channels = 0;
     int64_t m_limitFrames = 0;
+    bool m_cutShort = false; // the device failed before the limit
     std::atomic<int64_t> m_captured{0};
     std::atomic<int> m_peak{0}; // the loudest sample magnitude since the meter last looked
     std::unique_ptr<SpscRing<int16_t>> m_ring;

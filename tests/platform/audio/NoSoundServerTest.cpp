@@ -2,11 +2,9 @@
 // test program whose environment points the sound libraries at a server that does not exist.
 #include "AudioSignals.h"
 #include "MonitorTap.h"
+#include "SoundServerChild.h"
 #include "platform/audio/AudioSystem.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <chrono>
@@ -15,81 +13,6 @@
 #include <thread>
 
 using ::testing::HasSubstr;
-
-namespace {
-
-constexpr char kChildVariable[] = "TEMBREL_AUDIO_TEST_CHILD";
-
-struct ChildRun {
-    bool finished = false;
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs one test of this program in a child without a reachable sound server.
-ChildRun runChild(const QString& test, const QTemporaryDir& dir) {
-    QFile clientConfig(dir.filePath("client.conf"));
-    clientConfig.open(QIODevice::WriteOnly);
-    clientConfig.write("autospawn = no\n");
-    clientConfig.close();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(kChildVariable, "1");
-    env.insert("PULSE_SERVER", "unix:" + dir.filePath("no-server/native"));
-    env.insert("PULSE_CLIENTCONFIG", clientConfig.fileName());
-    env.insert("XDG_RUNTIME_DIR", dir.path());
-    QProcess child;
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=" + test});
-    ChildRun run;
-    run.finished = child.waitForFinished(60000);
-    if (!run.finished)
-        child.kill();
-    run.exitCode = child.exitCode();
-    run.out = QString::fromLocal8Bit(child.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(child.readAllStandardError());
-    return run;
-}
-
-bool isChild() {
-    return !qEnvironmentVariableIsEmpty(kChildVariable);
-}
-
-// A private sound server of the test, stopped when the object goes.
-class PrivateSoundServer {
-public:
-    explicit PrivateSoundServer(const QString& dir) {
-        m_env.insert("TEMBREL_AUDIO_DIR", dir);
-        m_started = run("start");
-    }
-    ~PrivateSoundServer() {
-        if (m_started)
-            run("stop");
-    }
-    bool started() const { return m_started; }
-    // The server address the start printed, as for PULSE_SERVER.
-    QString address() const { return m_address; }
-
-private:
-    bool run(const QString& command) {
-        QProcess script;
-        script.setProcessEnvironment(m_env);
-        script.start("/bin/sh", {TEMBREL_PULSE_SCRIPT, command});
-        if (!script.waitForFinished(30000) || script.exitCode() != 0)
-            return false;
-        const QString out = QString::fromLocal8Bit(script.readAllStandardOutput());
-        const qsizetype at = out.indexOf("PULSE_SERVER='");
-        if (at >= 0)
-            m_address = out.mid(at + 14).section('\'', 0, 0);
-        return true;
-    }
-
-    QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
-    bool m_started = false;
-    QString m_address;
-};
-
-} // namespace
 
 TEST(NoSoundServer, OpenPlayAndRecordReportErrorsQuietlyAndNothingHangs) {
     QTemporaryDir dir;
