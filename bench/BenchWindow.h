@@ -34,6 +34,9 @@ public:
 class NoLauncher final : public IProcessLauncher, public IDesktop {
 public:
     bool startDetached(const QString&, const QStringList&) override { return false; }
+    bool startWatched(const QString&, const QStringList&, std::function<void(int)>) override {
+        return false;
+    }
     bool openDocument(const QString&) override { return false; }
 };
 

@@ -23,7 +23,7 @@ void CMailMessage::setNoteText(const QString& text) {
     m_mail.noteText = text;
 }
 
-MailResult CMailMessage::send() {
+MailResult CMailMessage::send(std::stop_token stop) {
     if (m_loadResult != MailResult::Success)
         return m_loadResult;
     const auto textLength = static_cast<int>(m_mail.noteText.size());
@@ -31,7 +31,7 @@ MailResult CMailMessage::send() {
         m_mail.noteText += QLatin1Char(' ');
         m_mail.attachments[i].position = textLength + i;
     }
-    return m_transport.send(m_mail);
+    return m_transport.send(m_mail, stop);
 }
 
 QString mailResultText(MailResult result) {

@@ -21,8 +21,8 @@ public:
     void setNoteText(const QString& text);
 
     // Appends one blank to the note for every attachment and places attachment i on the i-th
-    // of them, then hands the message over.
-    MailResult send();
+    // of them, then hands the message over; a stop request cancels the send.
+    MailResult send(std::stop_token stop = {});
 
     const OutgoingMail& content() const { return m_mail; }
 

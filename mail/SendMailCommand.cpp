@@ -4,13 +4,22 @@
 #include "core/CommandTable.h"
 #include "core/WindowFrame.h"
 #include "mail/CSendMailDlg.h"
+#include "platform/Ui.h"
 
 #include <QApplication>
+
+namespace {
+
+// A send that is over sooner shows no window of its own.
+constexpr int kCancelWindowDelayMs = 400;
+
+} // namespace
 
 SendMailCommand::SendMailCommand(CommandTable& commands, IUi& ui, ISettings& settings,
                                  ISoundList& list, IBrowserWindow& window, IWindowFrame& frame,
                                  IMailTransport& transport, IProcessLauncher& launcher)
-    : m_frame(frame), m_mailer({ui, settings, list, window, *this, transport, launcher}) {
+    : m_frame(frame), m_title(ui.appTitle()),
+      m_mailer({ui, settings, list, window, *this, transport, launcher}) {
     commands.add(cmd::SendMail, [this] { m_mailer.sendSelectedSound(); });
 }
 
@@ -24,7 +33,7 @@ SendMailCommand::askFields(const QString& soundName, const QString& to,
     return MailFields{dialog.to(), dialog.cc(), dialog.subject()};
 }
 
-void SendMailCommand::beginSend() {
+std::stop_token SendMailCommand::beginSend() {
     QApplication::setOverrideCursor(m_frame.busyCursor());
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (widget->isVisible() && widget->isEnabled()) {
@@ -32,11 +41,31 @@ void SendMailCommand::beginSend() {
             m_disabled << widget;
         }
     }
-    // Draws the disabled windows and the busy cursor before the send holds the thread.
+    m_stop = std::stop_source();
+    showCancelWindow();
+    // Draws the disabled windows and the busy cursor before the send begins.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return m_stop.get_token();
+}
+
+// Made after the others were disabled, so it alone takes input; it shows itself once the send
+// has taken a moment. Cancel, Escape and closing it all cancel the send.
+void SendMailCommand::showCancelWindow() {
+    m_cancelWindow = std::make_unique<QProgressDialog>(
+        QStringLiteral("Sending the sound by e-mail..."), QStringLiteral("Cancel"), 0, 0);
+    m_cancelWindow->setWindowTitle(m_title);
+    m_cancelWindow->setAccessibleName(QStringLiteral("Sending the sound by e-mail"));
+    m_cancelWindow->setMinimumDuration(kCancelWindowDelayMs);
+    if (QWidget* main = m_frame.dialogParent()) {
+        m_cancelWindow->adjustSize();
+        m_cancelWindow->move(main->geometry().center() - m_cancelWindow->rect().center());
+    }
+    QObject::connect(m_cancelWindow.get(), &QProgressDialog::canceled, m_cancelWindow.get(),
+                     [this] { m_stop.request_stop(); });
 }
 
 void SendMailCommand::endSend() {
+    m_cancelWindow.reset();
     // Clicks and keys that came in during the send reach disabled windows and are dropped.
     QCoreApplication::processEvents();
     for (const QPointer<QWidget>& widget : std::as_const(m_disabled)) {

@@ -20,6 +20,10 @@ const QString kDesktopMailQuestion =
                    "mail program instead?\nIt opens a new message with the sound attached.");
 const QString kDesktopMailFailed =
     QStringLiteral("The desktop's mail program could not be started.");
+const QString kNoDesktopMail =
+    QStringLiteral("The desktop has no mail program to open the message with. Nothing was sent.");
+// xdg-email's status when the desktop has no way to open a message.
+constexpr int kNoMailProgramStatus = 3;
 const QString kAddressNotSaved =
     QStringLiteral("The address could not be saved: the data file cannot be written.");
 
@@ -44,6 +48,10 @@ QString mailtoOf(const QStringList& addresses) {
     for (const QString& address : addresses)
         encoded << QString::fromLatin1(QUrl::toPercentEncoding(address, "@"));
     return QStringLiteral("mailto:") + encoded.join(QLatin1Char(','));
+}
+
+void warnIn(IUi& ui, const QString& text) {
+    ui.messageBox(text, ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 } // namespace
@@ -97,7 +105,7 @@ void SoundMailer::saveAddress(const QString& to) {
 }
 
 void SoundMailer::send(const QString& name, const QString& path, const MailFields& fields) {
-    m_parts.windows.beginSend();
+    const std::stop_token stop = m_parts.windows.beginSend();
     CMailMessage message(m_parts.transport);
     MailResult result = message.loadResult();
     if (result == MailResult::Success) {
@@ -108,7 +116,7 @@ void SoundMailer::send(const QString& name, const QString& path, const MailField
             message.setSubject(fields.subject);
         message.addAttachment(path);
         message.setNoteText(name);
-        result = message.send();
+        result = message.send(stop);
     }
     m_parts.windows.endSend();
     const QString text = mailResultText(result);
@@ -132,10 +140,15 @@ void SoundMailer::offerDesktopMail(const QString& path, const MailFields& fields
     arguments << QStringLiteral("--attach") << path;
     if (const QStringList to = addressesOf(fields.to); !to.isEmpty())
         arguments << mailtoOf(to);
-    if (!m_parts.launcher.startDetached(QStringLiteral("xdg-email"), arguments))
+    const bool started = m_parts.launcher.startWatched(
+        QStringLiteral("xdg-email"), arguments,
+        [&ui = m_parts.ui](int status) { // the mailer may be gone by then
+            warnIn(ui, status == kNoMailProgramStatus ? kNoDesktopMail : kDesktopMailFailed);
+        });
+    if (!started)
         warn(kDesktopMailFailed);
 }
 
 void SoundMailer::warn(const QString& text) {
-    m_parts.ui.messageBox(text, m_parts.ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
+    warnIn(m_parts.ui, text);
 }

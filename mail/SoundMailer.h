@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <stop_token>
 
 class IUi;
 class ISettings;
@@ -19,7 +20,8 @@ struct MailFields {
 };
 
 // The windows around a send: the dialog that asks for the fields, and the modal state that
-// keeps every window of the program disabled under the busy cursor while the message goes.
+// keeps every window of the program disabled under the busy cursor while the message goes,
+// with a way to cancel the send.
 class IMailWindows {
 public:
     virtual ~IMailWindows() = default;
@@ -27,7 +29,8 @@ public:
     virtual std::optional<MailFields>
     askFields(const QString& soundName, const QString& to,
               const std::function<void(const QString&)>& saveAddress) = 0;
-    virtual void beginSend() = 0;
+    // The token is stopped when the user cancels the send.
+    virtual std::stop_token beginSend() = 0;
     virtual void endSend() = 0;
 };
 

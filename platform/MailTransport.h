@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <stop_token>
 
 // One message as the program hands it to the mail system: the recipients with their classes,
 // the subject, the note text and the attached files.
@@ -41,5 +42,8 @@ public:
     virtual ~IMailTransport() = default;
     // Whether the mail system can be used at all: Success, NoMailSystem or InvalidMailSystem.
     virtual MailResult availability() = 0;
-    virtual MailResult send(const OutgoingMail& mail) = 0;
+    // Hands the message over. A transport that waits for the mail system handles the calling
+    // thread's events meanwhile (windows are drawn, a Cancel is clicked); a stop request ends
+    // the send with UserAbort, having sent nothing.
+    virtual MailResult send(const OutgoingMail& mail, std::stop_token stop) = 0;
 };

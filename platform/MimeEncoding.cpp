@@ -1,6 +1,7 @@
 #include "platform/MimeEncoding.h"
 
 #include <QList>
+#include <algorithm>
 
 namespace mime {
 
@@ -99,6 +100,20 @@ QByteArray mailbox(const QString& typed) {
     return name + ' ' + typed.mid(open).toUtf8();
 }
 
+// The address of one entry: what its angle brackets hold, or the entry itself.
+QString addressOf(const QString& typed) {
+    const qsizetype open = typed.lastIndexOf(QLatin1Char('<'));
+    if (open < 0 || !typed.endsWith(QLatin1Char('>')))
+        return typed;
+    return typed.mid(open + 1, typed.size() - open - 2).trimmed();
+}
+
+bool isAddress(const QString& address) {
+    const qsizetype at = address.lastIndexOf(QLatin1Char('@'));
+    return at > 0 && at < address.size() - 1 &&
+           std::none_of(address.begin(), address.end(), [](QChar c) { return c.isSpace(); });
+}
+
 bool isAttributeChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
            QByteArray("!#$&+-.^_`|~").contains(c);
@@ -124,6 +139,19 @@ QByteArray addressList(const QString& list) {
         result += mailbox(typed);
     }
     return result;
+}
+
+bool isAddressList(const QString& list) {
+    bool any = false;
+    for (const QString& part : splitOutsideQuotes(withoutControls(list))) {
+        const QString typed = part.trimmed();
+        if (typed.isEmpty())
+            continue;
+        if (!isAddress(addressOf(typed)))
+            return false;
+        any = true;
+    }
+    return any;
 }
 
 QByteArray headerLine(const QByteArray& name, const QByteArray& value) {

@@ -15,6 +15,10 @@ QByteArray headerText(const QString& text);
 // A comma-separated address list as typed. Display names with letters beyond ASCII become
 // encoded-words; the addresses themselves are kept (as UTF-8 where they need it).
 QByteArray addressList(const QString& list);
+// Whether a list as typed names at least one address and every entry is one: the address (the
+// part in angle brackets, if any) has text on both sides of an "@" and no blank. A mail
+// program given "not an address" would send to some of its words.
+bool isAddressList(const QString& list);
 
 // "Name: value", folded at blanks so that lines stay within 78 characters where they can.
 QByteArray headerLine(const QByteArray& name, const QByteArray& value);

@@ -1,6 +1,7 @@
 #include "platform/MimeMessage.h"
 
 #include "platform/MimeEncoding.h"
+#include "platform/NativeName.h"
 #include "platform/RawFile.h"
 
 #include <QFileInfo>
@@ -25,8 +26,9 @@ QByteArray recipientsOf(const OutgoingMail& mail, MailRecipient::Kind kind) {
 }
 
 QString attachmentName(const MailAttachment& attachment) {
-    return attachment.fileName.isEmpty() ? QFileInfo(attachment.path).fileName()
-                                         : attachment.fileName;
+    // A name that is not UTF-8 is no text: it goes out as it is shown.
+    return nativename::shown(attachment.fileName.isEmpty() ? QFileInfo(attachment.path).fileName()
+                                                           : attachment.fileName);
 }
 
 } // namespace

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -75,50 +77,95 @@ public:
 // Looks at the windows while the message goes out.
 class WatchingTransport final : public IMailTransport {
 public:
-    explicit WatchingTransport(QWidget& window) : m_window(window) {}
     MailResult availability() override { return MailResult::Success; }
-    MailResult send(const OutgoingMail&) override {
-        windowEnabled = m_window.isEnabled();
+    MailResult send(const OutgoingMail&, std::stop_token) override {
+        windowEnabled = window->isEnabled();
         cursor = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
                                                 : Qt::ArrowCursor;
         return MailResult::Success;
     }
     bool windowEnabled = true;
     Qt::CursorShape cursor = Qt::ArrowCursor;
-
-private:
-    QWidget& m_window;
+    QWidget* window = nullptr;
 };
 
-TEST(SendMailCommandTest, CommandSendsUnderTheBusyCursorWithTheWindowsDisabled) {
+// Waits, as a real transport does, until the send is cancelled (or ten seconds passed).
+class WaitingTransport final : public IMailTransport {
+public:
+    MailResult availability() override { return MailResult::Success; }
+    MailResult send(const OutgoingMail&, std::stop_token stop) override {
+        QEventLoop loop;
+        const std::stop_callback onStop(stop, [&loop] { loop.quit(); });
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        cancelled = stop.stop_requested();
+        return cancelled ? MailResult::UserAbort : MailResult::Failure;
+    }
+    bool cancelled = false;
+};
+
+// The command over fakes, a sound "Bell" in the shown folder and a main window on screen.
+struct MailCommandRig {
+    explicit MailCommandRig(IMailTransport& transport)
+        : command(commands, ui, settings, list, browser, frame, transport, launcher) {
+        QFile(QDir(dir.path()).filePath(QStringLiteral("Bell.wav"))).open(QIODevice::WriteOnly);
+        settings.values[QStringLiteral("Default_Mail/To")] = QStringLiteral("a@b.org");
+        list.rows = {QStringLiteral("Bell")};
+        list.selected = 0;
+        browser.folder = dir.path();
+        frame.window.show();
+    }
+    // Runs the command; its dialog is sent with Enter.
+    bool run() {
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<CSendMailDlg*>(QApplication::activeModalWidget()))
+                QTest::keyClick(&dialog->toEdit(), Qt::Key_Return);
+        });
+        return commands.run(cmd::SendMail);
+    }
+
     QTemporaryDir dir;
-    QFile(QDir(dir.path()).filePath(QStringLiteral("Bell.wav"))).open(QIODevice::WriteOnly);
     QStringList log;
     FakeUi ui;
     MemorySettings settings;
-    settings.values[QStringLiteral("Default_Mail/To")] = QStringLiteral("a@b.org");
     FakeSoundList list;
-    list.rows = {QStringLiteral("Bell")};
-    list.selected = 0;
-    FakeBrowserWindow browser(log);
-    browser.folder = dir.path();
+    FakeBrowserWindow browser{log};
     Frame frame;
-    frame.window.show();
-    WatchingTransport transport(frame.window);
     FakeLauncher launcher;
     CommandTable commands;
-    SendMailCommand command(commands, ui, settings, list, browser, frame, transport, launcher);
+    SendMailCommand command;
+};
 
-    QTimer::singleShot(0, [] {
-        if (auto* dialog = qobject_cast<CSendMailDlg*>(QApplication::activeModalWidget()))
-            QTest::keyClick(&dialog->toEdit(), Qt::Key_Return);
-    });
-    ASSERT_TRUE(commands.run(cmd::SendMail));
+TEST(SendMailCommandTest, CommandSendsUnderTheBusyCursorWithTheWindowsDisabled) {
+    WatchingTransport transport;
+    MailCommandRig rig(transport);
+    transport.window = &rig.frame.window;
+    ASSERT_TRUE(rig.run());
     EXPECT_FALSE(transport.windowEnabled);
     EXPECT_EQ(transport.cursor, Qt::BusyCursor);
-    EXPECT_TRUE(frame.window.isEnabled());
+    EXPECT_TRUE(rig.frame.window.isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(log, (QStringList{"refreshList", "updateStatus"}));
+    EXPECT_EQ(rig.log, (QStringList{"refreshList", "updateStatus"}));
+}
+
+TEST(SendMailCommandTest, ASendThatTakesAWhileOffersACancelThatStopsIt) {
+    WaitingTransport transport;
+    MailCommandRig rig(transport);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* sending = qobject_cast<QProgressDialog*>(window);
+            if (sending != nullptr && sending->isVisible() && sending->isEnabled())
+                QTest::mouseClick(sending->findChild<QPushButton*>(), Qt::LeftButton);
+        }
+    });
+    poll.start(50);
+    ASSERT_TRUE(rig.run());
+    EXPECT_TRUE(transport.cancelled);
+    EXPECT_TRUE(rig.ui.messageTexts().isEmpty()) << "a cancelled send is no failure";
+    EXPECT_TRUE(rig.frame.window.isEnabled());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<QProgressDialog*>(window), nullptr);
 }
 
 } // namespace

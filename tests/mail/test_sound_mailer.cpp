@@ -23,7 +23,10 @@ public:
             save(*addressToSave);
         return fields;
     }
-    void beginSend() override { m_log << QStringLiteral("disable"); }
+    std::stop_token beginSend() override {
+        m_log << QStringLiteral("disable");
+        return {};
+    }
     void endSend() override { m_log << QStringLiteral("enable"); }
 
     std::optional<MailFields> fields =
@@ -148,6 +151,19 @@ TEST_F(SoundMailerTest, WithoutAMailProgramTheDesktopMailerIsOffered) {
     ui.answer(MsgResult::Ok).answer(MsgResult::Cancel);
     send();
     EXPECT_EQ(launcher.started.size(), 1);
+}
+
+TEST_F(SoundMailerTest, ADesktopWithoutAMailProgramIsReported) {
+    transport.available = MailResult::NoMailSystem;
+    ui.answer(MsgResult::Ok).answer(MsgResult::Ok).answer(MsgResult::Ok).answer(MsgResult::Ok);
+    send();
+    ASSERT_TRUE(launcher.watchedFailure);
+    launcher.watchedFailure(3); // xdg-email: no way to open a message
+    launcher.watchedFailure(1);
+    EXPECT_EQ(ui.messageTexts().mid(2),
+              (QStringList{"The desktop has no mail program to open the message with. Nothing "
+                           "was sent.",
+                           "The desktop's mail program could not be started."}));
 }
 
 TEST_F(SoundMailerTest, SaveAddressKeepsTheToFieldAsTheDefault) {

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
@@ -66,6 +67,15 @@ TEST(QtLauncher, AnArgumentThatIsNotUtf8ReachesTheProgramAsTheFilesBytes) {
     EXPECT_EQ(arrived.readAll(), QByteArray("RIFF"));
     EXPECT_FALSE(launcher.startDetached("no-such-program-here", {nativename::decode(source)}));
     ::unlink(source.constData()); // left behind if mv failed; the cleanup could not spell it
+}
+
+TEST(QtLauncher, AWatchedProgramThatFailsReportsItsStatus) {
+    QtLauncher launcher;
+    std::optional<int> status;
+    ASSERT_TRUE(launcher.startWatched("sh", {"-c", "exit 3"}, [&status](int s) { status = s; }));
+    EXPECT_TRUE(QTest::qWaitFor([&status] { return status.has_value(); }, 10000));
+    EXPECT_EQ(status, 3);
+    EXPECT_FALSE(launcher.startWatched("no-such-program-here", {}, [](int) {}));
 }
 
 } // namespace

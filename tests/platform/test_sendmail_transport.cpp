@@ -1,12 +1,27 @@
 #include "platform/SendmailTransport.h"
 #include "tests/support/QtPrinters.h"
 
+#include "platform/NativeName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <stop_token>
 
 namespace {
+
+// Alive and not just waiting to be reaped by whoever adopted it.
+bool runs(const QByteArray& pid) {
+    QFile stat(QStringLiteral("/proc/") + QString::fromLatin1(pid) + QStringLiteral("/stat"));
+    if (pid.isEmpty() || !stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2, 1) != "Z";
+}
 
 // Stand-in mail programs: each keeps its arguments and what it read, then exits as told.
 class SendmailTransportTest : public ::testing::Test {
@@ -49,7 +64,7 @@ protected:
     static MailResult sendWith(const QString& command, const OutgoingMail& mail,
                                std::chrono::milliseconds limit = std::chrono::seconds(60)) {
         SendmailTransport transport([command] { return command; }, limit);
-        return transport.send(mail);
+        return transport.send(mail, {});
     }
 
     QTemporaryDir m_dir;
@@ -89,16 +104,56 @@ TEST_F(SendmailTransportTest, EmptyRecipientOrMissingSoundStartsNothing) {
     OutgoingMail emptyCc = mailTo(QStringLiteral("a@b.org"));
     emptyCc.recipients.append({MailRecipient::Kind::Cc, QString()});
     EXPECT_EQ(sendWith(mailer, emptyCc), MailResult::Failure);
+    for (const char* notAnAddress : {"not an address", "Jo <jo>", "a@b.org, @c", "a@b.org c@d"})
+        EXPECT_EQ(sendWith(mailer, mailTo(QString::fromUtf8(notAnAddress))), MailResult::Failure)
+            << notAnAddress;
     OutgoingMail vanished = mailTo(QStringLiteral("a@b.org"));
     QFile::remove(vanished.attachments.first().path);
     EXPECT_EQ(sendWith(mailer, vanished), MailResult::Failure);
     EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("args"))));
 }
 
-TEST_F(SendmailTransportTest, ProgramThatNeverFinishesIsStoppedAndFails) {
-    const QString stuck = program(QStringLiteral("stuck"), "#!/bin/sh\nexec sleep 30\n");
-    EXPECT_EQ(sendWith(stuck, mailTo(QStringLiteral("a@b.org")), std::chrono::milliseconds(300)),
+// The program starts a helper, notes its process id and hangs.
+TEST_F(SendmailTransportTest, HangingProgramIsStoppedWithWhatItStartedWhileEventsGoOn) {
+    const QByteArray helperFile = QFile::encodeName(m_dir.filePath(QStringLiteral("helper")));
+    const QString stuck = program(QStringLiteral("stuck"), "#!/bin/sh\nsleep 300 &\necho $! > " +
+                                                               helperFile + "\nexec sleep 300\n");
+    const auto helperGone = [this] {
+        const QByteArray helper = recorded(QStringLiteral("helper")).trimmed();
+        for (int i = 0; i < 100 && runs(helper); ++i)
+            QThread::msleep(50);
+        return !helper.isEmpty() && !runs(helper);
+    };
+    EXPECT_EQ(sendWith(stuck, mailTo(QStringLiteral("a@b.org")), std::chrono::milliseconds(500)),
               MailResult::Failure);
+    EXPECT_TRUE(helperGone());
+
+    std::stop_source cancel;
+    bool handledDuringSend = false;
+    QTimer::singleShot(500, [&] {
+        handledDuringSend = true;
+        cancel.request_stop();
+    });
+    SendmailTransport transport([stuck] { return stuck; }, std::chrono::seconds(60));
+    EXPECT_EQ(transport.send(mailTo(QStringLiteral("a@b.org")), cancel.get_token()),
+              MailResult::UserAbort);
+    EXPECT_TRUE(handledDuringSend);
+    EXPECT_TRUE(helperGone());
+}
+
+TEST_F(SendmailTransportTest, AttachmentWhoseNameIsNotUtf8IsReadFromItsOwnBytes) {
+    const QByteArray bytes = QFile::encodeName(m_dir.path()) + "/caf\xe9.wav";
+    QFile file;
+    ASSERT_TRUE(file.open(std::fopen(bytes.constData(), "wb"), QIODevice::WriteOnly,
+                          QFileDevice::AutoCloseHandle));
+    file.write("RIFF1234");
+    file.close();
+    OutgoingMail mail = mailTo(QStringLiteral("a@b.org"));
+    mail.attachments = {{nativename::decode(bytes), {}, 4}};
+    EXPECT_EQ(sendWith(recorder(0), mail), MailResult::Success);
+    const QByteArray message = recorded(QStringLiteral("message"));
+    EXPECT_TRUE(message.contains("\nUklGRjEyMzQ=\n"));
+    EXPECT_TRUE(message.contains("filename*=UTF-8''caf%EF%BF%BD.wav")) << message.toStdString();
 }
 
 } // namespace

@@ -115,7 +115,7 @@ TEST_F(SmtpDeliveryTest, SoundArrivesWithItsRecipientsSubjectNoteAndExactBytes) 
     const QString command =
         QStringLiteral("/usr/bin/msmtp -C %1 -t").arg(m_dir.filePath(QStringLiteral("msmtprc")));
     SendmailTransport transport([command] { return command; });
-    ASSERT_EQ(transport.send(mail), MailResult::Success) << "msmtp is needed";
+    ASSERT_EQ(transport.send(mail, {}), MailResult::Success) << "msmtp is needed";
 
     const QString copy = m_dir.filePath(QStringLiteral("copy"));
     const QJsonObject message = received(copy);

@@ -12,7 +12,13 @@ public:
         started.append(QStringList{program} + arguments);
         return succeed;
     }
-    QList<QStringList> started; // program followed by its arguments
+    bool startWatched(const QString& program, const QStringList& arguments,
+                      std::function<void(int)> failed) override {
+        watchedFailure = std::move(failed);
+        return startDetached(program, arguments);
+    }
+    QList<QStringList> started;              // program followed by its arguments
+    std::function<void(int)> watchedFailure; // stands in for the last watched program failing
     bool succeed = true;
 };
 

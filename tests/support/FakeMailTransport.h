@@ -8,7 +8,7 @@
 class FakeMailTransport final : public IMailTransport {
 public:
     MailResult availability() override { return available; }
-    MailResult send(const OutgoingMail& mail) override {
+    MailResult send(const OutgoingMail& mail, std::stop_token) override {
         sent.append(mail);
         return result;
     }
