@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     SendmailTransport transport([] { return kSink; });
     const long before = peakKilobytes();
     timer.restart();
-    const MailResult result = transport.send(mail);
+    const MailResult result = transport.send(mail, {});
     const double sendSeconds = timer.nsecsElapsed() / 1e9;
     const long added = peakKilobytes() - before;
 
