@@ -16,6 +16,7 @@
 #include "platform/audio/AudioSystem.h"
 #include "platform/audio/PeakReader.h"
 #include "platform/audio/SoundFileFacts.h"
+#include "platform/audio/SoundSlice.h"
 #include "schemes/CSchemeBuilderDlg.h"
 #include "schemes/EventTable.h"
 #include "schemes/SchemeContext.h"
@@ -31,13 +32,14 @@ CTembrelApp::CTembrelApp()
       m_desktop(std::make_unique<QtDesktop>()), m_audio(std::make_unique<AudioSystem>()),
       m_registry(std::make_unique<RegistryFileStore>(
           defaultRegistryFiles(registrySeed(userDataHome() + QStringLiteral("/tembrel/Themes"))))),
-      m_peakReader(std::make_unique<SndfilePeakReader>()) {
+      m_peakReader(std::make_unique<SndfilePeakReader>()),
+      m_soundCutter(std::make_unique<SndfileSoundCutter>()) {
     useSoundFileFacts(readSoundFileFacts);
     AudioSystem* audio = m_audio.get();
-    m_services.reset(
-        new Services{*m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files, *m_launcher,
-                     *m_desktop, [audio] { return audio->newRecordingDevice(); },
-                     programdir::withSeparator(), m_registry.get(), m_peakReader.get()});
+    m_services.reset(new Services{
+        *m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files, *m_launcher, *m_desktop,
+        [audio] { return audio->newRecordingDevice(); }, programdir::withSeparator(),
+        m_registry.get(), m_peakReader.get(), m_soundCutter.get()});
 }
 
 // The windows go before the services they use.

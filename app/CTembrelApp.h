@@ -14,6 +14,7 @@ class QtLauncher;
 class QtDesktop;
 class AudioSystem;
 class IPeakReader;
+class ISoundCutter;
 class RegistryFileStore;
 
 // Builds the program's services and windows and runs the start sequence. The main window's
@@ -41,6 +42,7 @@ private:
     std::unique_ptr<AudioSystem> m_audio;
     std::unique_ptr<RegistryFileStore> m_registry;
     std::unique_ptr<IPeakReader> m_peakReader;
+    std::unique_ptr<ISoundCutter> m_soundCutter;
     std::unique_ptr<Services> m_services;
     std::unique_ptr<MainWindowAssembly> m_mainWindow;
 };

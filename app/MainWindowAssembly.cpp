@@ -21,6 +21,7 @@
 #include "schemes/SchemeCommands.h"
 #include "waveform/PeakLoader.h"
 #include "waveform/StripFeature.h"
+#include "waveform/StripPlayback.h"
 #include "waveform/WaveStrip.h"
 #include "widgets/SortedListBox.h"
 
@@ -100,4 +101,11 @@ void MainWindowAssembly::installWaveStrip() {
     QObject::connect(&m_window->list(), &SortedListBox::currentSelectionChanged, m_strip.get(),
                      &StripFeature::showSelected);
     m_strip->showSelected();
+    CTembrelDlg* window = m_window.get();
+    m_stripPlayback = std::make_unique<StripPlayback>(
+        m_commands, *strip, window->player(), m_services.ui, m_services.soundCutter,
+        StripPlayback::WholeSound{[feature = m_strip.get()] { return feature->selectedPath(); },
+                                  [window] { window->PlayCurrent(); },
+                                  [window] { window->playLoop(); },
+                                  [window] { window->StopPlayback(); }});
 }

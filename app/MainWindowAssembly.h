@@ -12,6 +12,7 @@ class CTembrelDlg;
 class PeakCache;
 class PeakLoader;
 class StripFeature;
+class StripPlayback;
 class FavoritesCommand;
 class MainWindowView;
 struct SchemeContext;
@@ -71,4 +72,5 @@ private:
     std::unique_ptr<FavoritesCommand> m_favorites;
     std::unique_ptr<OptionsCommand> m_options;
     std::unique_ptr<StripFeature> m_strip;
+    std::unique_ptr<StripPlayback> m_stripPlayback;
 };

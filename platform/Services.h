@@ -6,6 +6,7 @@
 #include "platform/Ui.h"
 #include "platform/audio/AudioDevices.h"
 #include "platform/audio/PeakReader.h"
+#include "platform/audio/SoundSlice.h"
 
 #include <QString>
 #include <functional>
@@ -26,4 +27,6 @@ struct Services {
     IRegistryStore* registry = nullptr;
     // Reads the outlines of sounds; the waveform strip is shown only where there is one.
     IPeakReader* peakReader = nullptr;
+    // Cuts a region out of a sound into a file of its own (looped regions, saved regions).
+    ISoundCutter* soundCutter = nullptr;
 };
