@@ -1,6 +1,7 @@
 #include "app/CTembrelApp.h"
 
 #include "app/CSplashWnd.h"
+#include "app/LaterStarts.h"
 #include "app/MainWindowAssembly.h"
 #include "browser/CTembrelDlg.h"
 #include "core/Settings.h"
@@ -8,6 +9,7 @@
 #include "directories/CFolderBrowser.h"
 #include "lists/CommandLineExport.h"
 #include "platform/FileSystem.h"
+#include "platform/InstanceChannel.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtLauncher.h"
 #include "platform/QtUi.h"
@@ -22,7 +24,7 @@
 #include "schemes/SchemeContext.h"
 #include "widgets/NameCollator.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -50,7 +52,7 @@ CTembrelApp::~CTembrelApp() {
 int CTembrelApp::run(const QStringList& arguments) {
     if (const std::optional<ConsoleTask> task = parseConsoleTask(arguments.mid(1)))
         return runConsoleTask(*task);
-    const StartOptions options = parseStartOptions(arguments.mid(1));
+    const StartOptions options = parseStartOptions(arguments.mid(1), QDir::currentPath());
     return options.schemeBuilderOnly ? runSchemeBuilder() : runBrowser(options);
 }
 
@@ -73,12 +75,18 @@ int CTembrelApp::runSchemeBuilder() {
 }
 
 int CTembrelApp::runBrowser(const StartOptions& options) {
+    // One window per user and program directory: a later start hands its sound over and ends.
+    const QString channel = instanceChannelPath(programdir::withSeparator());
+    if (handToRunningInstance(channel, options.soundFile))
+        return 0;
     // Constructing the main window reads its settings and scans the main directory before
     // any window of the program shows.
     m_mainWindow = std::make_unique<MainWindowAssembly>(*m_services, findPlaces());
     if (!options.soundFile.isEmpty())
-        m_mainWindow->showSound(QFileInfo(options.soundFile).absoluteFilePath());
+        m_mainWindow->showSound(options.soundFile);
     CTembrelDlg& window = m_mainWindow->window();
+    LaterStarts laterStarts(*m_mainWindow);
+    laterStarts.listen(channel);
     CSplashWnd::EnableSplashScreen(options.showSplash);
     QTimer::singleShot(0, &window, [&window] { CSplashWnd::ShowSplashScreen(&window); });
     window.exec();

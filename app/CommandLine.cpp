@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <QDir>
+
 static bool isSwitch(const QString& argument) {
     return argument.startsWith(QLatin1Char('/')) || argument.startsWith(QLatin1Char('-'));
 }
@@ -8,13 +10,13 @@ static bool isSoundFile(const QString& argument) {
     return argument.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive);
 }
 
-StartOptions parseStartOptions(const QStringList& arguments) {
+StartOptions parseStartOptions(const QStringList& arguments, const QString& workingFolder) {
     StartOptions options;
     bool wordSeen = false;
     for (const QString& argument : arguments) {
         if (isSoundFile(argument)) {
             if (options.soundFile.isEmpty())
-                options.soundFile = argument;
+                options.soundFile = QDir::cleanPath(QDir(workingFolder).absoluteFilePath(argument));
             continue;
         }
         if (isSwitch(argument)) {

@@ -9,13 +9,15 @@
 struct StartOptions {
     bool schemeBuilderOnly = false; // first plain argument is exactly "blv"
     bool showSplash = true;         // off with the "Embedding" or "Automation" switch
-    QString soundFile;              // the first argument ending in ".wav", as given
+    QString soundFile;              // the first argument ending in ".wav", made absolute
 };
 
 // An argument ending in ".wav" (any letter case) is a sound file to show, even one starting
 // with "/"; other arguments starting with "/" or "-" are switches; the first remaining one is
-// the word that selects the start mode. arguments excludes the program name.
-StartOptions parseStartOptions(const QStringList& arguments);
+// the word that selects the start mode. arguments excludes the program name. A relative sound
+// file is taken from workingFolder, the folder the program was started in: the main window
+// makes the folders it scans the working folder later.
+StartOptions parseStartOptions(const QStringList& arguments, const QString& workingFolder);
 
 // A run that shows no window: "--help", "--version", or "--export text|html|web FOLDER"
 // (with "--force" to replace a web page the program did not write).

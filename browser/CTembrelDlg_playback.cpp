@@ -7,7 +7,10 @@
 #include "widgets/CBitmapButton.h"
 #include "widgets/SortedListBox.h"
 
+// Without a selected row (an empty or vanished folder) there is nothing to play.
 void CTembrelDlg::PlayCurrent() {
+    if (m_list->curSel() < 0)
+        return;
     m_currentIndex = m_list->curSel();
     m_currentSoundPath = selectedSoundPath();
     m_player->Open(m_currentSoundPath);
@@ -45,6 +48,8 @@ void CTembrelDlg::playNext() {
 
 void CTembrelDlg::playLoop() {
     m_player->Stop();
+    if (m_list->curSel() < 0)
+        return;
     m_currentIndex = m_list->curSel();
     m_player->PlayLoop(selectedSoundPath());
     showSounding(false, m_player->isLooping());

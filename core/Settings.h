@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "core/SettingsKeys.h"
+#include "platform/FileLock.h"
 #include "platform/ProgramPlaces.h"
 #include "platform/SettingsStore.h"
 #include "platform/Ui.h"
@@ -30,6 +31,9 @@ public:
     virtual bool writeString(const QString& section, const QString& key, const QString& value) = 0;
     // Sets every key in one update of the file: all are stored, or (false) none is.
     virtual bool writeStrings(const QList<settings::Entry>& entries) = 0;
+    // Keeps other programs from writing the data file while the hold lives, so that what was
+    // read under it still holds when a change based on it is written.
+    virtual FileLock holdForUpdate() { return {}; }
 };
 
 // Where the program keeps its things. Each place is answered by one function, so that moving
@@ -62,6 +66,7 @@ public:
     int readInt(const QString& section, const QString& key, int fallback) const override;
     bool writeString(const QString& section, const QString& key, const QString& value) override;
     bool writeStrings(const QList<settings::Entry>& entries) override;
+    FileLock holdForUpdate() override { return FileLock(m_places.dataFile); }
 
     QString programDir() const override { return m_places.programDir; }
     QString dataFile() const override { return m_places.dataFile; }

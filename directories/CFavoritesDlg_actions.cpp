@@ -137,6 +137,7 @@ bool CFavoritesDlg::saveList() {
     for (int row = 1; row < m_list->count(); ++row)
         if (m_list->item(row)->text() != favorites::kMainLibraryRow)
             shown.append(m_list->item(row)->text());
+    const FileLock hold = m_settings.holdForUpdate();
     const favorites::Stored now = favorites::read(m_settings);
     const QStringList folders = favorites::mergeForSave(shown, m_readAtOpen, now.folders);
     if (!favorites::write(m_settings, folders, std::max(m_storedCount, now.count)))

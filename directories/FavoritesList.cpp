@@ -63,6 +63,7 @@ bool write(ISettings& settings, const QStringList& folders, int blankUpTo) {
 }
 
 AppendOutcome append(ISettings& settings, const QString& folder) {
+    const FileLock hold = settings.holdForUpdate();
     const Stored stored = read(settings);
     if (stored.folders.contains(folder, Qt::CaseSensitive))
         return AppendOutcome::AlreadyStored;

@@ -22,9 +22,12 @@ QString FileOperations::rowPath(const SoundRow& row) const {
     return pathhelp::join(m_window.currentFolder(), row.file);
 }
 
+// Without a selected row (an empty or vanished folder) there is nothing to delete.
 void FileOperations::deleteSound() {
-    m_window.playCurrent(); // the sound is heard before the question
     const int row = m_list.selectedRow();
+    if (row < 0)
+        return;
+    m_window.playCurrent(); // the sound is heard before the question
     const SoundRow sound = m_list.row(row);
     if (m_ui.messageBox(texts::deleteQuestion(sound.name), texts::kDeleteCaption,
                         MsgButtons::OkCancel, MsgIcon::None) != MsgResult::Ok)

@@ -1,6 +1,7 @@
 #include "platform/RegistryFileStore.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileLock.h"
 #include "platform/RawFile.h"
 
 #include <QDir>
@@ -84,6 +85,12 @@ QString userDataHome() {
 
 RegistryFileStore::RegistryFileStore(RegistryFiles files) : m_files(std::move(files)) {}
 
+// One lock, beside the persistent file, covers both files: a change reads both.
+FileLock RegistryFileStore::holdFiles() const {
+    QDir().mkpath(QFileInfo(m_files.persistent).absolutePath());
+    return FileLock(m_files.persistent);
+}
+
 std::expected<RegKeys, RegStatus> RegistryFileStore::loadPersistent() const {
     QByteArray bytes;
     switch (readWhole(m_files.persistent, bytes)) {
@@ -131,6 +138,7 @@ RegStatus RegistryFileStore::save(const QString& path, const RegKeys& keys) cons
 }
 
 RegStatus RegistryFileStore::openOrCreateVolatile(RegRoot root, const QString& path) {
+    const FileLock lock = holdFiles();
     auto loaded = load();
     if (!loaded)
         return loaded.error();
@@ -143,6 +151,7 @@ RegStatus RegistryFileStore::openOrCreateVolatile(RegRoot root, const QString& p
 
 RegStatus RegistryFileStore::setString(RegRoot root, const QString& path, const QString& name,
                                        const QString& value) {
+    const FileLock lock = holdFiles();
     auto loaded = load();
     if (!loaded)
         return loaded.error();
@@ -167,6 +176,7 @@ RegStatus RegistryFileStore::setString(RegRoot root, const QString& path, const 
 
 std::expected<QString, RegStatus> RegistryFileStore::queryString(RegRoot root, const QString& path,
                                                                  const QString& name) {
+    const FileLock lock = holdFiles(); // the first read may write the seed
     auto loaded = load();
     if (!loaded)
         return std::unexpected(loaded.error());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileLock.h"
 #include "platform/RegistryStore.h"
 #include "platform/RegistryText.h"
 
@@ -43,6 +44,7 @@ private:
     std::expected<Loaded, RegStatus> load() const;
     std::expected<RegKeys, RegStatus> loadPersistent() const;
     RegStatus save(const QString& path, const RegKeys& keys) const;
+    FileLock holdFiles() const;
 
     RegistryFiles m_files;
 };

@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileLock.h"
 #include "platform/RawFile.h"
 
 #include <QByteArray>
@@ -190,6 +191,7 @@ bool writeString(const QString& section, const QString& key, const QString& valu
 }
 
 bool writeStrings(const QList<Entry>& entries, const QString& path) {
+    const FileLock lock(path); // another program's write between the read and ours would be lost
     if (isReadOnly(path))
         return false;
     std::optional<QByteArray> text = readBytes(path);

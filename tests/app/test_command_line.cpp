@@ -4,29 +4,35 @@
 #include <gtest/gtest.h>
 
 TEST(StartOptions, TheWordBlvSelectsTheSchemeBuilderOnlyWhenSpelledExactly) {
-    EXPECT_TRUE(parseStartOptions({"blv"}).schemeBuilderOnly);
-    EXPECT_FALSE(parseStartOptions({"BLV"}).schemeBuilderOnly);
-    EXPECT_FALSE(parseStartOptions({}).schemeBuilderOnly);
-    EXPECT_TRUE(parseStartOptions({"-Embedding", "blv"}).schemeBuilderOnly);
-    EXPECT_FALSE(parseStartOptions({"other", "blv"}).schemeBuilderOnly);
+    EXPECT_TRUE(parseStartOptions({"blv"}, "/start").schemeBuilderOnly);
+    EXPECT_FALSE(parseStartOptions({"BLV"}, "/start").schemeBuilderOnly);
+    EXPECT_FALSE(parseStartOptions({}, "/start").schemeBuilderOnly);
+    EXPECT_TRUE(parseStartOptions({"-Embedding", "blv"}, "/start").schemeBuilderOnly);
+    EXPECT_FALSE(parseStartOptions({"other", "blv"}, "/start").schemeBuilderOnly);
     EXPECT_TRUE(commandLineHelp("tembrel").contains("\n       tembrel blv\n"));
 }
 
 TEST(StartOptions, EmbeddingAndAutomationSwitchesTurnTheSplashOff) {
-    EXPECT_TRUE(parseStartOptions({}).showSplash);
-    EXPECT_FALSE(parseStartOptions({"/Embedding"}).showSplash);
-    EXPECT_FALSE(parseStartOptions({"-Automation"}).showSplash);
-    EXPECT_TRUE(parseStartOptions({"Embedding"}).showSplash);
+    EXPECT_TRUE(parseStartOptions({}, "/start").showSplash);
+    EXPECT_FALSE(parseStartOptions({"/Embedding"}, "/start").showSplash);
+    EXPECT_FALSE(parseStartOptions({"-Automation"}, "/start").showSplash);
+    EXPECT_TRUE(parseStartOptions({"Embedding"}, "/start").showSplash);
 }
 
 TEST(StartOptions, AWavFileIsTheSoundToShowEvenWhenItsPathStartsWithASlash) {
-    const StartOptions fromDesktop = parseStartOptions({"/home/a b/Bell; $x.WAV"});
+    const StartOptions fromDesktop = parseStartOptions({"/home/a b/Bell; $x.WAV"}, "/start");
     EXPECT_EQ(fromDesktop.soundFile, QStringLiteral("/home/a b/Bell; $x.WAV"));
     EXPECT_TRUE(fromDesktop.showSplash) << "a path is no switch";
     EXPECT_FALSE(fromDesktop.schemeBuilderOnly);
 
-    const StartOptions withSwitch = parseStartOptions({"-Embedding", "bell.wav", "blv"});
-    EXPECT_EQ(withSwitch.soundFile, QStringLiteral("bell.wav"));
+    const StartOptions withSwitch = parseStartOptions({"-Embedding", "bell.wav", "blv"}, "/start");
+    EXPECT_EQ(withSwitch.soundFile, QStringLiteral("/start/bell.wav"));
     EXPECT_TRUE(withSwitch.schemeBuilderOnly) << "the file is not the start word";
-    EXPECT_TRUE(parseStartOptions({"notes.txt"}).soundFile.isEmpty());
+    EXPECT_TRUE(parseStartOptions({"notes.txt"}, "/start").soundFile.isEmpty());
+}
+
+TEST(StartOptions, ARelativeSoundIsTakenFromTheStartFolderNotFromTheCurrentOne) {
+    EXPECT_EQ(parseStartOptions({"sub/../sub/a b.wav"}, "/home/u/my dir").soundFile,
+              QStringLiteral("/home/u/my dir/sub/a b.wav"));
+    EXPECT_EQ(parseStartOptions({"../x.WAV"}, "/home/u").soundFile, QStringLiteral("/home/x.WAV"));
 }

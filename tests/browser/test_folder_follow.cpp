@@ -1,7 +1,9 @@
 #include "tests/browser/MainWindowFixture.h"
 
+#include "core/CommandIds.h"
 #include "widgets/SortedListBox.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -37,6 +39,30 @@ TEST_F(FolderFollow, AnotherFolderIsWatchedInsteadOfTheFirst) {
     addSound("y", {}, other);
     addSound("b");
     QTRY_COMPARE_WITH_TIMEOUT(listRows(), (QStringList{"x", "y"}), 2000);
+}
+
+TEST_F(FolderFollow, AFolderRemovedAndMadeAgainIsFollowedAndNothingNamelessIsPlayedOrDeleted) {
+    addSound("a");
+    CTembrelDlg& w = window();
+    const QString library = program.library();
+    ASSERT_TRUE(QDir(library).removeRecursively());
+    QTRY_COMPARE_WITH_TIMEOUT(w.list().count(), 0, 2000);
+    ui.setDefaultAnswer(MsgResult::Ok);
+    w.onCommand(cmd::Play);
+    w.onCommand(cmd::PlayLoop);
+    w.onCommand(cmd::Delete);
+    EXPECT_TRUE(ui.calls().empty()) << ui.messageTexts().join(" | ").toStdString();
+    EXPECT_TRUE(playback.played.isEmpty());
+    EXPECT_TRUE(sounds.looping.isEmpty());
+
+    for (int round = 0; round < 2; ++round) { // made again, twice over
+        QDir().mkpath(library);
+        addSound(QStringLiteral("back %1").arg(round));
+        QTRY_COMPARE_WITH_TIMEOUT(listRows(), QStringList{QStringLiteral("back %1").arg(round)},
+                                  2000);
+        ASSERT_TRUE(QDir(library).removeRecursively());
+        QTRY_COMPARE_WITH_TIMEOUT(w.list().count(), 0, 2000);
+    }
 }
 
 } // namespace

@@ -171,13 +171,15 @@ TEST_F(FileOperationsTest, ARefusedDeleteSaysSoAndKeepsTheRow) {
     EXPECT_TRUE(QFile::exists(soundFile("a")));
 }
 
-TEST_F(FileOperationsTest, DeleteWithNothingSelectedAsksAboutANamelessFileAndFails) {
+TEST_F(FileOperationsTest, DeleteWithNothingSelectedAsksNothingAndKeepsANamelessFile) {
+    program.writeFile(program.library() + "/.wav", makeWav({}));
     listFolder();
+    list.selected = -1;
     ui.setDefaultAnswer(MsgResult::Ok);
     operations.deleteSound();
-    EXPECT_EQ(ui.messageTexts(), (QStringList{"The specified file was not found.",
-                                              "Warning! File \".wav\" will be deleted!",
-                                              "Delete error. File is not accessible"}));
+    EXPECT_TRUE(ui.calls().empty());
+    EXPECT_TRUE(playback.played.isEmpty());
+    EXPECT_TRUE(QFile::exists(program.library() + "/.wav"));
 }
 
 TEST_F(FileOperationsTest, InsertCopiesTheChosenFileAndListsItInItsSortedPlace) {

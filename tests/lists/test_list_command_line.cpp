@@ -24,7 +24,7 @@ TEST(ConsoleTask, OnlyHelpAndExportMakeAConsoleRunAndStartOptionsStayAsTheyWere)
         EXPECT_FALSE(parseConsoleTask(start)) << start.join(' ').toStdString();
     const char* plain[] = {"tembrel", "-Embedding", "blv"};
     EXPECT_FALSE(isConsoleRun(3, plain));
-    EXPECT_TRUE(parseStartOptions({"-Embedding", "blv"}).schemeBuilderOnly);
+    EXPECT_TRUE(parseStartOptions({"-Embedding", "blv"}, "/start").schemeBuilderOnly);
 
     const char* help[] = {"tembrel", "blv", "--help"};
     EXPECT_TRUE(isConsoleRun(3, help));

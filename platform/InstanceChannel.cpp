@@ -1,0 +1,100 @@
+#include "platform/InstanceChannel.h"
+
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr int kHandOverMs = 3000;
+constexpr char kTaken = '1';
+// A request longer than any path is no request.
+constexpr quint32 kLongestRequest = 64 * 1024;
+
+QString privateFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        return runtime;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                           QStringLiteral("/tembrel");
+    QDir().mkpath(config);
+    return config;
+}
+
+// The request's bytes: its length, then the file's own name bytes (a name that is not UTF-8
+// arrives unchanged).
+QByteArray requestBytes(const QString& soundFile) {
+    const QByteArray name = QFile::encodeName(soundFile);
+    QByteArray bytes;
+    QDataStream(&bytes, QIODevice::WriteOnly) << quint32(name.size());
+    return bytes + name;
+}
+
+} // namespace
+
+QString instanceChannelPath(const QString& programDir) {
+    const QByteArray hash = QCryptographicHash::hash(QFile::encodeName(QDir::cleanPath(programDir)),
+                                                     QCryptographicHash::Sha1)
+                                .toHex()
+                                .left(16);
+    return privateFolder() + QStringLiteral("/tembrel-") + QString::fromLatin1(hash) +
+           QStringLiteral(".socket");
+}
+
+bool handToRunningInstance(const QString& channel, const QString& soundFile) {
+    QLocalSocket socket;
+    socket.connectToServer(channel);
+    if (!socket.waitForConnected(kHandOverMs))
+        return false;
+    socket.write(requestBytes(soundFile));
+    if (!socket.waitForBytesWritten(kHandOverMs))
+        return false;
+    while (socket.bytesAvailable() == 0)
+        if (!socket.waitForReadyRead(kHandOverMs))
+            return false;
+    char answer = 0;
+    return socket.getChar(&answer) && answer == kTaken;
+}
+
+InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&m_server, &QLocalServer::newConnection, this, &InstanceServer::takeConnection);
+}
+
+bool InstanceServer::listen(const QString& channel) {
+    if (m_server.listen(channel))
+        return true;
+    if (m_server.serverError() != QAbstractSocket::AddressInUseError)
+        return false;
+    // Nobody answered on it (the caller tried): a program that ended left it behind.
+    QLocalServer::removeServer(channel);
+    return m_server.listen(channel);
+}
+
+void InstanceServer::takeConnection() {
+    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            QByteArray bytes = socket->peek(socket->bytesAvailable());
+            if (bytes.size() < 4)
+                return;
+            quint32 length = 0;
+            QDataStream(bytes) >> length;
+            if (length > kLongestRequest) {
+                socket->abort();
+                return;
+            }
+            if (bytes.size() < qsizetype(4 + length))
+                return;
+            socket->read(4 + length);
+            socket->putChar(kTaken);
+            socket->flush();
+            socket->disconnectFromServer();
+            emit requested(QFile::decodeName(bytes.mid(4, length)));
+        });
+    }
+}
