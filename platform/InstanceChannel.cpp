@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int kHandOverMs = 3000;
+constexpr int kProbeMs = 500;
 constexpr char kTaken = '1';
 // A request longer than any path is no request.
 constexpr quint32 kLongestRequest = 64 * 1024;
@@ -70,7 +71,12 @@ bool InstanceServer::listen(const QString& channel) {
         return true;
     if (m_server.serverError() != QAbstractSocket::AddressInUseError)
         return false;
-    // Nobody answered on it (the caller tried): a program that ended left it behind.
+    // A program that is there but did not take the request in time keeps its channel.
+    QLocalSocket running;
+    running.connectToServer(channel);
+    if (running.waitForConnected(kProbeMs))
+        return false;
+    // Nobody answers on it: a program that ended left it behind.
     QLocalServer::removeServer(channel);
     return m_server.listen(channel);
 }

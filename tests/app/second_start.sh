@@ -4,7 +4,7 @@
 # Window-less runs (--help, --export) still run on their own.
 #   second_start.sh BUILD_DIR/tembrel
 set -u
-tembrel=$1
+tembrel=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 build=$(dirname "$tembrel")
 work=$(mktemp -d)
 first=
