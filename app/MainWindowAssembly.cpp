@@ -20,6 +20,7 @@
 #include "recording/RecordCommand.h"
 #include "schemes/SchemeCommands.h"
 #include "waveform/PeakLoader.h"
+#include "waveform/RegionSaver.h"
 #include "waveform/StripFeature.h"
 #include "waveform/StripPlayback.h"
 #include "waveform/WaveStrip.h"
@@ -108,4 +109,15 @@ void MainWindowAssembly::installWaveStrip() {
                                   [window] { window->PlayCurrent(); },
                                   [window] { window->playLoop(); },
                                   [window] { window->StopPlayback(); }});
+    if (!m_services.soundCutter)
+        return;
+    m_regionSaver = std::make_unique<RegionSaver>(
+        *m_services.soundCutter, m_services.ui,
+        [operations = m_operations.get()](const QString& source, const QString& name) {
+            operations->insertUnderAskedName(source, name);
+        });
+    QObject::connect(strip, &WaveStrip::saveRegionRequested, m_strip.get(), [this, strip] {
+        if (const auto region = strip->state().region())
+            m_regionSaver->save(m_strip->selectedPath(), *region);
+    });
 }

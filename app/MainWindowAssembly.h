@@ -13,6 +13,7 @@ class PeakCache;
 class PeakLoader;
 class StripFeature;
 class StripPlayback;
+class RegionSaver;
 class FavoritesCommand;
 class MainWindowView;
 struct SchemeContext;
@@ -73,4 +74,5 @@ private:
     std::unique_ptr<OptionsCommand> m_options;
     std::unique_ptr<StripFeature> m_strip;
     std::unique_ptr<StripPlayback> m_stripPlayback;
+    std::unique_ptr<RegionSaver> m_regionSaver;
 };

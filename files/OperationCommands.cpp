@@ -52,6 +52,10 @@ void OperationCommands::insertDropped(const QStringList& files) {
         openRenameDialog(*request);
 }
 
+void OperationCommands::insertUnderAskedName(const QString& source, const QString& initialName) {
+    openRenameDialog(RenameRequest{initialName, source, {}});
+}
+
 void OperationCommands::openRenameDialog(const RenameRequest& request) {
     delete m_renameDialog;
     m_pendingRename = request;

@@ -28,6 +28,10 @@ public:
     // is refused with a message naming it.
     void insertDropped(const QStringList& files);
 
+    // Asks with the New File Name dialog for the name under which source joins the current
+    // folder, as Insert does for a name already listed.
+    void insertUnderAskedName(const QString& source, const QString& initialName);
+
     // The open (or last) New File Name dialog, if any.
     CNewFileNameDlg* renameDialog() const { return m_renameDialog; }
 

@@ -1,6 +1,8 @@
 #include "waveform/WaveStrip.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
@@ -176,7 +178,19 @@ void WaveStrip::mouseReleaseEvent(QMouseEvent* event) {
         emit playFromRequested(m_state.playPoint());
 }
 
+void WaveStrip::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* save = menu.addAction(QStringLiteral("&Save Region as New Sound...\tCtrl+S"));
+    save->setEnabled(m_state.region().has_value());
+    if (menu.exec(event->globalPos()) == save)
+        emit saveRegionRequested();
+}
+
 void WaveStrip::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Save) && m_state.region()) {
+        emit saveRegionRequested();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:

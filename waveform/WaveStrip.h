@@ -32,6 +32,8 @@ public:
 
 signals:
     void playFromRequested(qint64 frame);
+    // Ctrl+S or the strip's menu, with a region.
+    void saveRegionRequested();
     void regionChanged();
 
 protected:
@@ -41,6 +43,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:

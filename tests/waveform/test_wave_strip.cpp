@@ -68,8 +68,13 @@ TEST_F(Strip, DragPicksARegionShiftClickStretchesItEscapeDropsIt) {
     EXPECT_EQ(strip.state().region(), (FrameRange{2560, 19200}));
     EXPECT_EQ(strip.accessibleDescription(),
               QStringLiteral("Play point 2.56 of 25.60 seconds, region 2.56 to 19.20 seconds"));
+    QSignalSpy saves(&strip, &WaveStrip::saveRegionRequested);
+    QTest::keyClick(&strip, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(saves.size(), 1);
     QTest::keyClick(&strip, Qt::Key_Escape);
     EXPECT_FALSE(strip.state().region());
+    QTest::keyClick(&strip, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(saves.size(), 1);
 }
 
 TEST_F(Strip, ArrowKeysMoveThePlayPointInsideTheSound) {
