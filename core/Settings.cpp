@@ -13,6 +13,10 @@ QString DataFileSettings::readString(const QString& section, const QString& key)
     return settings::readString(section, key, settings::kMissing, m_places.dataFile);
 }
 
+QStringList DataFileSettings::readStrings(const QString& section, const QStringList& keys) const {
+    return settings::readStrings(section, keys, settings::kMissing, m_places.dataFile);
+}
+
 int DataFileSettings::readInt(const QString& section, const QString& key, int fallback) const {
     return settings::readInt(section, key, fallback, m_places.dataFile);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "core/SettingsKeys.h"
 #include "platform/FileLock.h"
@@ -27,6 +28,13 @@ public:
 
     virtual QString readString(const QString& section, const QString& key) const = 0;
     virtual int readInt(const QString& section, const QString& key, int fallback) const = 0;
+    // Many keys of one section, as readString gives each; the data file reads them in one go.
+    virtual QStringList readStrings(const QString& section, const QStringList& keys) const {
+        QStringList values;
+        for (const QString& key : keys)
+            values.append(readString(section, key));
+        return values;
+    }
     // False when the data file could not be written; the stored value is then unchanged.
     virtual bool writeString(const QString& section, const QString& key, const QString& value) = 0;
     // Sets every key in one update of the file: all are stored, or (false) none is.
@@ -64,6 +72,7 @@ public:
 
     QString readString(const QString& section, const QString& key) const override;
     int readInt(const QString& section, const QString& key, int fallback) const override;
+    QStringList readStrings(const QString& section, const QStringList& keys) const override;
     bool writeString(const QString& section, const QString& key, const QString& value) override;
     bool writeStrings(const QList<settings::Entry>& entries) override;
     FileLock holdForUpdate() override { return FileLock(m_places.dataFile); }

@@ -19,16 +19,28 @@ Stored read(const ISettings& settings) {
     Stored stored;
     stored.count = settings.read(keys::kFavoriteCount);
     int gap = 0;
-    for (int i = 1; i <= stored.count && gap < kMaxGap; ++i) {
-        const QString value = settings.read(keys::favoriteFolder(i));
-        if (value == settings::kMissing) {
-            stored.entryMissing = true;
-            ++gap;
-            continue;
+    // The entries are read in batches that double, so a long list takes a few readings of the
+    // file and a spoilt count never asks for millions of keys at once.
+    qint64 first = 1;
+    for (qint64 batch = kMaxGap; first <= stored.count && gap < kMaxGap; batch *= 2) {
+        const qint64 last = std::min<qint64>(stored.count, first + batch - 1);
+        QStringList names;
+        for (qint64 i = first; i <= last; ++i)
+            names.append(keys::favoriteFolder(int(i)).key);
+        first = last + 1;
+        for (const QString& value :
+             settings.readStrings(keys::favoriteFolder(1).section, names)) {
+            if (gap >= kMaxGap)
+                break;
+            if (value == settings::kMissing) {
+                stored.entryMissing = true;
+                ++gap;
+                continue;
+            }
+            gap = 0;
+            if (!value.isEmpty())
+                stored.folders.append(value);
         }
-        gap = 0;
-        if (!value.isEmpty())
-            stored.folders.append(value);
     }
     if (stored.count > 0) {
         stored.lastMissing =

@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileLock.h"
+#include "platform/PrivateFolder.h"
 #include "platform/RawFile.h"
 
 #include <QDir>
@@ -16,23 +17,20 @@ QString fullPath(RegRoot root, const QString& path) {
     return path.isEmpty() ? regRootName(root) : regRootName(root) + QLatin1Char('\\') + path;
 }
 
-// A key exists when it is listed or when a listed key lies below it.
-bool keyExists(const RegKeys& keys, const QString& path) {
-    const QString prefix = path + QLatin1Char('\\');
-    for (const auto& key : keys)
-        if (key.path.compare(path, Qt::CaseInsensitive) == 0 ||
-            key.path.startsWith(prefix, Qt::CaseInsensitive))
-            return true;
-    return false;
-}
-
-void setValue(RegKeyText& key, const QString& name, const QString& text) {
-    for (auto& value : key.values)
-        if (value.name.compare(name, Qt::CaseInsensitive) == 0) {
-            value = {value.name, text, false};
-            return;
-        }
-    key.values.append({name, text, false});
+// The session's runtime folder. Without one, a private folder in the temporary folder stands
+// in; where another user has put something in its place, one in the user's configuration.
+QString runtimeFolder(const QString& config) {
+    const QString session = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!session.isEmpty())
+        return session;
+    const QString temporary =
+        QDir::tempPath() + QStringLiteral("/tembrel-runtime-") + QString::number(::geteuid());
+    if (makePrivateFolder(temporary))
+        return temporary;
+    const QString own = config + QStringLiteral("/tembrel/runtime");
+    QDir().mkpath(config + QStringLiteral("/tembrel"));
+    makePrivateFolder(own);
+    return own;
 }
 
 enum class ReadResult { Read, Missing, Failed };
@@ -47,11 +45,11 @@ ReadResult readWhole(const QString& path, QByteArray& bytes) {
     return all ? ReadResult::Read : ReadResult::Failed;
 }
 
-std::expected<RegKeys, RegStatus> parseOrFail(const QByteArray& bytes) {
-    auto keys = parseRegText(bytes);
-    if (!keys)
+std::expected<RegDocument, RegStatus> parseOrFail(const QByteArray& bytes) {
+    auto document = RegDocument::parse(bytes);
+    if (!document)
         return std::unexpected(regstatus::kBadDatabase);
-    return *keys;
+    return *document;
 }
 
 } // namespace
@@ -70,13 +68,8 @@ QString regRootName(RegRoot root) {
 
 RegistryFiles defaultRegistryFiles(QByteArray seed) {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    // Without a session runtime folder, a private one in the temporary folder stands in.
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (runtime.isEmpty())
-        runtime =
-            QDir::tempPath() + QStringLiteral("/tembrel-runtime-") + QString::number(::getuid());
     return {config + QStringLiteral("/tembrel/registry.reg"),
-            runtime + QStringLiteral("/tembrel/registry.reg"), std::move(seed)};
+            runtimeFolder(config) + QStringLiteral("/tembrel/registry.reg"), std::move(seed)};
 }
 
 QString userDataHome() {
@@ -91,7 +84,7 @@ FileLock RegistryFileStore::holdFiles() const {
     return FileLock(m_files.persistent);
 }
 
-std::expected<RegKeys, RegStatus> RegistryFileStore::loadPersistent() const {
+std::expected<RegDocument, RegStatus> RegistryFileStore::loadPersistent() const {
     QByteArray bytes;
     switch (readWhole(m_files.persistent, bytes)) {
     case ReadResult::Read:
@@ -114,27 +107,26 @@ std::expected<RegistryFileStore::Loaded, RegStatus> RegistryFileStore::load() co
     if (!persistent)
         return std::unexpected(persistent.error());
     QByteArray bytes;
-    Loaded loaded{*persistent, {}};
     switch (readWhole(m_files.volatileKeys, bytes)) {
     case ReadResult::Failed:
         return std::unexpected(regstatus::kBadDatabase);
     case ReadResult::Missing:
-        return loaded;
+        bytes = renderRegText({});
+        break;
     case ReadResult::Read:
         break;
     }
     auto volatileKeys = parseOrFail(bytes);
     if (!volatileKeys)
         return std::unexpected(volatileKeys.error());
-    loaded.volatileKeys = *volatileKeys;
-    return loaded;
+    return Loaded{std::move(*persistent), std::move(*volatileKeys)};
 }
 
-RegStatus RegistryFileStore::save(const QString& path, const RegKeys& keys) const {
+RegStatus RegistryFileStore::save(const QString& path, const RegDocument& document) const {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return regstatus::kCannotWrite;
-    return writeFileAtomically(path, renderRegText(keys)) ? regstatus::kSuccess
-                                                          : regstatus::kCannotWrite;
+    return writeFileAtomically(path, document.bytes()) ? regstatus::kSuccess
+                                                       : regstatus::kCannotWrite;
 }
 
 RegStatus RegistryFileStore::openOrCreateVolatile(RegRoot root, const QString& path) {
@@ -143,9 +135,9 @@ RegStatus RegistryFileStore::openOrCreateVolatile(RegRoot root, const QString& p
     if (!loaded)
         return loaded.error();
     const QString key = fullPath(root, path);
-    if (keyExists(loaded->persistent, key) || keyExists(loaded->volatileKeys, key))
+    if (loaded->persistent.isListedOrBelow(key) || loaded->volatileKeys.isListedOrBelow(key))
         return regstatus::kSuccess;
-    loaded->volatileKeys.append({key, {}});
+    loaded->volatileKeys.addKey(key);
     return save(m_files.volatileKeys, loaded->volatileKeys);
 }
 
@@ -156,21 +148,12 @@ RegStatus RegistryFileStore::setString(RegRoot root, const QString& path, const 
     if (!loaded)
         return loaded.error();
     const QString key = fullPath(root, path);
-    if (RegKeyText* listed = findRegKey(loaded->persistent, key)) {
-        setValue(*listed, name, value);
-        return save(m_files.persistent, loaded->persistent);
-    }
-    if (keyExists(loaded->persistent, key)) {
-        loaded->persistent.append({key, {{name, value, false}}});
+    if (loaded->persistent.isListedOrBelow(key)) {
+        loaded->persistent.setString(key, name, value);
         return save(m_files.persistent, loaded->persistent);
     }
     // A key that went away since it was opened (the session ended) comes back volatile.
-    RegKeyText* listed = findRegKey(loaded->volatileKeys, key);
-    if (!listed) {
-        loaded->volatileKeys.append({key, {}});
-        listed = &loaded->volatileKeys.last();
-    }
-    setValue(*listed, name, value);
+    loaded->volatileKeys.setString(key, name, value);
     return save(m_files.volatileKeys, loaded->volatileKeys);
 }
 
@@ -181,9 +164,8 @@ std::expected<QString, RegStatus> RegistryFileStore::queryString(RegRoot root, c
     if (!loaded)
         return std::unexpected(loaded.error());
     const QString key = fullPath(root, path);
-    for (RegKeys* keys : {&loaded->persistent, &loaded->volatileKeys})
-        if (const RegKeyText* listed = findRegKey(*keys, key))
-            if (const auto* value = findRegValue(*listed, name))
-                return value->text;
+    for (const RegDocument* document : {&loaded->persistent, &loaded->volatileKeys})
+        if (const auto* value = document->value(key, name))
+            return value->text;
     return std::unexpected(regstatus::kFileNotFound);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/FileLock.h"
+#include "platform/RegistryDocument.h"
 #include "platform/RegistryStore.h"
-#include "platform/RegistryText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,9 +23,9 @@ RegistryFiles defaultRegistryFiles(QByteArray seed);
 QString userDataHome();
 
 // The registry store over the two files. Every operation reads the files afresh and every
-// change replaces its file atomically. A file that cannot be read or understood makes every
-// operation fail with kBadDatabase and is never written over; a file that cannot be written
-// makes changes fail with kCannotWrite and leaves it as it was.
+// change replaces its file atomically, keeping every line it does not change as it was. A file that
+// cannot be read or understood makes every operation fail with kBadDatabase and is never written
+// over; a file that cannot be written makes changes fail with kCannotWrite and leaves it as it was.
 class RegistryFileStore final : public IRegistryStore {
 public:
     explicit RegistryFileStore(RegistryFiles files);
@@ -38,12 +38,12 @@ public:
 
 private:
     struct Loaded {
-        RegKeys persistent;
-        RegKeys volatileKeys;
+        RegDocument persistent;
+        RegDocument volatileKeys;
     };
     std::expected<Loaded, RegStatus> load() const;
-    std::expected<RegKeys, RegStatus> loadPersistent() const;
-    RegStatus save(const QString& path, const RegKeys& keys) const;
+    std::expected<RegDocument, RegStatus> loadPersistent() const;
+    RegStatus save(const QString& path, const RegDocument& document) const;
     FileLock holdFiles() const;
 
     RegistryFiles m_files;

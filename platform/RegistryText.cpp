@@ -42,7 +42,45 @@ std::optional<QString> readQuoted(const QString& text, qsizetype from, qsizetype
     return std::nullopt;
 }
 
-std::optional<RegKeyText::Value> parseValueLine(const QString& line) {
+} // namespace
+
+QString escapeRegString(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('"'))
+            out += QLatin1Char('\\');
+        out += c;
+    }
+    return out;
+}
+
+RegKeyText* findRegKey(RegKeys& keys, const QString& path) {
+    for (auto& key : keys)
+        if (key.path.compare(path, Qt::CaseInsensitive) == 0)
+            return &key;
+    return nullptr;
+}
+
+const RegKeyText::Value* findRegValue(const RegKeyText& key, const QString& name) {
+    for (const auto& value : key.values)
+        if (value.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &value;
+    return nullptr;
+}
+
+namespace {
+
+QString quotedForStore(const QString& text) {
+    QString escaped = escapeRegString(text);
+    escaped.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    escaped.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+} // namespace
+
+std::optional<RegKeyText::Value> parseRegValueLine(const QString& line) {
     RegKeyText::Value value;
     qsizetype pos = 0;
     if (line.startsWith(QLatin1String("@="))) {
@@ -72,106 +110,26 @@ std::optional<RegKeyText::Value> parseValueLine(const QString& line) {
     return value;
 }
 
-void setValue(RegKeyText& key, const RegKeyText::Value& value) {
-    for (auto& existing : key.values)
-        if (existing.name.compare(value.name, Qt::CaseInsensitive) == 0) {
-            existing = value;
-            return;
-        }
-    key.values.append(value);
+std::optional<QString> parseRegKeyLine(const QString& line) {
+    if (!line.startsWith(QLatin1Char('[')) || !line.endsWith(QLatin1Char(']')))
+        return std::nullopt;
+    const QString path = line.mid(1, line.size() - 2);
+    if (!isKnownRoot(path))
+        return std::nullopt;
+    return path;
 }
 
-} // namespace
-
-QString escapeRegString(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('"'))
-            out += QLatin1Char('\\');
-        out += c;
-    }
-    return out;
+QString renderRegValueLine(const RegKeyText::Value& value) {
+    return (value.name.isEmpty() ? QStringLiteral("@") : quotedForStore(value.name)) +
+           QLatin1Char('=') + (value.raw ? value.text : quotedForStore(value.text));
 }
-
-RegKeyText* findRegKey(RegKeys& keys, const QString& path) {
-    for (auto& key : keys)
-        if (key.path.compare(path, Qt::CaseInsensitive) == 0)
-            return &key;
-    return nullptr;
-}
-
-const RegKeyText::Value* findRegValue(const RegKeyText& key, const QString& name) {
-    for (const auto& value : key.values)
-        if (value.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &value;
-    return nullptr;
-}
-
-std::expected<RegKeys, QString> parseRegText(const QByteArray& bytes) {
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    RegKeys keys;
-    RegKeyText* current = nullptr;
-    bool sawHeader = false;
-    int lineNumber = 0;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        ++lineNumber;
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        const QString trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')))
-            continue;
-        const auto fail = [&](const char* what) {
-            return std::unexpected(QStringLiteral("line %1: %2").arg(lineNumber).arg(what));
-        };
-        if (!sawHeader) {
-            if (trimmed != kHeader)
-                return fail("no REGEDIT4 header");
-            sawHeader = true;
-        } else if (trimmed.startsWith(QLatin1Char('['))) {
-            const QString path = trimmed.mid(1, trimmed.size() - 2);
-            if (!trimmed.endsWith(QLatin1Char(']')) || !isKnownRoot(path))
-                return fail("not a key of a known root");
-            current = findRegKey(keys, path);
-            if (!current) {
-                keys.append({path, {}});
-                current = &keys.last();
-            }
-        } else {
-            const auto value = parseValueLine(trimmed);
-            if (!current || !value)
-                return fail("not a value line");
-            setValue(*current, *value);
-        }
-    }
-    if (!sawHeader)
-        return std::unexpected(QStringLiteral("empty file"));
-    return keys;
-}
-
-namespace {
-
-QString quotedForStore(const QString& text) {
-    QString escaped = escapeRegString(text);
-    escaped.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    escaped.replace(QLatin1Char('\r'), QLatin1String("\\r"));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
-
-} // namespace
 
 QByteArray renderRegText(const RegKeys& keys) {
     QString out = kHeader + QLatin1Char('\n');
     for (const auto& key : keys) {
         out += QLatin1String("\n[") + key.path + QLatin1String("]\n");
-        for (const auto& value : key.values) {
-            out += value.name.isEmpty() ? QStringLiteral("@") : quotedForStore(value.name);
-            out += QLatin1Char('=');
-            out += value.raw ? value.text : quotedForStore(value.text);
-            out += QLatin1Char('\n');
-        }
+        for (const auto& value : key.values)
+            out += renderRegValueLine(value) + QLatin1Char('\n');
     }
     return out.toUtf8();
 }

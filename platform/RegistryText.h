@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <expected>
+#include <optional>
 #include <utility>
 
 // The REGEDIT4 text form of a set of keys, as the registry store keeps it on disk:
@@ -28,8 +29,15 @@ struct RegKeyText {
 using RegKeys = QList<RegKeyText>;
 
 // Fails with a short reason when the text is not a REGEDIT4 file this store can keep whole.
+// (Defined with RegDocument, which reads the file line for line.)
 std::expected<RegKeys, QString> parseRegText(const QByteArray& bytes);
 QByteArray renderRegText(const RegKeys& keys);
+
+// One line of the file, without its line end and surrounding blanks. A key line is "[path]"
+// under a known root; a value line is `@=` or `"name"=` and a quoted string or raw text.
+std::optional<QString> parseRegKeyLine(const QString& line);
+std::optional<RegKeyText::Value> parseRegValueLine(const QString& line);
+QString renderRegValueLine(const RegKeyText::Value& value);
 
 // The REGEDIT4 string escapes: backslash and double quote get a backslash before them.
 QString escapeRegString(const QString& text);

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QHash>
 #include <QList>
 #include <QStringDecoder>
 #include <optional>
@@ -107,6 +108,31 @@ Position locate(const QList<QByteArray>& lines, const QString& section, const QS
     return pos;
 }
 
+// Every key of the first section of that name, by its case-folded name: the first line of a key
+// counts, as locate finds it.
+QHash<QString, QByteArray> sectionValues(const QList<QByteArray>& lines, const QString& section) {
+    QHash<QString, QByteArray> values;
+    bool inside = false;
+    bool seen = false;
+    for (const QByteArray& line : lines) {
+        if (const auto name = sectionName(line)) {
+            if (seen && inside)
+                break;
+            inside = sameName(*name, section);
+            seen = seen || inside;
+            continue;
+        }
+        if (!inside)
+            continue;
+        if (const auto key = keyOf(line)) {
+            const QString folded = QString::fromUtf8(*key).toCaseFolded();
+            if (!values.contains(folded))
+                values.insert(folded, valueOf(line));
+        }
+    }
+    return values;
+}
+
 std::optional<QByteArray> rawValue(const QString& section, const QString& key,
                                    const QString& path) {
     return valueIn(readBytes(path).value_or(QByteArray()), section, key);
@@ -119,6 +145,20 @@ QString readString(const QString& section, const QString& key, const QString& fa
     const auto value = rawValue(section, key, path);
     const QString text = value ? textOf(*value) : fallback;
     return text.left(kMaxValueLength);
+}
+
+QStringList readStrings(const QString& section, const QStringList& keys, const QString& fallback,
+                        const QString& path) {
+    const QByteArray file = readBytes(path).value_or(QByteArray());
+    const QHash<QString, QByteArray> values = sectionValues(splitLines(file).lines, section);
+    QStringList texts;
+    texts.reserve(keys.size());
+    for (const QString& key : keys) {
+        const auto value = values.constFind(key.trimmed().toCaseFolded());
+        texts.append(
+            (value == values.cend() ? fallback : QString::fromUtf8(*value)).left(kMaxValueLength));
+    }
+    return texts;
 }
 
 int readInt(const QString& section, const QString& key, int fallback, const QString& path) {
@@ -150,26 +190,90 @@ std::optional<QByteArray> valueIn(const QByteArray& file, const QString& section
 
 std::optional<QByteArray> withValue(const QByteArray& file, const QString& section,
                                     const QString& key, const QString& value) {
+    return withValues(file, {Entry{section, key, value}});
+}
+
+namespace {
+
+// Where each section's keys are, found in one pass over the lines, so that setting many keys
+// does not search the file once per key. Like locate, only the first section of a name counts.
+struct SectionPlace {
+    qsizetype lastLine = -1; // its last non-blank line: new keys go after it
+    QHash<QString, qsizetype> keyLines;
+};
+
+QHash<QString, SectionPlace> sectionPlaces(const QList<QByteArray>& lines) {
+    QHash<QString, SectionPlace> places;
+    SectionPlace* current = nullptr;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (const auto name = sectionName(lines[i])) {
+            const QString folded = QString::fromUtf8(*name).toCaseFolded();
+            current = places.contains(folded) ? nullptr : &places[folded];
+            if (current)
+                current->lastLine = i;
+            continue;
+        }
+        if (!current)
+            continue;
+        if (!lines[i].trimmed().isEmpty())
+            current->lastLine = i;
+        if (const auto k = keyOf(lines[i])) {
+            const QString folded = QString::fromUtf8(*k).toCaseFolded();
+            if (!current->keyLines.contains(folded))
+                current->keyLines.insert(folded, i);
+        }
+    }
+    return places;
+}
+
+} // namespace
+
+std::optional<QByteArray> withValues(const QByteArray& file, const QList<Entry>& entries) {
     // A line break inside a name or value would add lines of its own to the file.
-    for (const QString* text : {&section, &key, &value})
-        if (text->contains(QLatin1Char('\n')) || text->contains(QLatin1Char('\r')))
-            return std::nullopt;
-    FileLines read = splitLines(file);
-    QList<QByteArray>& lines = read.lines;
-    const QByteArray entry = key.trimmed().toUtf8() + '=' + value.trimmed().toUtf8();
-    const Position pos = locate(lines, section, key);
-    if (pos.keyLine >= 0) {
-        // The key keeps the spelling it has in the file.
-        lines[pos.keyLine] = *keyOf(lines[pos.keyLine]) + '=' + value.trimmed().toUtf8();
-    } else if (pos.sectionLine >= 0) {
-        lines.insert(pos.lastLine + 1, entry);
-    } else {
-        lines << '[' + section.trimmed().toUtf8() + ']' << entry;
+    for (const Entry& entry : entries)
+        for (const QString* text : {&entry.section, &entry.key, &entry.value})
+            if (text->contains(QLatin1Char('\n')) || text->contains(QLatin1Char('\r')))
+                return std::nullopt;
+    const FileLines read = splitLines(file);
+    // Each line of the file with the lines added after it; new sections go at the end.
+    QList<QList<QByteArray>> lines;
+    lines.reserve(read.lines.size());
+    for (const QByteArray& line : read.lines)
+        lines.append({line});
+    QHash<QString, SectionPlace> places = sectionPlaces(read.lines);
+    // A place is a line and which of its lines: 0 is the line itself, then those added after it.
+    QHash<QString, QHash<QString, std::pair<qsizetype, qsizetype>>> added;
+    for (const Entry& entry : entries) {
+        const QString section = entry.section.trimmed().toCaseFolded();
+        const QString key = entry.key.trimmed().toCaseFolded();
+        const QByteArray value = entry.value.trimmed().toUtf8();
+        const auto addedAt = added.value(section).value(key, {-1, -1});
+        if (addedAt.first >= 0) {
+            QByteArray& line = lines[addedAt.first][addedAt.second];
+            line = *keyOf(line) + '=' + value;
+            continue;
+        }
+        const auto place = places.constFind(section);
+        const qsizetype keyLine = place == places.cend() ? -1 : place->keyLines.value(key, -1);
+        if (keyLine >= 0) {
+            // The key keeps the spelling it has in the file.
+            lines[keyLine][0] = *keyOf(lines[keyLine][0]) + '=' + value;
+            continue;
+        }
+        qsizetype after = place == places.cend() ? -1 : place->lastLine;
+        if (after < 0) {
+            lines.append({'[' + entry.section.trimmed().toUtf8() + ']'});
+            after = lines.size() - 1;
+            places[section].lastLine = after;
+        }
+        lines[after].append(entry.key.trimmed().toUtf8() + '=' + value);
+        added[section][key] = {after, lines[after].size() - 1};
     }
     const QByteArray eol = read.crlf ? "\r\n" : "\n";
     QByteArray text = read.byteOrderMark ? kByteOrderMark : "";
-    for (const QByteArray& line : std::as_const(lines))
-        text += line + eol;
+    for (const auto& slot : std::as_const(lines))
+        for (const QByteArray& line : slot)
+            text += line + eol;
     return text;
 }
 
@@ -195,9 +299,8 @@ bool writeStrings(const QList<Entry>& entries, const QString& path) {
     if (isReadOnly(path))
         return false;
     std::optional<QByteArray> text = readBytes(path);
-    for (const Entry& entry : entries)
-        if (text)
-            text = withValue(*text, entry.section, entry.key, entry.value);
+    if (text)
+        text = withValues(*text, entries);
     return text && writeFileAtomically(path, *text);
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The program's data file: an INI file next to the executable, read and written one key at a
@@ -18,6 +19,10 @@ inline constexpr int kMaxValueLength = 259;
 QString readString(const QString& section, const QString& key, const QString& fallback,
                    const QString& path);
 int readInt(const QString& section, const QString& key, int fallback, const QString& path);
+// The values of many keys of one section from one reading of the file, in the keys' order, each
+// as readString gives it.
+QStringList readStrings(const QString& section, const QStringList& keys, const QString& fallback,
+                        const QString& path);
 // Creates the file, the section and the key when missing; never deletes anything. False (and
 // the file unchanged) when it cannot be written or has been made read-only.
 bool writeString(const QString& section, const QString& key, const QString& value,
@@ -47,6 +52,8 @@ std::optional<QByteArray> valueIn(const QByteArray& file, const QString& section
                                   const QString& key);
 std::optional<QByteArray> withValue(const QByteArray& file, const QString& section,
                                     const QString& key, const QString& value);
+// Every entry set in one pass, as withValue one after the other would set them.
+std::optional<QByteArray> withValues(const QByteArray& file, const QList<Entry>& entries);
 
 // The data file of a program directory ("dir/" or "dir" both work).
 QString dataFilePath(const QString& programDir);

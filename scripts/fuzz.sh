@@ -14,7 +14,7 @@ sources_of() {
     case $1 in
     wave_info) echo "core/WaveInfo.cpp platform/RiffChunks.cpp platform/RawFile.cpp platform/FileLookBatch.cpp platform/FileReadAhead.cpp platform/NativeName.cpp" ;;
     data_file) echo "platform/SettingsStore.cpp platform/AtomicFile.cpp platform/TempBeside.cpp platform/RawFile.cpp platform/FileLookBatch.cpp platform/FileReadAhead.cpp platform/NativeName.cpp" ;;
-    registry_text) echo "platform/RegistryText.cpp" ;;
+    registry_text) echo "platform/RegistryText.cpp platform/RegistryDocument.cpp" ;;
     *) echo "fuzz.sh: unknown target $1" >&2; exit 2 ;;
     esac
 }

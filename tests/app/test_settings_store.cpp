@@ -95,6 +95,30 @@ TEST_F(SettingsStoreTest, WritesKeepCrLfFilesCrLfAndLeaveOtherLinesAlone) {
     EXPECT_EQ(contents(), QByteArray("; keep me\r\n[A]\r\nX=1\r\nZ=3\r\n\r\n[B]\r\nY=2\r\n"));
 }
 
+// Many keys are set and read in one pass over the file, with the same result as one at a time.
+TEST(SettingsStoreBatch, ManyKeysInOnePassMatchOneAtATime) {
+    const QByteArray file = "\xEF\xBB\xBF; note\r\n[A]\r\nk1 = one\r\n\r\n; end of A\r\n\r\n"
+                            "[b]\r\nK2=two\r\nk2=shadowed\r\n[a]\r\nk3=hidden\r\n";
+    const QList<settings::Entry> entries{{"a", "K1", "1"}, {"A", "new", "n"},  {"B", "k2", "2"},
+                                         {"C", "c", "c1"}, {"a", "new", "n2"}, {"c", "d", "d"},
+                                         {"a", "k3", "3"}, {"C", "C", "c2"}};
+    std::optional<QByteArray> oneByOne = file;
+    for (const auto& entry : entries)
+        oneByOne = settings::withValue(*oneByOne, entry.section, entry.key, entry.value);
+    EXPECT_EQ(settings::withValues(file, entries), oneByOne);
+    EXPECT_EQ(settings::withValues(file, {{"a", "x", "line\nbreak"}}), std::nullopt);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Tembrel.dat");
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(*oneByOne);
+    out.close();
+    EXPECT_EQ(settings::readStrings("A", {"k1", "NEW", "k3", "none"}, "-", path),
+              (QStringList{"1", "n2", "3", "-"}));
+    EXPECT_EQ(settings::readStrings("b", {"k2"}, "-", path), QStringList{"2"});
+}
+
 TEST_F(SettingsStoreTest, ValuesWithLineBreaksAreRefusedSoTheyCannotAddKeys) {
     write("[A]\nX=1\n");
     EXPECT_FALSE(settings::writeString("A", "X", "2\n[B]\nY=3", path));

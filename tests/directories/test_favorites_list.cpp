@@ -97,4 +97,43 @@ TEST_F(FavoritesListTest, FiveHundredEntriesAndASpoiltCountLoad) {
     EXPECT_TRUE(stored.lastMissing);
 }
 
+// Counts how often the data file is read.
+class CountingSettings final : public ISettings {
+public:
+    explicit CountingSettings(const ISettings& real) : m_real(real) {}
+    mutable int reads = 0;
+    QString readString(const QString& section, const QString& key) const override {
+        ++reads;
+        return m_real.readString(section, key);
+    }
+    int readInt(const QString& section, const QString& key, int fallback) const override {
+        ++reads;
+        return m_real.readInt(section, key, fallback);
+    }
+    QStringList readStrings(const QString& section, const QStringList& keys) const override {
+        ++reads;
+        return m_real.readStrings(section, keys);
+    }
+    bool writeString(const QString&, const QString&, const QString&) override { return false; }
+    bool writeStrings(const QList<settings::Entry>&) override { return false; }
+
+private:
+    const ISettings& m_real;
+};
+
+TEST_F(FavoritesListTest, ALongListTakesAFewReadingsOfTheDataFile) {
+    QByteArray data = "[User_Directories_Number]\nUser_Directories=3000\n[User_Directory]\n";
+    QStringList many;
+    for (int i = 1; i <= 3000; ++i) {
+        many.append(QStringLiteral("/sounds/%1").arg(i));
+        data += "user_directory" + QByteArray::number(i) + " = " + many.last().toUtf8() + "\n";
+    }
+    writeData(data + "User_Directory7=/later copy\n[User_Directory]\nUser_Directory8=/other\n");
+    CountingSettings counting(settings);
+    const favorites::Stored stored = favorites::read(counting);
+    EXPECT_EQ(stored.folders, many);
+    EXPECT_FALSE(stored.entryMissing);
+    EXPECT_LE(counting.reads, 8);
+}
+
 } // namespace

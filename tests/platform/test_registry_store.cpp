@@ -133,7 +133,37 @@ TEST_F(RegistryStoreTest, ValuesOfOtherTypesSurviveAWrite) {
     CRegistryKey key(store);
     ASSERT_EQ(key.Create(RegRoot::CurrentUser, kEvent), regstatus::kSuccess);
     ASSERT_EQ(key.SetStringValue("", "/a.wav"), regstatus::kSuccess);
-    EXPECT_TRUE(readAll(files.persistent).contains("\"Count\"=dword:00000010\n"));
+    EXPECT_TRUE(readAll(files.persistent).contains("\"Count\"=dword:00000010\r\n@=\"/a.wav\"\r\n"));
+}
+
+TEST_F(RegistryStoreTest, AChangeKeepsEveryOtherByteOfAHandEditedFile) {
+    const QByteArray event = "[HKEY_CURRENT_USER\\" + kEvent.toUtf8() + "]";
+    const QByteArray before =
+        "\xEF\xBB\xBFREGEDIT4\n; kept \xff\xfe not UTF-8\n\n" + event +
+        "\n  @=\"/old.wav\"   \n\"Other\"=\"x\"\n\n[HKEY_CURRENT_USER\\Software\\A]\n"
+        "\"V\"=\"1\"\n\n" +
+        event + "\n\"Other\"=\"y\"\n; last line, no line end";
+    writeAll(files.persistent, before);
+    CRegistryKey key(store);
+    QString out;
+    ASSERT_EQ(key.Create(RegRoot::CurrentUser, kEvent), regstatus::kSuccess);
+    EXPECT_EQ(key.QueryStringValue("other", out), regstatus::kSuccess);
+    EXPECT_EQ(out, "y"); // the later of the repeated key's values
+
+    ASSERT_EQ(key.SetStringValue("", "/new.wav"), regstatus::kSuccess);
+    QByteArray expected = before;
+    expected.replace("  @=\"/old.wav\"   ", "@=\"/new.wav\"");
+    EXPECT_EQ(readAll(files.persistent), expected);
+
+    // A new value goes into the key's last section, a new key below the last line.
+    ASSERT_EQ(key.SetStringValue("Added", "z"), regstatus::kSuccess);
+    ASSERT_EQ(key.Create(RegRoot::CurrentUser, "Software\\A"), regstatus::kSuccess);
+    ASSERT_EQ(key.SetStringValue("V", "2"), regstatus::kSuccess);
+    ASSERT_EQ(store.setString(RegRoot::CurrentUser, "Software", "", "b"), regstatus::kSuccess);
+    expected.replace("\"Other\"=\"y\"\n", "\"Other\"=\"y\"\n\"Added\"=\"z\"\n");
+    expected.replace("\"V\"=\"1\"", "\"V\"=\"2\"");
+    expected += "\n\n[HKEY_CURRENT_USER\\Software]\n@=\"b\"\n";
+    EXPECT_EQ(readAll(files.persistent), expected);
 }
 
 TEST(RegistryStoreUnwritable, ReadsWorkAndChangesFailWithoutLosingAnything) {
@@ -149,6 +179,47 @@ TEST(RegistryStoreUnwritable, ReadsWorkAndChangesFailWithoutLosingAnything) {
     EXPECT_EQ(key.SetStringValue("Path", "/x"), regstatus::kCannotWrite);
     EXPECT_EQ(key.Create(RegRoot::CurrentUser, "Software\\New"), regstatus::kCannotWrite);
     EXPECT_EQ(readAll(dir.filePath("blocker")), "a file where the folders should be");
+}
+
+// Without a session runtime folder the volatile keys go to a folder in the temporary folder
+// only this user can enter; anything another user (or a link) put in its place is not used.
+TEST(RegistryRuntimeFolder, IsMadePrivateAndRefusedWhenSomeoneElsePutSomethingThere) {
+    QTemporaryDir home;
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR"), savedTmp = qgetenv("TMPDIR"),
+                     savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", home.filePath("tmp").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+    QDir().mkpath(home.filePath("tmp"));
+    const QString planted = home.filePath("tmp/tembrel-runtime-") + QString::number(::geteuid());
+    const QString fallback = home.filePath("config/tembrel/runtime/tembrel/registry.reg");
+    const auto modeOf = [](const QString& path) {
+        struct stat info {};
+        return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0u;
+    };
+
+    EXPECT_EQ(defaultRegistryFiles({}).volatileKeys, planted + "/tembrel/registry.reg");
+    EXPECT_EQ(modeOf(planted), 0700u);
+
+    ASSERT_EQ(::chmod(QFile::encodeName(planted).constData(), 0755), 0);
+    EXPECT_EQ(defaultRegistryFiles({}).volatileKeys, fallback);
+    EXPECT_EQ(modeOf(home.filePath("config/tembrel/runtime")), 0700u);
+
+    QDir().rmdir(planted);
+    ASSERT_TRUE(QDir().mkpath(home.filePath("elsewhere")));
+    ::chmod(QFile::encodeName(home.filePath("elsewhere")).constData(), 0700);
+    ASSERT_TRUE(QFile::link(home.filePath("elsewhere"), planted));
+    EXPECT_EQ(defaultRegistryFiles({}).volatileKeys, fallback);
+
+    if (::geteuid() == 0) { // only root can make a folder another user's
+        QFile::remove(planted);
+        ASSERT_EQ(::mkdir(QFile::encodeName(planted).constData(), 0700), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(planted).constData(), 12345, 12345), 0);
+        EXPECT_EQ(defaultRegistryFiles({}).volatileKeys, fallback);
+    }
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    qputenv("TMPDIR", savedTmp);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 } // namespace
