@@ -36,7 +36,7 @@ bool takeOverModeAndTimes(int from, int to) {
     if (::fstat(from, &info) != 0)
         return false;
     const struct timespec times[2] = {info.st_atim, info.st_mtim};
-    return ::fchmod(to, info.st_mode & 07777) == 0 && ::futimens(to, times) == 0;
+    return ::fchmod(to, info.st_mode & 0777) == 0 && ::futimens(to, times) == 0;
 }
 
 } // namespace

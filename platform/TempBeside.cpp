@@ -101,9 +101,12 @@ bool TempBeside::write(const char* data, size_t size) {
 }
 
 unsigned TempBeside::targetMode() const {
+    // A link or another user's file in the target's place says nothing about the mode the
+    // user wants, and set-user and set-group bits are never handed on to a rewritten file.
     struct stat info {};
-    if (::stat(m_target.constData(), &info) == 0)
-        return info.st_mode & 07777;
+    if (::lstat(m_target.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+        info.st_uid == ::geteuid())
+        return info.st_mode & 0777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;

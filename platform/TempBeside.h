@@ -18,8 +18,9 @@ public:
     int descriptor() const { return m_fd; }
     // Writes all of the bytes to the temporary file (retrying interrupted and short writes).
     bool write(const char* data, size_t size);
-    // The mode the file should have when it replaces the target: the target's own if it
-    // exists, else the usual mode of a new file.
+    // The mode the file should have when it replaces the target: the permissions of the
+    // target if it is a regular file of this user (never its set-user or set-group bit), else
+    // the usual mode of a new file.
     unsigned targetMode() const;
     // Renames the (flushed) temporary file to the target; without overwrite only where no
     // target exists yet.

@@ -92,6 +92,42 @@ TEST_F(AtomicFileTest, AFileWrittenInPiecesReplacesTheOldOneOnlyOnCommit) {
     EXPECT_EQ(entries(), QStringList{QStringLiteral("index.html")});
 }
 
+// A rewritten file keeps the permissions of the user's own regular file only: never those of
+// what a planted link points at or of another user's file, never a set-user or set-group bit.
+TEST_F(AtomicFileTest, ARewriteTakesItsModeOnlyFromTheUsersOwnRegularFile) {
+    const auto modeOf = [](const QString& file) {
+        struct stat info {};
+        ::lstat(QFile::encodeName(file).constData(), &info);
+        return info.st_mode & 07777;
+    };
+    const auto chmodTo = [](const QString& file, mode_t mode) {
+        ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), mode), 0);
+    };
+    const mode_t mask = ::umask(022);
+    const QString other = path("other.txt"), list = path("list.txt"), own = path("own.txt");
+    ASSERT_TRUE(writeFileAtomically(other, "someone else's"));
+    chmodTo(other, 04777);
+    ASSERT_TRUE(QFile::link(other, list));
+    ASSERT_TRUE(writeFileAtomically(list, "new list"));
+    EXPECT_EQ(modeOf(list), 0644u);
+    EXPECT_EQ(fileBytes(other), "someone else's");
+
+    ASSERT_TRUE(writeFileAtomically(own, "mine"));
+    chmodTo(own, 06750);
+    ASSERT_TRUE(writeFileAtomically(own, "mine again"));
+    EXPECT_EQ(modeOf(own), 0750u);
+    ASSERT_TRUE(copyFileAtomically(other, path("copy.txt"), false));
+    EXPECT_EQ(modeOf(path("copy.txt")), 0777u);
+
+    if (::geteuid() == 0) { // only root can give a file away
+        chmodTo(own, 0666);
+        ASSERT_EQ(::chown(QFile::encodeName(own).constData(), 12345, 12345), 0);
+        ASSERT_TRUE(writeFileAtomically(own, "taken back"));
+        EXPECT_EQ(modeOf(own), 0644u);
+    }
+    ::umask(mask);
+}
+
 TEST_F(AtomicFileTest, AFileInPiecesInAMissingFolderFailsAtCommit) {
     AtomicFileWriter writer(path("gone/index.html"));
     EXPECT_FALSE(writer.append("text"));
