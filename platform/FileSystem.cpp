@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileLookBatch.h"
 #include "platform/NativeName.h"
+#include "platform/TrashInfo.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,8 +43,11 @@ bool LocalFileSystem::trashFile(const QString& path) {
     // Qt makes its Trash in the working directory (the sound folder) when the folder that
     // holds the Trash is missing, as on a new account; it belongs in the user's data folder.
     QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    if (!nativename::holdsForeignBytes(path) && QFile::moveToTrash(path))
+    QString trashed;
+    if (!nativename::holdsForeignBytes(path) && QFile::moveToTrash(path, &trashed)) {
+        escapeTrashInfoPath(trashed, path);
         return true;
+    }
     return removeFile(path);
 }
 

@@ -100,6 +100,19 @@ TEST_F(FileOperationsTest, DeletePlaysTheSoundFirstThenAsksAndRemovesFileAndRow)
     EXPECT_EQ(selectedRow(), QStringLiteral("a")) << "the row before the deleted one";
 }
 
+// Other desktops restore a trashed file to the URL-unescaped Path= of its .trashinfo.
+TEST_F(FileOperationsTest, TheTrashNotesWhereASoundCameFromEscaped) {
+    const QString folder = program.makeFolder("Odd %41 & é");
+    const QString sound = addSound("a%41b", folder);
+    ASSERT_TRUE(LocalFileSystem().trashFile(sound));
+    QFile info(trashFolder() + "/info/a%41b.wav.trashinfo");
+    ASSERT_TRUE(info.open(QIODevice::ReadOnly));
+    const QByteArray text = info.readAll();
+    EXPECT_TRUE(text.contains("\nPath=" + QFile::encodeName(sound).toPercentEncoding("/") + "\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("%2541b.wav\n"));
+}
+
 TEST_F(FileOperationsTest, DroppedWavFilesAreInsertedWithInsertsRulesAndOtherFilesRefused) {
     addSound("a");
     listFolder();

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The "Path=" value of a Trash's .trashinfo file: the path's bytes with everything but
+// letters, digits, "-._~" and "/" escaped as %XX, so a file named "a%41b.wav" comes back as
+// "a%41b.wav" and not "aAb.wav".
+QByteArray escapedTrashPath(const QByteArray& path);
+
+// Qt's Trash writes the Path= line of the .trashinfo file that goes with a file it moved to
+// `trashedPath` (TRASH/files/NAME) without escaping it; this escapes it in place. A line that
+// is already escaped, or is not the path the file came from, is left alone.
+bool escapeTrashInfoPath(const QString& trashedPath, const QString& originalPath);
