@@ -106,9 +106,27 @@ void CFavoritesDlg::onCreateNew() {
     delete m_newDir;
 }
 
+namespace {
+
+// The new folder goes inside the chosen parent: its name is one name, never a path that leads
+// elsewhere ("/tmp/x", "../x").
+bool isOneFolderName(const QString& name) {
+    return !name.contains(QLatin1Char('/')) && name != QLatin1String(".") &&
+           name != QLatin1String("..");
+}
+
+} // namespace
+
 // The folder is made at once; it is stored only by a later "Open this folder".
 void CFavoritesDlg::onCreateFolder() {
-    const QString path = QDir(m_parentFolder).filePath(m_newDir->enteredName());
+    const QString name = m_newDir->enteredName();
+    if (!isOneFolderName(name)) {
+        m_ui.messageBox(kCannotCreateDirectory + QStringLiteral("\n\n") +
+                            kNotOneFolderName.arg(name),
+                        kErrorCaption, MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+    const QString path = QDir(m_parentFolder).filePath(name);
     if (!acceptsFolder(path))
         return;
     if (!QDir().mkdir(path)) {

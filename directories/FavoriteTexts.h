@@ -8,6 +8,8 @@ inline const QString kAddToListInstruction = QStringLiteral("Add directory to li
 inline const QString kCreateNewInstruction = QStringLiteral("Folders/Drives:");
 inline const QString kNoWavFilesInFolder = QStringLiteral("No *.wav files find");
 inline const QString kCannotCreateDirectory = QStringLiteral("Cannot create directory");
+inline const QString kNotOneFolderName =
+    QStringLiteral("\"%1\" is not a folder name: a name cannot hold \"/\" nor be \".\" or \"..\".");
 inline const QString kErrorCaption = QStringLiteral("Error");
 inline const QString kFavoritesNotSaved =
     QStringLiteral("The favourites list could not be saved: the data file cannot be written.\n"

@@ -133,12 +133,13 @@ TEST_F(FavoritesWindowTest, CreateNewMakesTheFolderListsItAndStoresItOnlyOnOpen)
     EXPECT_TRUE(favorites::read(settings).folders.contains(made));
 }
 
-TEST_F(FavoritesWindowTest, CreateNewFailuresSayCannotCreateAndAnEmptyNameMakesNothing) {
+TEST_F(FavoritesWindowTest, CreateNewFailuresAndPathsSayCannotCreateAndAnEmptyNameMakesNothing) {
     const QString parent = program.makeFolder("Parent");
     program.makeFolder("Parent/Taken");
     open();
     const QStringList rows = dialog->rows();
-    for (const QString name : {"Taken", "Missing/Child"}) {
+    const QString elsewhere = program.path() + "Elsewhere";
+    for (const QString& name : QStringList{"Taken", "Missing/Child", elsewhere, "..", "../Out"}) {
         ui.answerFolder(parent).answer(MsgResult::Ok);
         const auto watch = whenModal<CNewDirDlg>([name](CNewDirDlg& asked) {
             asked.nameEdit().setText(name);
@@ -146,7 +147,12 @@ TEST_F(FavoritesWindowTest, CreateNewFailuresSayCannotCreateAndAnEmptyNameMakesN
         });
         dialog->onCreateNew();
         ASSERT_FALSE(ui.calls().empty());
-        EXPECT_EQ(ui.calls().back().text, QStringLiteral("Cannot create directory"));
+        // A name that is a path is refused before anything is made outside the parent.
+        const QString why = name == "Taken" ? QString()
+                                            : "\n\n\"" + name +
+                                                  "\" is not a folder name: a name cannot hold "
+                                                  "\"/\" nor be \".\" or \"..\".";
+        EXPECT_EQ(ui.calls().back().text, QStringLiteral("Cannot create directory") + why);
         EXPECT_EQ(ui.calls().back().caption, QStringLiteral("Error"));
         EXPECT_EQ(ui.calls().back().icon, MsgIcon::Stop);
     }
@@ -154,6 +160,8 @@ TEST_F(FavoritesWindowTest, CreateNewFailuresSayCannotCreateAndAnEmptyNameMakesN
     const auto watch = whenModal<CNewDirDlg>([](CNewDirDlg& asked) { asked.okButton().click(); });
     dialog->onCreateNew();
     EXPECT_EQ(QDir(parent).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Taken"});
+    EXPECT_FALSE(QFile::exists(elsewhere));
+    EXPECT_FALSE(QFile::exists(program.path() + "Out"));
     EXPECT_EQ(dialog->rows(), rows);
 }
 
