@@ -17,6 +17,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/audio/AudioSystem.h"
 #include "platform/audio/PeakReader.h"
+#include "platform/audio/SndfileEventSounds.h"
 #include "platform/audio/SoundFileFacts.h"
 #include "platform/audio/SoundSlice.h"
 #include "schemes/CSchemeBuilderDlg.h"
@@ -35,13 +36,14 @@ CTembrelApp::CTembrelApp()
       m_registry(std::make_unique<RegistryFileStore>(
           defaultRegistryFiles(registrySeed(userDataHome() + QStringLiteral("/tembrel/Themes"))))),
       m_peakReader(std::make_unique<SndfilePeakReader>()),
-      m_soundCutter(std::make_unique<SndfileSoundCutter>()) {
+      m_soundCutter(std::make_unique<SndfileSoundCutter>()),
+      m_eventSounds(std::make_unique<SndfileEventSounds>()) {
     useSoundFileFacts(readSoundFileFacts);
     AudioSystem* audio = m_audio.get();
     m_services.reset(new Services{
         *m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files, *m_launcher, *m_desktop,
         [audio] { return audio->newRecordingDevice(); }, programdir::withSeparator(),
-        m_registry.get(), m_peakReader.get(), m_soundCutter.get()});
+        m_registry.get(), m_peakReader.get(), m_soundCutter.get(), m_eventSounds.get()});
 }
 
 // The windows go before the services they use.

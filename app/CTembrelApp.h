@@ -16,6 +16,7 @@ class AudioSystem;
 class IPeakReader;
 class ISoundCutter;
 class RegistryFileStore;
+class SndfileEventSounds;
 
 // Builds the program's services and windows and runs the start sequence. The main window's
 // modal run is the program's run: when it closes, the program ends.
@@ -43,6 +44,7 @@ private:
     std::unique_ptr<RegistryFileStore> m_registry;
     std::unique_ptr<IPeakReader> m_peakReader;
     std::unique_ptr<ISoundCutter> m_soundCutter;
+    std::unique_ptr<SndfileEventSounds> m_eventSounds;
     std::unique_ptr<Services> m_services;
     std::unique_ptr<MainWindowAssembly> m_mainWindow;
 };

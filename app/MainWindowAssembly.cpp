@@ -51,7 +51,8 @@ SchemeContext schemeContext(Services& services, const IProgramPlaces& places) {
             services.desktop,
             services.sounds,
             places.helpPage(QStringLiteral("belvane.html")),
-            userDataHome() + QStringLiteral("/sounds")};
+            userDataHome() + QStringLiteral("/sounds"),
+            services.eventSounds};
 }
 
 // One line a feature; each adds its own commands to the table.

@@ -5,6 +5,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/Ui.h"
 #include "platform/audio/AudioDevices.h"
+#include "platform/audio/EventSoundForm.h"
 #include "platform/audio/PeakReader.h"
 #include "platform/audio/SoundSlice.h"
 
@@ -29,4 +30,6 @@ struct Services {
     IPeakReader* peakReader = nullptr;
     // Cuts a region out of a sound into a file of its own (looped regions, saved regions).
     ISoundCutter* soundCutter = nullptr;
+    // Turns event sounds a desktop player cannot play into ones it can; none: all are linked.
+    IEventSoundForm* eventSounds = nullptr;
 };

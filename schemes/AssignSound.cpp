@@ -14,14 +14,14 @@ void appBox(IUi& ui, const QString& text) {
 }
 
 bool updateDesktopTheme(const QString& soundThemesDir, const QString& eventKeyPath,
-                        const QString& soundPath) {
+                        const QString& soundPath, IEventSoundForm* forms) {
     const EventSlot* slot = slotForKeyPath(eventKeyPath);
     if (!slot)
         return true;
     const QString dir =
         soundThemesDir + QLatin1Char('/') + QLatin1String(soundtheme::kAssignedThemeDir);
     return soundtheme::ensureTheme(dir, QLatin1String(soundtheme::kAssignedThemeName)) &&
-           soundtheme::setEventSound(dir, QLatin1String(slot->desktopEvent), soundPath);
+           soundtheme::setEventSound(dir, QLatin1String(slot->desktopEvent), soundPath, forms);
 }
 
 } // namespace
@@ -45,7 +45,7 @@ void AssignSoundToEvent(const QString& eventKeyPath, const QString& soundPath,
         return;
     }
     key.Close();
-    if (!updateDesktopTheme(services.soundThemesDir, eventKeyPath, path))
+    if (!updateDesktopTheme(services.soundThemesDir, eventKeyPath, path, services.eventSounds))
         appBox(services.ui, QString::fromUtf8(schemetext::kDesktopThemeFailed)
                                 .arg(QLatin1String(soundtheme::kAssignedThemeName)));
 }

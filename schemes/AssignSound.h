@@ -4,11 +4,13 @@
 
 class IUi;
 class IRegistryStore;
+class IEventSoundForm;
 
 struct AssignServices {
     IUi& ui;
     IRegistryStore& registry;
-    QString soundThemesDir; // $XDG_DATA_HOME/sounds
+    QString soundThemesDir;                 // $XDG_DATA_HOME/sounds
+    IEventSoundForm* eventSounds = nullptr; // none: every sound is linked as it is
 };
 
 // Writes soundPath (the sound last started with Play; empty before any play) as the default

@@ -9,6 +9,7 @@ class IUi;
 class IRegistryStore;
 class IFileSystem;
 class IDesktop;
+class IEventSoundForm;
 
 // What the two builds of the scheme builder use.
 struct SchemeBuildServices {
@@ -16,7 +17,8 @@ struct SchemeBuildServices {
     IRegistryStore& registry;
     IFileSystem& files;
     IDesktop& desktop;
-    QString soundThemesDir; // $XDG_DATA_HOME/sounds
+    QString soundThemesDir;                 // $XDG_DATA_HOME/sounds
+    IEventSoundForm* eventSounds = nullptr; // none: every sound is linked as it is
 };
 
 // A name for a file or folder of its own inside the chosen place: no "/", not "." or "..",

@@ -15,7 +15,8 @@ SchemeCommands::SchemeCommands(CommandTable& commands, SchemeContext context,
       m_currentSoundPath(std::move(currentSoundPath)) {
     for (const EventSlot& slot : kEventSlots)
         commands.add(slot.commandId, [this, &slot] {
-            AssignServices services{m_context.ui, m_context.registry, m_context.soundThemesDir};
+            AssignServices services{m_context.ui, m_context.registry, m_context.soundThemesDir,
+                                    m_context.eventSounds};
             AssignSoundToEvent(EventKeyPath(slot), m_currentSoundPath(), services);
         });
     commands.add(cmd::SchemeBuilder, [this] { openBuilder(); });

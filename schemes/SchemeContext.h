@@ -9,6 +9,7 @@ class IRegistryStore;
 class IFileSystem;
 class IDesktop;
 class ISoundPlayer;
+class IEventSoundForm;
 
 // What the scheme features reach the outside world through.
 struct SchemeContext {
@@ -17,8 +18,11 @@ struct SchemeContext {
     IFileSystem& files;
     IDesktop& desktop;
     ISoundPlayer& sounds;
-    QString helpPage;       // the scheme builder's help page
-    QString soundThemesDir; // $XDG_DATA_HOME/sounds
+    QString helpPage;                       // the scheme builder's help page
+    QString soundThemesDir;                 // $XDG_DATA_HOME/sounds
+    IEventSoundForm* eventSounds = nullptr; // none: every sound is linked as it is
 
-    SchemeBuildServices buildServices() { return {ui, registry, files, desktop, soundThemesDir}; }
+    SchemeBuildServices buildServices() {
+        return {ui, registry, files, desktop, soundThemesDir, eventSounds};
+    }
 };

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 // One row of the scheme builder as the writers see it.
 struct SchemeRow {
@@ -20,8 +21,12 @@ QString themeCopyName(const QString& themeName, const SchemeRow& row);
 // write nothing; the others write their section in row order, an unknown event an empty one.
 QByteArray themeFileText(const QString& themeName, const QList<SchemeRow>& rows);
 
-// The REGEDIT4 script that sets each row's event to the row's sound, CR LF line ends, UTF-8.
+// The REGEDIT4 script that sets each row's event to the row's sound, CR LF line ends. Rows
+// without a sound or an event write nothing. A path beyond ASCII is written as hex(1) UTF-16LE
+// so that a reader gets it back letter for letter, whatever its code page.
 QByteArray registryScriptText(const QList<SchemeRow>& rows);
+// The first path a script would have to write that a value line cannot hold (a line break).
+std::optional<QString> unscriptablePath(const QList<SchemeRow>& rows);
 // True when the bytes begin as every script of registryScriptText does, so a file of that name
 // may be replaced without asking.
 bool isOurRegistryScript(const QByteArray& bytes);

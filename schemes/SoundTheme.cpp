@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/RawFile.h"
+#include "platform/audio/EventSoundForm.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,13 +82,16 @@ bool ensureTheme(const QString& themeDir, const QString& displayName) {
     return writeFileAtomically(index, wanted);
 }
 
-bool setEventSound(const QString& themeDir, const QString& eventName, const QString& target) {
+bool setEventSound(const QString& themeDir, const QString& eventName, const QString& target,
+                   IEventSoundForm* forms) {
     const auto link = fsPath(eventFile(themeDir, eventName));
     std::error_code error;
     if (target.isEmpty()) {
         std::filesystem::remove(link, error);
         return !error;
     }
+    if (forms && !forms->playableAsIs(target))
+        return forms->writePcm16Copy(target, eventFile(themeDir, eventName));
     // A new link beside the old one, renamed over it: the event never has no sound.
     auto temp = link;
     temp += ".new";

@@ -2,6 +2,7 @@
 #include "platform/FileSystem.h"
 #include "platform/NativeName.h"
 #include "platform/RegistryFileStore.h"
+#include "platform/audio/SndfileEventSounds.h"
 #include "schemes/AssignSound.h"
 #include "schemes/EventTable.h"
 #include "schemes/SchemeBuild.h"
@@ -14,6 +15,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sndfile.h>
+#include <vector>
 
 namespace {
 
@@ -80,6 +83,28 @@ TEST_F(SchemeBuildTest, ThemeBuildCopiesSoundsAndWritesBothThemes) {
     EXPECT_EQ(readAll(dir + "My Theme maximize.wav"), "RIFF up \"é\".wav");
 }
 
+// A sound that cannot be copied (or a build killed on the way) leaves no half theme behind that
+// would block building that name again, and no success is reported.
+TEST_F(SchemeBuildTest, AFailedThemeBuildLeavesNothingAndTheNameCanBeBuiltAgain) {
+    QDir().mkpath(themes + "/.My Theme.tembrel-a1b2c3/leftover"); // of a killed build
+    const SchemeRow ding = row("ding.wav", "Maximize");
+    buildThemeFile("My Theme", {ding, {"gone.wav", folder + "/gone.wav", "Minimize"}}, services);
+    EXPECT_EQ(ui.messageTexts(),
+              QStringList({"Cannot copy file. Press 'OK' to continue.",
+                           "Cannot create theme file\n\n1 of its sounds could not be copied, so "
+                           "no theme was made. Nothing was changed."}));
+    const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    EXPECT_EQ(QDir(themes).entryList(everything), QStringList());
+    EXPECT_EQ(QDir(sounds).entryList(everything), QStringList());
+
+    ui.clear();
+    buildThemeFile("My Theme", {ding}, services);
+    EXPECT_EQ(ui.messageTexts(), QStringList({"New Theme (sounds only) was successfully "
+                                              "created.\nTo see Theme preview press 'OK'."}));
+    EXPECT_EQ(readAll(themes + "/My Theme/My Theme maximize.wav"), "RIFF ding.wav");
+    EXPECT_EQ(QDir(themes).entryList(everything), QStringList{"My Theme"});
+}
+
 TEST_F(SchemeBuildTest, ThemeNamesThatLeaveTheThemesFolderAreRefused) {
     for (const QString name : {"../x", "a/b", "..", "."}) {
         ui.clear();
@@ -124,6 +149,15 @@ TEST_F(SchemeBuildTest, ScriptIsReplacedOnlyWhenItIsOurs) {
     EXPECT_EQ(readAll(folder + "/mine.reg"), registryScriptText(rows));
 }
 
+TEST_F(SchemeBuildTest, ScriptOfASoundWithALineBreakIsRefused) {
+    buildRegistryScript("s", folder, {row("a\nb.wav", "Minimize")}, services);
+    EXPECT_EQ(ui.messageTexts(),
+              QStringList{"Cannot create registry script\n\nThe name of this sound holds a line "
+                          "break, which a registry script cannot hold:\n" +
+                          folder + "/a\nb.wav"});
+    EXPECT_FALSE(QFileInfo::exists(folder + "/s.reg"));
+}
+
 TEST_F(SchemeBuildTest, ScriptThatCannotBeWrittenStopsWithABox) {
     writeAll(home.filePath("a file"), "x");
     for (const auto& [name, where] : {std::pair<QString, QString>{"../x", folder},
@@ -157,6 +191,54 @@ TEST_F(SchemeBuildTest, AssignWritesTheStoreAndTheTembrelSoundTheme) {
     EXPECT_TRUE(ui.messageTexts().value(0).contains("is not UTF-8 text"));
     EXPECT_EQ(registry.queryString(RegRoot::CurrentUser, EventKeyPath(minimize), ""), "");
     EXPECT_FALSE(QFileInfo(link).isSymLink());
+}
+
+// A sound of `format` holding a short rising ramp, written through libsndfile.
+QString codedSound(const QString& path, int format, int channels) {
+    SF_INFO info{};
+    info.samplerate = 22050;
+    info.channels = channels;
+    info.format = SF_FORMAT_WAV | format;
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    EXPECT_NE(file, nullptr) << sf_strerror(nullptr);
+    std::vector<short> samples(2000 * size_t(channels));
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = short(int(i % 2000) * 16 - 16000);
+    sf_writef_short(file, samples.data(), 2000);
+    sf_close(file);
+    return path;
+}
+
+SF_INFO soundInfo(const QString& path) {
+    SF_INFO info{};
+    if (SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info))
+        sf_close(file);
+    return info;
+}
+
+// The desktop's player takes 8- and 16-bit PCM only: other codings get a 16-bit PCM copy.
+TEST_F(SchemeBuildTest, AssignCopiesSoundsTheDesktopCannotPlayAs16BitPcm) {
+    SndfileEventSounds forms;
+    AssignServices assign{ui, registry, sounds, &forms};
+    const QString event = EventKeyPath(kEventSlots[6]);
+    const QString themed = sounds + "/tembrel/stereo/window-minimized.wav";
+    QDir().mkpath(folder);
+    for (const int format : {SF_FORMAT_ULAW, SF_FORMAT_ALAW, SF_FORMAT_FLOAT, SF_FORMAT_IMA_ADPCM,
+                             SF_FORMAT_MS_ADPCM, SF_FORMAT_PCM_24, SF_FORMAT_PCM_32}) {
+        const QString sound = codedSound(folder + QString("/coded %1.wav").arg(format), format, 2);
+        AssignSoundToEvent(event, sound, assign);
+        EXPECT_FALSE(QFileInfo(themed).isSymLink()) << format;
+        const SF_INFO copy = soundInfo(themed);
+        EXPECT_EQ(copy.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16) << format;
+        EXPECT_EQ(copy.channels, 2);
+        EXPECT_EQ(copy.frames, soundInfo(sound).frames);
+    }
+    for (const int format : {SF_FORMAT_PCM_16, SF_FORMAT_PCM_U8}) {
+        const QString sound = codedSound(folder + QString("/plain %1.wav").arg(format), format, 1);
+        AssignSoundToEvent(event, sound, assign);
+        EXPECT_EQ(QFileInfo(themed).symLinkTarget(), sound);
+    }
+    EXPECT_TRUE(ui.calls().empty());
 }
 
 TEST_F(SchemeBuildTest, AssignThatCannotOpenTheKeyShowsBothBoxes) {
