@@ -28,8 +28,7 @@ Stored read(const ISettings& settings) {
         for (qint64 i = first; i <= last; ++i)
             names.append(keys::favoriteFolder(int(i)).key);
         first = last + 1;
-        for (const QString& value :
-             settings.readStrings(keys::favoriteFolder(1).section, names)) {
+        for (const QString& value : settings.readStrings(keys::favoriteFolder(1).section, names)) {
             if (gap >= kMaxGap)
                 break;
             if (value == settings::kMissing) {
