@@ -125,7 +125,7 @@ QHash<QString, QByteArray> sectionValues(const QList<QByteArray>& lines, const Q
         if (!inside)
             continue;
         if (const auto key = keyOf(line)) {
-            const QString folded = QString::fromUtf8(*key).toCaseFolded();
+            const QString folded = textOf(*key).toCaseFolded();
             if (!values.contains(folded))
                 values.insert(folded, valueOf(line));
         }
@@ -155,8 +155,7 @@ QStringList readStrings(const QString& section, const QStringList& keys, const Q
     texts.reserve(keys.size());
     for (const QString& key : keys) {
         const auto value = values.constFind(key.trimmed().toCaseFolded());
-        texts.append(
-            (value == values.cend() ? fallback : QString::fromUtf8(*value)).left(kMaxValueLength));
+        texts.append((value == values.cend() ? fallback : textOf(*value)).left(kMaxValueLength));
     }
     return texts;
 }
@@ -207,7 +206,7 @@ QHash<QString, SectionPlace> sectionPlaces(const QList<QByteArray>& lines) {
     SectionPlace* current = nullptr;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (const auto name = sectionName(lines[i])) {
-            const QString folded = QString::fromUtf8(*name).toCaseFolded();
+            const QString folded = textOf(*name).toCaseFolded();
             current = places.contains(folded) ? nullptr : &places[folded];
             if (current)
                 current->lastLine = i;
@@ -218,7 +217,7 @@ QHash<QString, SectionPlace> sectionPlaces(const QList<QByteArray>& lines) {
         if (!lines[i].trimmed().isEmpty())
             current->lastLine = i;
         if (const auto k = keyOf(lines[i])) {
-            const QString folded = QString::fromUtf8(*k).toCaseFolded();
+            const QString folded = textOf(*k).toCaseFolded();
             if (!current->keyLines.contains(folded))
                 current->keyLines.insert(folded, i);
         }
