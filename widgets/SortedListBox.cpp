@@ -19,6 +19,11 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+Qt::ItemFlags NameListModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags base = QAbstractListModel::flags(index);
+    return index.isValid() ? base | Qt::ItemIsDragEnabled : base;
+}
+
 void NameListModel::insertName(int row, const QString& name, const QString& file) {
     beginInsertRows({}, row, row);
     m_names.insert(row, name);
@@ -156,13 +161,20 @@ void SortedListBox::setDragFiles(std::function<QUrl(int row)> fileOfRow) {
     setDragDropMode(QAbstractItemView::DragOnly);
 }
 
-void SortedListBox::startDrag(Qt::DropActions) {
+std::unique_ptr<QMimeData> SortedListBox::selectedRowDragData() const {
     if (!m_fileOfRow || curSel() < 0)
+        return nullptr;
+    auto data = std::make_unique<QMimeData>();
+    data->setUrls({m_fileOfRow(curSel())});
+    return data;
+}
+
+void SortedListBox::startDrag(Qt::DropActions) {
+    std::unique_ptr<QMimeData> data = selectedRowDragData();
+    if (!data)
         return;
     auto* drag = new QDrag(this);
-    auto* data = new QMimeData;
-    data->setUrls({m_fileOfRow(curSel())});
-    drag->setMimeData(data);
+    drag->setMimeData(data.release()); // the drag owns it from here
     drag->exec(Qt::CopyAction);
 }
 

@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+#include <memory>
+
+class QMimeData;
 
 // The rows of a SortedListBox: each a name and, where the name alone does not tell it, the
 // file it stands for.
@@ -16,6 +19,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Every row can be dragged out; the view decides whether a drag is offered at all.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     const QStringList& names() const { return m_names; }
     QString fileOf(int row) const { return row < m_files.size() ? m_files[row] : QString(); }
     bool hasFiles() const { return !m_files.isEmpty(); }
@@ -58,6 +63,9 @@ public:
     // Lets a row be dragged out (to a file manager, an editor, a mail program) as the file
     // fileOfRow names, as a text/uri-list.
     void setDragFiles(std::function<QUrl(int row)> fileOfRow);
+    // What a drag of the selected row carries; null when no row is selected or no files are
+    // given.
+    std::unique_ptr<QMimeData> selectedRowDragData() const;
 
 signals:
     // The selection, or the rows around it, changed.

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -226,6 +227,23 @@ TEST_F(MainWindow, PlayOfAVanishedFileShowsTheErrorOnceAndPlaysNothing) {
     w.onCommand(cmd::Play);
     EXPECT_EQ(ui.messageTexts(), QStringList{"The specified file was not found."});
     EXPECT_TRUE(playback.playing.isEmpty());
+}
+
+TEST_F(MainWindow, ARowDragsOutAsItsFileInAUriList) {
+    addSound("a");
+    const QString odd = addSound(QStringLiteral("Glocke \u00e4 & $1; <x>"));
+    CTembrelDlg& w = window();
+    SortedListBox& list = w.list();
+    EXPECT_TRUE(list.model()->flags(list.model()->index(1, 0)) & Qt::ItemIsDragEnabled)
+        << "without it the view never starts a drag";
+    list.setCurSel(1);
+    const std::unique_ptr<QMimeData> data = list.selectedRowDragData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasFormat("text/uri-list"));
+    ASSERT_EQ(data->urls().size(), 1);
+    EXPECT_EQ(data->urls()[0].toLocalFile(), odd);
+    list.setCurSel(-1);
+    EXPECT_EQ(list.selectedRowDragData(), nullptr);
 }
 
 TEST_F(MainWindow, LoopAndSinglePlaySoundTogetherUntilStop) {
