@@ -85,6 +85,8 @@ void MainWindowAssembly::installFeatures() {
         m_schemes = std::make_unique<SchemeCommands>(
             m_commands, schemeContext(m_services, m_settings), view, view,
             [window = m_window.get()] { return window->currentSoundPath(); });
+    else
+        SchemeCommands::declareUnavailable(m_commands);
     installMainKeys(*m_window);
     installBrowsePreview(*m_window, m_settings);
     installWaveStrip();

@@ -74,6 +74,7 @@ public:
     // Commands: every button, menu item and key runs its handler from the command table.
     bool hasCommand(int id) const;
     void onCommand(int id);
+    const CommandTable& commands() const { return m_commands; }
 
     SortedListBox& list() { return *m_list; }
     CWavePlayer& player() { return *m_player; }

@@ -1,6 +1,7 @@
 #include "browser/MainKeys.h"
 
 #include "browser/CTembrelDlg.h"
+#include "browser/CommandActions.h"
 #include "browser/MainMenus.h"
 #include "core/CommandIds.h"
 #include "widgets/SortedListBox.h"
@@ -8,20 +9,6 @@
 #include <QShortcut>
 
 namespace {
-
-struct KeyCommand {
-    QKeyCombination key;
-    int id;
-};
-
-constexpr KeyCommand kKeyCommands[] = {
-    {QKeyCombination(Qt::Key_Delete), cmd::Delete},
-    {QKeyCombination(Qt::Key_F2), cmd::Rename},
-    {QKeyCombination(Qt::Key_Insert), cmd::Insert},
-    {QKeyCombination(Qt::ControlModifier, Qt::Key_O), cmd::Open},
-    {QKeyCombination(Qt::Key_F5), cmd::RefreshList},
-    {QKeyCombination(Qt::Key_F1), cmd::Help},
-};
 
 // Under the selected row, or the list's top left when nothing is selected.
 QPoint popupPosition(CTembrelDlg& window) {
@@ -40,8 +27,7 @@ void addShortcut(CTembrelDlg& window, QKeyCombination key, std::function<void()>
 } // namespace
 
 void installMainKeys(CTembrelDlg& window) {
-    for (const KeyCommand& key : kKeyCommands)
-        addShortcut(window, key.key, [&window, id = key.id] { window.onCommand(id); });
+    installCommandKeys(window, window.commands());
     addShortcut(window, QKeyCombination(Qt::Key_Space),
                 [&window] { window.onCommand(window.isSounding() ? cmd::Stop : cmd::Play); });
     const auto soundPopup = [&window] {

@@ -2,6 +2,7 @@
 
 #include "browser/CAboutDlg.h"
 #include "browser/CTembrelDlg.h"
+#include "browser/CommandActions.h"
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
 
@@ -10,83 +11,74 @@
 
 namespace {
 
-constexpr MenuEntry command(const char* text, int id) {
-    return {MenuEntry::Command, text, id, {}};
+constexpr MenuEntry command(int id) {
+    return {MenuEntry::Command, id, nullptr, {}};
 }
-constexpr MenuEntry kSeparator{MenuEntry::Separator, nullptr, 0, {}};
+constexpr MenuEntry kSeparator{MenuEntry::Separator, 0, nullptr, {}};
 constexpr MenuEntry subMenu(const char* text, std::span<const MenuEntry> items) {
-    return {MenuEntry::SubMenu, text, 0, items};
+    return {MenuEntry::SubMenu, 0, text, items};
 }
 
 constexpr MenuEntry kFileList[] = {
-    command("As &Text File", cmd::TextList),
-    command("As &HTML File", cmd::HtmlList),
-    command("As &WEB Page", cmd::WebPage),
+    command(cmd::TextList),
+    command(cmd::HtmlList),
+    command(cmd::WebPage),
 };
 
 constexpr MenuEntry kTools[] = {
-    command("&Belvane", cmd::SchemeBuilder),
-    command("Send Sound &By E-Mail", cmd::SendMail),
+    command(cmd::SchemeBuilder),
+    command(cmd::SendMail),
 };
 
 constexpr MenuEntry kAssign[] = {
-    command("&Default Sound", 32784), command("Start &Windows", 32786),
-    command("&Exit Windows", 32785),  command("&Menu Popup", 32783),
-    command("M&enu Command", 32787),  command("M&aximize", 32788),
-    command("M&inimize", 32789),      command("Restore &Up", 32790),
-    command("Restore &Down", 32791),  command("&Open Program", 32792),
-    command("&Close Program", 32793), command("Mail &Notification", 32794),
+    command(cmd::AssignDefaultSound), command(cmd::AssignStartWindows),
+    command(cmd::AssignExitWindows),  command(cmd::AssignMenuPopup),
+    command(cmd::AssignMenuCommand),  command(cmd::AssignMaximize),
+    command(cmd::AssignMinimize),     command(cmd::AssignRestoreUp),
+    command(cmd::AssignRestoreDown),  command(cmd::AssignOpenProgram),
+    command(cmd::AssignCloseProgram), command(cmd::AssignMailNotification),
 };
 
 constexpr MenuEntry kPopup0[] = {
-    command("&Tembrel...", cmd::About),
+    command(cmd::About),
     kSeparator,
-    command("&Favorites", cmd::Favorites),
-    command("&Refresh List", cmd::RefreshList),
-    command("Play A&ll Sounds", cmd::PlayAll),
+    command(cmd::Favorites),
+    command(cmd::RefreshList),
+    command(cmd::PlayAll),
     subMenu("Save &File List", kFileList),
     subMenu("&Tools", kTools),
     kSeparator,
     subMenu("&Assign Sound...", kAssign),
     kSeparator,
-    command("&Edit Current Sound", cmd::EditSound),
-    command("Sound &Properties", cmd::Properties),
-    command("Program &Options", cmd::Options),
+    command(cmd::EditSound),
+    command(cmd::Properties),
+    command(cmd::Options),
     kSeparator,
-    command("E&xit Program", cmd::Exit),
+    command(cmd::Exit),
 };
 
 constexpr MenuEntry kPopup1[] = {
-    command("&Delete Sound", cmd::Delete),
-    command("I&nsert Sound", cmd::Insert),
-    command("&Rename Sound", cmd::Rename),
-    command("&Copy to...", cmd::CopyTo),
-    kSeparator,
-    command("&Play", cmd::Play),
-    command("&Next", cmd::Next),
-    command("P&revious", cmd::Prev),
-    command("&Stop", cmd::Stop),
-    command("&Record", cmd::Record),
-    kSeparator,
-    command("Sound &Properties", cmd::Properties),
+    command(cmd::Delete), command(cmd::Insert), command(cmd::Rename), command(cmd::CopyTo),
+    kSeparator,           command(cmd::Play),   command(cmd::Next),   command(cmd::Prev),
+    command(cmd::Stop),   command(cmd::Record), kSeparator,           command(cmd::Properties),
 };
 
-void addEntries(QMenu& menu, std::span<const MenuEntry> entries,
-                const std::function<bool(int)>& hasHandler) {
+void addEntries(QMenu& menu, std::span<const MenuEntry> entries, const CommandTable& commands) {
     for (const MenuEntry& entry : entries) {
         switch (entry.kind) {
         case MenuEntry::Separator:
             menu.addSeparator();
             break;
         case MenuEntry::SubMenu:
-            addEntries(*menu.addMenu(QString::fromUtf8(entry.text)), entry.items, hasHandler);
+            addEntries(*menu.addMenu(QString::fromUtf8(entry.text)), entry.items, commands);
             break;
-        case MenuEntry::Command: {
-            QAction* action = menu.addAction(QString::fromUtf8(entry.text));
-            action->setData(entry.id);
-            action->setEnabled(hasHandler(entry.id));
+        case MenuEntry::Command:
+            if (const Command* declared = commands.find(entry.id)) {
+                QAction* action = makeCommandAction(*declared, &menu);
+                action->setEnabled(commands.contains(entry.id));
+                menu.addAction(action);
+            }
             break;
-        }
         }
     }
 }
@@ -98,16 +90,14 @@ std::span<const MenuEntry> popupEntries(int popup) {
                                   : std::span<const MenuEntry>(kPopup0);
 }
 
-std::unique_ptr<QMenu> buildPopupMenu(int popup, const std::function<bool(int)>& hasHandler,
-                                      QWidget* parent) {
+std::unique_ptr<QMenu> buildPopupMenu(int popup, const CommandTable& commands, QWidget* parent) {
     auto menu = std::make_unique<QMenu>(parent);
-    addEntries(*menu, popupEntries(popup), hasHandler);
+    addEntries(*menu, popupEntries(popup), commands);
     return menu;
 }
 
 void showPopupMenu(CTembrelDlg& window, int popup, QPoint screenPosition) {
-    std::unique_ptr<QMenu> menu = buildPopupMenu(
-        popup, [&window](int id) { return window.hasCommand(id); }, &window);
+    std::unique_ptr<QMenu> menu = buildPopupMenu(popup, window.commands(), &window);
     const QAction* chosen = menu->exec(screenPosition);
     const int id = chosen ? chosen->data().toInt() : 0;
     menu.reset();
@@ -117,12 +107,16 @@ void showPopupMenu(CTembrelDlg& window, int popup, QPoint screenPosition) {
 }
 
 void installMainMenus(CommandTable& commands, CTembrelDlg& window, ILinkOpener& links, IUi& ui) {
-    commands.add(cmd::Menu, [&window] { showPopupMenu(window, kMenuPopup, QCursor::pos()); });
+    commands.declare(
+        {cmd::Menu, {}, {}, [&window] { showPopupMenu(window, kMenuPopup, QCursor::pos()); }});
     window.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&window, &QWidget::customContextMenuRequested, &window,
                      [&window](const QPoint& position) {
                          showPopupMenu(window, kContextPopup, window.mapToGlobal(position));
                      });
-    commands.add(cmd::About, [&window, &links, &ui] { showAboutHidingWindow(window, links, ui); });
-    commands.add(kSystemAboutCommand, [&window, &links, &ui] { showAbout(window, links, ui); });
+    commands.declare({cmd::About, QStringLiteral("&Tembrel..."), {}, [&window, &links, &ui] {
+                          showAboutHidingWindow(window, links, ui);
+                      }});
+    commands.declare(
+        {kSystemAboutCommand, {}, {}, [&window, &links, &ui] { showAbout(window, links, ui); }});
 }

@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <span>
 
@@ -13,13 +12,14 @@ class IUi;
 class QMenu;
 class QWidget;
 
-// The two pop-up menus of the main window, as a table: pop-up 0 from the Menu button, pop-up 1
-// from a right click anywhere in the window.
+// The two pop-up menus of the main window, as a table of the commands they hold: pop-up 0
+// from the Menu button, pop-up 1 from a right click anywhere in the window. The texts and keys
+// of the items are the ones their features declared.
 struct MenuEntry {
     enum Kind { Command, Separator, SubMenu };
     Kind kind;
-    const char* text;                 // "&" marks the mnemonic
     int id;                           // command identifier (Command only)
+    const char* text;                 // SubMenu only; "&" marks the mnemonic
     std::span<const MenuEntry> items; // SubMenu only
 };
 
@@ -30,9 +30,9 @@ inline constexpr int kSystemAboutCommand = 16;
 
 std::span<const MenuEntry> popupEntries(int popup);
 
-// Builds a pop-up from the table. Items whose command has no handler are shown disabled.
-std::unique_ptr<QMenu> buildPopupMenu(int popup, const std::function<bool(int)>& hasHandler,
-                                      QWidget* parent);
+// Builds a pop-up from the layout and the declared commands, each item showing its key.
+// Items whose command has no handler are shown disabled; undeclared ones are left out.
+std::unique_ptr<QMenu> buildPopupMenu(int popup, const CommandTable& commands, QWidget* parent);
 
 // Shows the pop-up at a screen position; after it closes the status lines are updated and the
 // chosen command, if any, runs.

@@ -1,19 +1,26 @@
 #include "core/CommandTable.h"
 
-void CommandTable::add(int id, Handler handler) {
-    m_handlers[id] = std::move(handler);
+void CommandTable::declare(Command command) {
+    const int id = command.id;
+    m_commands.insert_or_assign(id, std::move(command));
+}
+
+const Command* CommandTable::find(int id) const {
+    const auto it = m_commands.find(id);
+    return it == m_commands.end() ? nullptr : &it->second;
 }
 
 bool CommandTable::contains(int id) const {
-    return m_handlers.contains(id);
+    const Command* command = find(id);
+    return command && command->handler;
 }
 
 bool CommandTable::run(int id) const {
-    const auto it = m_handlers.find(id);
-    if (it == m_handlers.end())
+    const Command* command = find(id);
+    if (!command || !command->handler)
         return false;
     // A copy: the handler may replace itself (or others) while it runs.
-    const Handler handler = it->second;
+    const Handler handler = command->handler;
     handler();
     return true;
 }

@@ -14,7 +14,8 @@ FavoritesCommand::FavoritesCommand(CommandTable& commands, IUi& ui, ISettings& s
                                    const IProgramPlaces& places, IBrowserWindow& window,
                                    IWindowFrame& frame)
     : m_ui(ui), m_settings(settings), m_places(places), m_window(window), m_frame(frame) {
-    commands.add(cmd::Favorites, [this] { showFavorites(); });
+    commands.declare(
+        {cmd::Favorites, QStringLiteral("&Favorites"), {}, [this] { showFavorites(); }});
 }
 
 FavoritesCommand::~FavoritesCommand() {

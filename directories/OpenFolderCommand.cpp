@@ -9,15 +9,19 @@
 
 void installOpenFolderCommand(CommandTable& commands, IUi& ui, IBrowserWindow& window,
                               ISettings& settings, IWindowFrame& frame) {
-    commands.add(cmd::Open, [&ui, &window, &settings, &frame] {
-        const std::optional<QString> folder = pickFolderWithSounds(ui);
-        if (!folder)
-            return;
-        window.setCurrentFolder(*folder);
-        if (addFavoritePromptWanted(settings)) {
-            CAddFavoriteDlg prompt(*folder, settings, ui, frame.dialogParent());
-            prompt.exec();
-        }
-        window.refreshList();
-    });
+    // No menu shows it: the Open button and Ctrl+O do.
+    commands.declare({cmd::Open,
+                      {},
+                      QKeyCombination(Qt::ControlModifier, Qt::Key_O),
+                      [&ui, &window, &settings, &frame] {
+                          const std::optional<QString> folder = pickFolderWithSounds(ui);
+                          if (!folder)
+                              return;
+                          window.setCurrentFolder(*folder);
+                          if (addFavoritePromptWanted(settings)) {
+                              CAddFavoriteDlg prompt(*folder, settings, ui, frame.dialogParent());
+                              prompt.exec();
+                          }
+                          window.refreshList();
+                      }});
 }

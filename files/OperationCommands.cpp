@@ -25,16 +25,23 @@ OperationCommands::~OperationCommands() {
 }
 
 void OperationCommands::registerAll(CommandTable& commands) {
-    commands.add(cmd::Delete, [this] { m_operations.deleteSound(); });
-    commands.add(cmd::Insert, [this] { insert(); });
-    commands.add(cmd::Rename, [this] { rename(); });
-    commands.add(cmd::CopyTo, [this] { m_operations.copySoundTo(); });
-    commands.add(cmd::Properties, [this] { showProperties(); });
+    commands.declare({cmd::Delete, QStringLiteral("&Delete Sound"), QKeyCombination(Qt::Key_Delete),
+                      [this] { m_operations.deleteSound(); }});
+    commands.declare({cmd::Insert, QStringLiteral("I&nsert Sound"), QKeyCombination(Qt::Key_Insert),
+                      [this] { insert(); }});
+    commands.declare({cmd::Rename, QStringLiteral("&Rename Sound"), QKeyCombination(Qt::Key_F2),
+                      [this] { rename(); }});
+    commands.declare(
+        {cmd::CopyTo, QStringLiteral("&Copy to..."), {}, [this] { m_operations.copySoundTo(); }});
+    commands.declare(
+        {cmd::Properties, QStringLiteral("Sound &Properties"), {}, [this] { showProperties(); }});
     // Read when asked: a program chosen in the options is used at once.
-    commands.add(cmd::EditSound, [this] { m_tools.editSound(m_settings.read(keys::kEditor)); });
-    commands.add(cmd::Volume, [this] { m_tools.openMixer(); });
-    commands.add(cmd::RecordVolume, [this] { m_tools.openRecordingMixer(); });
-    commands.add(cmd::Help, [this] { m_tools.openHelp(); });
+    commands.declare({cmd::EditSound, QStringLiteral("&Edit Current Sound"), {}, [this] {
+                          m_tools.editSound(m_settings.read(keys::kEditor));
+                      }});
+    commands.declare({cmd::Volume, {}, {}, [this] { m_tools.openMixer(); }});
+    commands.declare({cmd::RecordVolume, {}, {}, [this] { m_tools.openRecordingMixer(); }});
+    commands.declare({cmd::Help, {}, QKeyCombination(Qt::Key_F1), [this] { m_tools.openHelp(); }});
 }
 
 void OperationCommands::rename() {

@@ -14,6 +14,7 @@ namespace {
 
 struct ListCommand {
     int id;
+    const char* menuText;
     ListKind kind;
     const char* createQuestion;
     const char* openQuestion;
@@ -21,13 +22,13 @@ struct ListCommand {
 };
 
 constexpr ListCommand kCommands[] = {
-    {cmd::TextList, ListKind::Text,
+    {cmd::TextList, "As &Text File", ListKind::Text,
      "Are you sure you want to make list of files in current directory?",
      "List was saved as file 'FilesList.txt'.\nDo you want to read it now?", "Confirm to read"},
-    {cmd::HtmlList, ListKind::Html,
+    {cmd::HtmlList, "As &HTML File", ListKind::Html,
      "Are you sure you want to create HTML file with list of files in current directory?",
      "List was saved as file 'FilesList.htm'.\nDo you want to read it now?", "Confirm to read"},
-    {cmd::WebPage, ListKind::Web,
+    {cmd::WebPage, "As &WEB Page", ListKind::Web,
      "Are you sure you want to create WEB style index with list of files in current directory?",
      "List was saved as Web style page 'index.html'.\nDo you want to open it now?",
      "Confirm to open"},
@@ -116,5 +117,7 @@ void saveList(const ListCommandContext& context, const ListCommand& command) {
 
 void installListCommands(CommandTable& commands, const ListCommandContext& context) {
     for (const ListCommand& command : kCommands)
-        commands.add(command.id, [context, &command] { saveList(context, command); });
+        commands.declare({command.id, QString::fromUtf8(command.menuText), {}, [context, &command] {
+                              saveList(context, command);
+                          }});
 }

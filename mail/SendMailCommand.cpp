@@ -20,7 +20,9 @@ SendMailCommand::SendMailCommand(CommandTable& commands, IUi& ui, ISettings& set
                                  IMailTransport& transport, IProcessLauncher& launcher)
     : m_frame(frame), m_title(ui.appTitle()),
       m_mailer({ui, settings, list, window, *this, transport, launcher}) {
-    commands.add(cmd::SendMail, [this] { m_mailer.sendSelectedSound(); });
+    commands.declare({cmd::SendMail, QStringLiteral("Send Sound &By E-Mail"), {}, [this] {
+                          m_mailer.sendSelectedSound();
+                      }});
 }
 
 std::optional<MailFields>

@@ -14,7 +14,7 @@ OptionsCommand::OptionsCommand(CommandTable& commands, OptionsContext context, I
                                IDesktop& desktop, IBrowserWindow& browser, IWindowFrame& frame)
     : m_context(context), m_folders(folders), m_desktop(desktop), m_browser(browser),
       m_frame(frame) {
-    commands.add(cmd::Options, [this] { run(); });
+    commands.declare({cmd::Options, QStringLiteral("Program &Options"), {}, [this] { run(); }});
 }
 
 void OptionsCommand::run() {

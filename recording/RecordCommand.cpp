@@ -11,7 +11,7 @@ RecordCommand::RecordCommand(CommandTable& commands, IUi& ui, RecorderFactory ma
                              MainSettings& startValues)
     : m_ui(ui), m_makeRecorder(std::move(makeRecorder)),
       m_recording(ui, player, list, window, frame, settings, startValues) {
-    commands.add(cmd::Record, [this] { run(); });
+    commands.declare({cmd::Record, QStringLiteral("&Record"), {}, [this] { run(); }});
 }
 
 RecordCommand::~RecordCommand() = default;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/CommandIds.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
-#include <cstdint>
 
 // The twelve system events whose sounds the program can set, in display order. The command
 // ids are not in that order and the theme file names do not follow the captions: both are
@@ -11,27 +12,34 @@
 struct EventSlot {
     const char* caption;       // "Mail Notification"
     const char* menuText;      // "Mail &Notification"
-    std::uint16_t commandId;   // 32794
+    int commandId;             // cmd::AssignMailNotification
     const char* eventKey;      // "MailBeep"
     const char* themeFileName; // "notify.wav"
     const char* desktopEvent;  // the freedesktop sound name the Linux desktop plays
 };
 
 inline constexpr std::array<EventSlot, 12> kEventSlots{{
-    {"Default Sound", "&Default Sound", 32784, ".Default", "default sound.wav", "bell"},
-    {"Start Windows", "Start &Windows", 32786, "SystemStart", "startup.wav", "desktop-login"},
-    {"Exit Windows", "&Exit Windows", 32785, "SystemExit", "system exit.wav", "desktop-logout"},
-    {"Menu Popup", "&Menu Popup", 32783, "MenuPopup", "menu popup.wav", "menu-popup"},
-    {"Menu Command", "M&enu Command", 32787, "MenuCommand", "menu command.wav", "menu-click"},
-    {"Maximize", "M&aximize", 32788, "Maximize", "maximize.wav", "window-maximized"},
-    {"Minimize", "M&inimize", 32789, "Minimize", "minimize.wav", "window-minimized"},
-    {"Restore Up", "Restore &Up", 32790, "RestoreUp", "restore up.wav", "window-unminimized"},
-    {"Restore Down", "Restore &Down", 32791, "RestoreDown", "restore down.wav",
+    {"Default Sound", "&Default Sound", cmd::AssignDefaultSound, ".Default", "default sound.wav",
+     "bell"},
+    {"Start Windows", "Start &Windows", cmd::AssignStartWindows, "SystemStart", "startup.wav",
+     "desktop-login"},
+    {"Exit Windows", "&Exit Windows", cmd::AssignExitWindows, "SystemExit", "system exit.wav",
+     "desktop-logout"},
+    {"Menu Popup", "&Menu Popup", cmd::AssignMenuPopup, "MenuPopup", "menu popup.wav",
+     "menu-popup"},
+    {"Menu Command", "M&enu Command", cmd::AssignMenuCommand, "MenuCommand", "menu command.wav",
+     "menu-click"},
+    {"Maximize", "M&aximize", cmd::AssignMaximize, "Maximize", "maximize.wav", "window-maximized"},
+    {"Minimize", "M&inimize", cmd::AssignMinimize, "Minimize", "minimize.wav", "window-minimized"},
+    {"Restore Up", "Restore &Up", cmd::AssignRestoreUp, "RestoreUp", "restore up.wav",
+     "window-unminimized"},
+    {"Restore Down", "Restore &Down", cmd::AssignRestoreDown, "RestoreDown", "restore down.wav",
      "window-unmaximized"},
-    {"Open Program", "&Open Program", 32792, "Open", "open.wav", "window-new"},
-    {"Close Program", "&Close Program", 32793, "Close", "close.wav", "window-close"},
-    {"Mail Notification", "Mail &Notification", 32794, "MailBeep", "notify.wav",
-     "message-new-email"},
+    {"Open Program", "&Open Program", cmd::AssignOpenProgram, "Open", "open.wav", "window-new"},
+    {"Close Program", "&Close Program", cmd::AssignCloseProgram, "Close", "close.wav",
+     "window-close"},
+    {"Mail Notification", "Mail &Notification", cmd::AssignMailNotification, "MailBeep",
+     "notify.wav", "message-new-email"},
 }};
 
 // "AppEvents\Schemes\Apps\.Default\" + eventKey + "\.Current"

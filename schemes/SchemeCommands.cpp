@@ -8,18 +8,32 @@
 #include "schemes/CSchemeBuilderDlg.h"
 #include "schemes/EventTable.h"
 
+namespace {
+
+constexpr const char* kBuilderText = "&Belvane";
+
+} // namespace
+
 SchemeCommands::SchemeCommands(CommandTable& commands, SchemeContext context,
                                IBrowserWindow& window, IWindowFrame& frame,
                                std::function<QString()> currentSoundPath)
     : m_context(std::move(context)), m_window(window), m_frame(frame),
       m_currentSoundPath(std::move(currentSoundPath)) {
     for (const EventSlot& slot : kEventSlots)
-        commands.add(slot.commandId, [this, &slot] {
-            AssignServices services{m_context.ui, m_context.registry, m_context.soundThemesDir,
-                                    m_context.eventSounds};
-            AssignSoundToEvent(EventKeyPath(slot), m_currentSoundPath(), services);
-        });
-    commands.add(cmd::SchemeBuilder, [this] { openBuilder(); });
+        commands.declare(
+            {slot.commandId, QString::fromUtf8(slot.menuText), {}, [this, &slot] {
+                 AssignServices services{m_context.ui, m_context.registry, m_context.soundThemesDir,
+                                         m_context.eventSounds};
+                 AssignSoundToEvent(EventKeyPath(slot), m_currentSoundPath(), services);
+             }});
+    commands.declare(
+        {cmd::SchemeBuilder, QString::fromUtf8(kBuilderText), {}, [this] { openBuilder(); }});
+}
+
+void SchemeCommands::declareUnavailable(CommandTable& commands) {
+    for (const EventSlot& slot : kEventSlots)
+        commands.declare({slot.commandId, QString::fromUtf8(slot.menuText), {}, {}});
+    commands.declare({cmd::SchemeBuilder, QString::fromUtf8(kBuilderText), {}, {}});
 }
 
 SchemeCommands::~SchemeCommands() {

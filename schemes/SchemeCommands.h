@@ -18,6 +18,8 @@ public:
     SchemeCommands(CommandTable& commands, SchemeContext context, IBrowserWindow& window,
                    IWindowFrame& frame, std::function<QString()> currentSoundPath);
     ~SchemeCommands();
+    // Without a registry store the same items show, disabled.
+    static void declareUnavailable(CommandTable& commands);
 
     CSchemeBuilderDlg* builder() const;
 

@@ -17,7 +17,7 @@
 namespace {
 
 // One line per entry: "-" for a separator, "> text" opening a sub-menu, "  " indenting its
-// items, and "(off)" after a disabled item.
+// items, the key after a tab, and "(off)" after a disabled item.
 void describe(const QMenu& menu, QStringList& lines, const QString& indent) {
     for (QAction* action : menu.actions()) {
         if (action->isSeparator())
@@ -25,56 +25,12 @@ void describe(const QMenu& menu, QStringList& lines, const QString& indent) {
         else if (action->menu()) {
             lines << indent + "> " + action->text();
             describe(*action->menu(), lines, indent + "  ");
-        } else
-            lines << indent + action->text() + (action->isEnabled() ? "" : " (off)");
+        } else {
+            const QString key = action->shortcut().toString(QKeySequence::PortableText);
+            lines << indent + action->text() + (key.isEmpty() ? "" : "\t" + key) +
+                         (action->isEnabled() ? "" : " (off)");
+        }
     }
-}
-
-QStringList describe(int popup, const std::function<bool(int)>& hasHandler) {
-    const std::unique_ptr<QMenu> menu = buildPopupMenu(popup, hasHandler, nullptr);
-    QStringList lines;
-    describe(*menu, lines, {});
-    return lines;
-}
-
-TEST(MainMenus, BothPopupsHoldTheirItemsInOrderWithMnemonicsSeparatorsAndSubMenus) {
-    const auto all = [](int) { return true; };
-    EXPECT_EQ(describe(kMenuPopup, all), (QStringList{"&Tembrel...",
-                                                      "-",
-                                                      "&Favorites",
-                                                      "&Refresh List",
-                                                      "Play A&ll Sounds",
-                                                      "> Save &File List",
-                                                      "  As &Text File",
-                                                      "  As &HTML File",
-                                                      "  As &WEB Page",
-                                                      "> &Tools",
-                                                      "  &Belvane",
-                                                      "  Send Sound &By E-Mail",
-                                                      "-",
-                                                      "> &Assign Sound...",
-                                                      "  &Default Sound",
-                                                      "  Start &Windows",
-                                                      "  &Exit Windows",
-                                                      "  &Menu Popup",
-                                                      "  M&enu Command",
-                                                      "  M&aximize",
-                                                      "  M&inimize",
-                                                      "  Restore &Up",
-                                                      "  Restore &Down",
-                                                      "  &Open Program",
-                                                      "  &Close Program",
-                                                      "  Mail &Notification",
-                                                      "-",
-                                                      "&Edit Current Sound",
-                                                      "Sound &Properties",
-                                                      "Program &Options",
-                                                      "-",
-                                                      "E&xit Program"}));
-    EXPECT_EQ(
-        describe(kContextPopup, all),
-        (QStringList{"&Delete Sound", "I&nsert Sound", "&Rename Sound", "&Copy to...", "-", "&Play",
-                     "&Next", "P&revious", "&Stop", "&Record", "-", "Sound &Properties"}));
 }
 
 class MainMenusWindow : public MainWindowFixture {
@@ -97,16 +53,63 @@ protected:
     }
 };
 
+QStringList describe(CTembrelDlg& window, int popup) {
+    const std::unique_ptr<QMenu> menu = buildPopupMenu(popup, window.commands(), nullptr);
+    QStringList lines;
+    describe(*menu, lines, {});
+    return lines;
+}
+
+// Without a registry store the scheme items show, disabled.
+TEST_F(MainMenusWindow, BothPopupsHoldTheDeclaredItemsInOrderWithTheirKeys) {
+    CTembrelDlg& w = window();
+    EXPECT_EQ(describe(w, kMenuPopup), (QStringList{"&Tembrel...",
+                                                    "-",
+                                                    "&Favorites",
+                                                    "&Refresh List\tF5",
+                                                    "Play A&ll Sounds",
+                                                    "> Save &File List",
+                                                    "  As &Text File",
+                                                    "  As &HTML File",
+                                                    "  As &WEB Page",
+                                                    "> &Tools",
+                                                    "  &Belvane (off)",
+                                                    "  Send Sound &By E-Mail",
+                                                    "-",
+                                                    "> &Assign Sound...",
+                                                    "  &Default Sound (off)",
+                                                    "  Start &Windows (off)",
+                                                    "  &Exit Windows (off)",
+                                                    "  &Menu Popup (off)",
+                                                    "  M&enu Command (off)",
+                                                    "  M&aximize (off)",
+                                                    "  M&inimize (off)",
+                                                    "  Restore &Up (off)",
+                                                    "  Restore &Down (off)",
+                                                    "  &Open Program (off)",
+                                                    "  &Close Program (off)",
+                                                    "  Mail &Notification (off)",
+                                                    "-",
+                                                    "&Edit Current Sound",
+                                                    "Sound &Properties",
+                                                    "Program &Options",
+                                                    "-",
+                                                    "E&xit Program"}));
+    EXPECT_EQ(describe(w, kContextPopup),
+              (QStringList{"&Delete Sound\tDel", "I&nsert Sound\tIns", "&Rename Sound\tF2",
+                           "&Copy to...", "-", "&Play", "&Next", "P&revious", "&Stop", "&Record",
+                           "-", "Sound &Properties"}));
+}
+
 TEST_F(MainMenusWindow, EveryItemIsEnabledExactlyWhenItsCommandIsHandled) {
     CTembrelDlg& w = window();
-    const auto handled = [&w](int id) { return w.hasCommand(id); };
     for (const int id :
          {cmd::About, cmd::RefreshList, cmd::PlayAll, cmd::EditSound, cmd::Properties, cmd::Exit,
           cmd::Delete, cmd::Insert, cmd::Rename, cmd::CopyTo, cmd::Play, cmd::Next, cmd::Prev,
           cmd::Stop, cmd::Open, cmd::Menu, cmd::Volume, cmd::RecordVolume, cmd::Help})
         EXPECT_TRUE(w.hasCommand(id)) << id;
     for (const int popup : {kMenuPopup, kContextPopup}) {
-        const std::unique_ptr<QMenu> menu = buildPopupMenu(popup, handled, nullptr);
+        const std::unique_ptr<QMenu> menu = buildPopupMenu(popup, w.commands(), nullptr);
         QList<QAction*> actions = menu->actions();
         while (!actions.isEmpty()) {
             QAction* action = actions.takeFirst();

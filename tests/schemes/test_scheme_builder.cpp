@@ -153,7 +153,7 @@ TEST_F(SchemeBuilderTest, CommandsAssignTheLastPlayedSoundAndOpenOneBuilder) {
     SchemeCommands schemes(commands, context, browser, browser, [&] { return played; });
 
     played = folder + "/ding.wav";
-    ASSERT_TRUE(commands.run(32784));
+    ASSERT_TRUE(commands.run(cmd::AssignDefaultSound));
     EXPECT_EQ(registry.queryString(RegRoot::CurrentUser,
                                    "AppEvents\\Schemes\\Apps\\.Default\\.Default\\.Current", ""),
               played);
