@@ -8,6 +8,7 @@
 #include "browser/MainWindowView.h"
 #include "browser/StartSound.h"
 #include "core/CWavePlayer.h"
+#include "core/FeatureContext.h"
 #include "directories/FavoritesCommand.h"
 #include "directories/OpenFolderCommand.h"
 #include "files/OperationCommands.h"
@@ -55,36 +56,28 @@ SchemeContext schemeContext(Services& services, const IProgramPlaces& places) {
             services.eventSounds};
 }
 
-// One line a feature; each adds its own commands to the table.
+// One line a feature; each declares its own commands in the table.
 void MainWindowAssembly::installFeatures() {
-    CWavePlayer& player = m_window->player();
     MainWindowView& view = *m_view;
+    const FeatureContext context{
+        m_services, m_settings, m_settings, m_window->player(), {view, view, view}};
     installBrowserCommands(m_commands, *m_window);
-    m_recording =
-        std::make_unique<RecordCommand>(m_commands, m_services.ui, m_services.makeRecorder, player,
-                                        view, view, view, m_settings, m_startValues);
-    installListCommands(m_commands, {m_services, player, view, view, view, m_settings});
-    m_operations = std::make_unique<OperationCommands>(m_commands, m_services, player, view, view,
-                                                       view, m_settings, m_settings);
+    m_recording = std::make_unique<RecordCommand>(m_commands, context, m_startValues);
+    installListCommands(m_commands, context);
+    m_operations = std::make_unique<OperationCommands>(m_commands, context);
     m_window->setDropHandler([operations = m_operations.get()](const QStringList& files) {
         operations->insertDropped(files);
     });
     m_mailTransport = std::make_unique<SendmailTransport>(
         [&settings = m_settings] { return mailCommand(settings); });
-    m_sendMail =
-        std::make_unique<SendMailCommand>(m_commands, m_services.ui, m_settings, view, view, view,
-                                          *m_mailTransport, m_services.launcher);
-    installOpenFolderCommand(m_commands, m_services.ui, view, m_settings, view);
-    m_favorites = std::make_unique<FavoritesCommand>(m_commands, m_services.ui, m_settings,
-                                                     m_settings, view, view);
+    m_sendMail = std::make_unique<SendMailCommand>(m_commands, context, *m_mailTransport);
+    installOpenFolderCommand(m_commands, context);
+    m_favorites = std::make_unique<FavoritesCommand>(m_commands, context);
     installMainMenus(m_commands, *m_window, m_links, m_services.ui);
-    m_options = std::make_unique<OptionsCommand>(
-        m_commands, OptionsContext{m_settings, m_services.ui, m_settings, m_links}, m_folders,
-        m_services.desktop, view, view);
+    m_options = std::make_unique<OptionsCommand>(m_commands, context, m_links, m_folders);
     if (m_services.registry)
-        m_schemes = std::make_unique<SchemeCommands>(
-            m_commands, schemeContext(m_services, m_settings), view, view,
-            [window = m_window.get()] { return window->currentSoundPath(); });
+        m_schemes = std::make_unique<SchemeCommands>(m_commands, context,
+                                                     schemeContext(m_services, m_settings));
     else
         SchemeCommands::declareUnavailable(m_commands);
     installMainKeys(*m_window);

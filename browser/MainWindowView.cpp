@@ -32,6 +32,10 @@ void MainWindowView::removeRow(int row) {
     m_window.list().deleteString(row);
 }
 
+QString MainWindowView::currentSoundPath() const {
+    return m_window.currentSoundPath();
+}
+
 QString MainWindowView::currentFolder() const {
     return m_window.currentFolder();
 }

@@ -21,6 +21,7 @@ public:
     void removeRow(int row) override;
 
     QString currentFolder() const override;
+    QString currentSoundPath() const override;
     void setCurrentFolder(const QString& folder) override;
     void playCurrent() override;
     void stopPlayback() override;

@@ -38,6 +38,8 @@ public:
     virtual QString currentFolder() const = 0;
     // Shows another folder: scans it and lists its sounds.
     virtual void setCurrentFolder(const QString& folder) = 0;
+    // The full path of the sound last started with Play ("" before any).
+    virtual QString currentSoundPath() const = 0;
     // Opens and plays the selected sound, as the Play command does.
     virtual void playCurrent() = 0;
     // Stops what plays (Play All included), as the Stop command does.

@@ -3,17 +3,18 @@
 #include "core/BrowserView.h"
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
+#include "core/FeatureContext.h"
 #include "core/WindowFrame.h"
 #include "directories/CFavoritesDlg.h"
 #include "directories/FavoriteTexts.h"
+#include "platform/Services.h"
 #include "platform/Ui.h"
 
 #include <QFileInfo>
 
-FavoritesCommand::FavoritesCommand(CommandTable& commands, IUi& ui, ISettings& settings,
-                                   const IProgramPlaces& places, IBrowserWindow& window,
-                                   IWindowFrame& frame)
-    : m_ui(ui), m_settings(settings), m_places(places), m_window(window), m_frame(frame) {
+FavoritesCommand::FavoritesCommand(CommandTable& commands, const FeatureContext& context)
+    : m_ui(context.services.ui), m_settings(context.settings), m_places(context.places),
+      m_window(context.window.browser), m_frame(context.window.frame) {
     commands.declare(
         {cmd::Favorites, QStringLiteral("&Favorites"), {}, [this] { showFavorites(); }});
 }

@@ -5,6 +5,7 @@
 
 class CFavoritesDlg;
 class CommandTable;
+struct FeatureContext;
 class IBrowserWindow;
 class IProgramPlaces;
 class ISettings;
@@ -17,8 +18,7 @@ class IWindowFrame;
 class FavoritesCommand : public QObject {
     Q_OBJECT
 public:
-    FavoritesCommand(CommandTable& commands, IUi& ui, ISettings& settings,
-                     const IProgramPlaces& places, IBrowserWindow& window, IWindowFrame& frame);
+    FavoritesCommand(CommandTable& commands, const FeatureContext& context);
     ~FavoritesCommand() override;
 
     // The open (or last, hidden) Favorites window, if any.

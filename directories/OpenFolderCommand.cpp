@@ -3,12 +3,17 @@
 #include "core/BrowserView.h"
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
+#include "core/FeatureContext.h"
 #include "core/WindowFrame.h"
 #include "directories/CAddFavoriteDlg.h"
 #include "directories/OpenFolder.h"
+#include "platform/Services.h"
 
-void installOpenFolderCommand(CommandTable& commands, IUi& ui, IBrowserWindow& window,
-                              ISettings& settings, IWindowFrame& frame) {
+void installOpenFolderCommand(CommandTable& commands, const FeatureContext& context) {
+    IUi& ui = context.services.ui;
+    IBrowserWindow& window = context.window.browser;
+    ISettings& settings = context.settings;
+    IWindowFrame& frame = context.window.frame;
     // No menu shows it: the Open button and Ctrl+O do.
     commands.declare({cmd::Open,
                       {},

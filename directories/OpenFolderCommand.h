@@ -1,6 +1,7 @@
 #pragma once
 
 class CommandTable;
+struct FeatureContext;
 class IBrowserWindow;
 class ISettings;
 class IUi;
@@ -8,5 +9,4 @@ class IWindowFrame;
 
 // Adds Open (another folder): the picked folder that holds sounds becomes the current folder;
 // unless switched off, the "Add to Favorites?" prompt follows, then the list is refreshed.
-void installOpenFolderCommand(CommandTable& commands, IUi& ui, IBrowserWindow& window,
-                              ISettings& settings, IWindowFrame& frame);
+void installOpenFolderCommand(CommandTable& commands, const FeatureContext& context);

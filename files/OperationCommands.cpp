@@ -3,20 +3,18 @@
 #include "core/CWavePlayer.h"
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
+#include "core/FeatureContext.h"
 #include "core/Settings.h"
 #include "core/WindowFrame.h"
 #include "platform/Services.h"
 #include "properties/CSoundPropertiesDlg.h"
 
-OperationCommands::OperationCommands(CommandTable& commands, Services& services,
-                                     CWavePlayer& player, ISoundList& list, IBrowserWindow& window,
-                                     IWindowFrame& frame, const ISettings& settings,
-                                     const IProgramPlaces& places)
-    : m_services(services), m_player(player), m_list(list), m_window(window), m_frame(frame),
-      m_settings(settings),
-      m_operations(services.ui, services.files, player, list, window, settings),
-      m_tools(services.ui, services.launcher, services.desktop, player, list, window, places,
-              settings) {
+OperationCommands::OperationCommands(CommandTable& commands, const FeatureContext& context)
+    : m_services(context.services), m_player(context.player), m_list(context.window.list),
+      m_window(context.window.browser), m_frame(context.window.frame), m_settings(context.settings),
+      m_operations(m_services.ui, m_services.files, m_player, m_list, m_window, m_settings),
+      m_tools(m_services.ui, m_services.launcher, m_services.desktop, m_player, m_list, m_window,
+              context.places, m_settings) {
     registerAll(commands);
 }
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 class CommandTable;
+struct FeatureContext;
 class ISettings;
 class IProgramPlaces;
 class IWindowFrame;
@@ -18,9 +19,7 @@ struct Services;
 class OperationCommands : public QObject {
     Q_OBJECT
 public:
-    OperationCommands(CommandTable& commands, Services& services, CWavePlayer& player,
-                      ISoundList& list, IBrowserWindow& window, IWindowFrame& frame,
-                      const ISettings& settings, const IProgramPlaces& places);
+    OperationCommands(CommandTable& commands, const FeatureContext& context);
     ~OperationCommands() override;
 
     // Files dropped on the main window: each WAV file is inserted as Insert does (a name

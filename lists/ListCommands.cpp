@@ -3,6 +3,7 @@
 #include "core/BrowserView.h"
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
+#include "core/FeatureContext.h"
 #include "core/Settings.h"
 #include "core/WindowFrame.h"
 #include "lists/ListExport.h"
@@ -74,9 +75,9 @@ void reportStop(IUi& ui, const QString& name) {
 }
 
 // The web page replaces without a word only the files the program wrote itself.
-bool mayReplaceWebFiles(const ListCommandContext& context) {
+bool mayReplaceWebFiles(const FeatureContext& context) {
     const std::optional<QString> foreign =
-        foreignWebFile(context.window.currentFolder(), context.places.programDir());
+        foreignWebFile(context.window.browser.currentFolder(), context.places.programDir());
     if (!foreign)
         return true;
     const QString question =
@@ -87,7 +88,7 @@ bool mayReplaceWebFiles(const ListCommandContext& context) {
                                           MsgIcon::Exclamation) == MsgResult::Ok;
 }
 
-void saveList(const ListCommandContext& context, const ListCommand& command) {
+void saveList(const FeatureContext& context, const ListCommand& command) {
     Services& services = context.services;
     if (!confirmed(services.ui, command.createQuestion, "Confirm to create"))
         return;
@@ -95,10 +96,10 @@ void saveList(const ListCommandContext& context, const ListCommand& command) {
         return;
     std::expected<WrittenList, QString> written;
     {
-        const BusyCursor busy(context.frame);
+        const BusyCursor busy(context.window.frame);
         ListTools tools{services.files, context.player, context.places.programDir()};
-        written = writeListFile(command.kind, context.window.currentFolder(),
-                                shownNames(context.list), tools);
+        written = writeListFile(command.kind, context.window.browser.currentFolder(),
+                                shownNames(context.window.list), tools);
     }
     if (!written) {
         services.ui.messageBox(written.error(), QStringLiteral("Error"), MsgButtons::Ok,
@@ -115,7 +116,7 @@ void saveList(const ListCommandContext& context, const ListCommand& command) {
 
 } // namespace
 
-void installListCommands(CommandTable& commands, const ListCommandContext& context) {
+void installListCommands(CommandTable& commands, const FeatureContext& context) {
     for (const ListCommand& command : kCommands)
         commands.declare({command.id, QString::fromUtf8(command.menuText), {}, [context, &command] {
                               saveList(context, command);

@@ -2,8 +2,10 @@
 
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
+#include "core/FeatureContext.h"
 #include "core/WindowFrame.h"
 #include "mail/CSendMailDlg.h"
+#include "platform/Services.h"
 #include "platform/Ui.h"
 
 #include <QApplication>
@@ -15,11 +17,11 @@ constexpr int kCancelWindowDelayMs = 400;
 
 } // namespace
 
-SendMailCommand::SendMailCommand(CommandTable& commands, IUi& ui, ISettings& settings,
-                                 ISoundList& list, IBrowserWindow& window, IWindowFrame& frame,
-                                 IMailTransport& transport, IProcessLauncher& launcher)
-    : m_frame(frame), m_title(ui.appTitle()),
-      m_mailer({ui, settings, list, window, *this, transport, launcher}) {
+SendMailCommand::SendMailCommand(CommandTable& commands, const FeatureContext& context,
+                                 IMailTransport& transport)
+    : m_frame(context.window.frame), m_title(context.services.ui.appTitle()),
+      m_mailer({context.services.ui, context.settings, context.window.list, context.window.browser,
+                *this, transport, context.services.launcher}) {
     commands.declare({cmd::SendMail, QStringLiteral("Send Sound &By E-Mail"), {}, [this] {
                           m_mailer.sendSelectedSound();
                       }});

@@ -10,6 +10,7 @@
 #include <stop_token>
 
 class CommandTable;
+struct FeatureContext;
 class IWindowFrame;
 
 // Send Sound By E-Mail (command 32805) with its windows: the " Send Sound By E-Mail" dialog,
@@ -17,9 +18,9 @@ class IWindowFrame;
 // message goes out, but for a small window that offers to cancel a send that takes a while.
 class SendMailCommand final : public IMailWindows {
 public:
-    SendMailCommand(CommandTable& commands, IUi& ui, ISettings& settings, ISoundList& list,
-                    IBrowserWindow& window, IWindowFrame& frame, IMailTransport& transport,
-                    IProcessLauncher& launcher);
+    // transport: what the message goes out through.
+    SendMailCommand(CommandTable& commands, const FeatureContext& context,
+                    IMailTransport& transport);
 
     std::optional<MailFields>
     askFields(const QString& soundName, const QString& to,

@@ -21,7 +21,7 @@ bool isUsableMainDirectoryName(const QString& name) {
     return true;
 }
 
-MainDirectoryChange::MainDirectoryChange(ISettings& settings, IProgramPlaces& places,
+MainDirectoryChange::MainDirectoryChange(ISettings& settings, const IProgramPlaces& places,
                                          IFolders& folders, IUi& ui)
     : m_settings(settings), m_places(places), m_folders(folders), m_ui(ui) {}
 

@@ -17,7 +17,8 @@ bool isUsableMainDirectoryName(const QString& name);
 // missing-value text is never stored, neither as the name nor as the editor.
 class MainDirectoryChange {
 public:
-    MainDirectoryChange(ISettings& settings, IProgramPlaces& places, IFolders& folders, IUi& ui);
+    MainDirectoryChange(ISettings& settings, const IProgramPlaces& places, IFolders& folders,
+                        IUi& ui);
 
     // True when the stored name now names the main directory, so the window can show it.
     bool rename(const QString& oldName, const QString& newName);
@@ -29,7 +30,7 @@ private:
     void say(const QString& text);
 
     ISettings& m_settings;
-    IProgramPlaces& m_places;
+    const IProgramPlaces& m_places;
     IFolders& m_folders;
     IUi& m_ui;
 };

@@ -3,17 +3,20 @@
 #include "core/BrowserView.h"
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
+#include "core/FeatureContext.h"
 #include "core/Settings.h"
 #include "core/WindowFrame.h"
 #include "options/CPPage1.h"
 #include "options/CPropSheet.h"
 #include "options/MainDirectoryChange.h"
 #include "platform/Launcher.h"
+#include "platform/Services.h"
 
-OptionsCommand::OptionsCommand(CommandTable& commands, OptionsContext context, IFolders& folders,
-                               IDesktop& desktop, IBrowserWindow& browser, IWindowFrame& frame)
-    : m_context(context), m_folders(folders), m_desktop(desktop), m_browser(browser),
-      m_frame(frame) {
+OptionsCommand::OptionsCommand(CommandTable& commands, const FeatureContext& context,
+                               ILinkOpener& links, IFolders& folders)
+    : m_context{context.settings, context.services.ui, context.places, links}, m_folders(folders),
+      m_desktop(context.services.desktop), m_browser(context.window.browser),
+      m_frame(context.window.frame) {
     commands.declare({cmd::Options, QStringLiteral("Program &Options"), {}, [this] { run(); }});
 }
 

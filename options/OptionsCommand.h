@@ -3,6 +3,8 @@
 #include "options/OptionsPage.h"
 
 class CommandTable;
+struct FeatureContext;
+class ILinkOpener;
 class IBrowserWindow;
 class IDesktop;
 class IFolders;
@@ -13,8 +15,9 @@ class IWindowFrame;
 // Cancel the window redraws its status lines. The other pages store their changes at once.
 class OptionsCommand {
 public:
-    OptionsCommand(CommandTable& commands, OptionsContext context, IFolders& folders,
-                   IDesktop& desktop, IBrowserWindow& browser, IWindowFrame& frame);
+    // links: how the sheet's links open; folders: how the main directory is renamed.
+    OptionsCommand(CommandTable& commands, const FeatureContext& context, ILinkOpener& links,
+                   IFolders& folders);
     void run();
 
 private:

@@ -21,7 +21,7 @@ struct Key;
 struct OptionsContext {
     ISettings& settings;
     IUi& ui;
-    IProgramPlaces& places;
+    const IProgramPlaces& places;
     ILinkOpener& links;
 };
 

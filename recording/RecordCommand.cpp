@@ -2,15 +2,16 @@
 
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
+#include "core/FeatureContext.h"
 #include "core/WindowFrame.h"
+#include "platform/Services.h"
 #include "recording/RecordDlg.h"
 
-RecordCommand::RecordCommand(CommandTable& commands, IUi& ui, RecorderFactory makeRecorder,
-                             CWavePlayer& player, ISoundList& list, IBrowserWindow& window,
-                             IWindowFrame& frame, const ISettings& settings,
+RecordCommand::RecordCommand(CommandTable& commands, const FeatureContext& context,
                              MainSettings& startValues)
-    : m_ui(ui), m_makeRecorder(std::move(makeRecorder)),
-      m_recording(ui, player, list, window, frame, settings, startValues) {
+    : m_ui(context.services.ui), m_makeRecorder(context.services.makeRecorder),
+      m_recording(context.services.ui, context.player, context.window.list, context.window.browser,
+                  context.window.frame, context.settings, startValues) {
     commands.declare({cmd::Record, QStringLiteral("&Record"), {}, [this] { run(); }});
 }
 

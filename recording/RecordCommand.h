@@ -9,6 +9,7 @@
 #include <memory>
 
 class CommandTable;
+struct FeatureContext;
 class CRecordDlg;
 class CWavePlayer;
 class IBrowserWindow;
@@ -25,9 +26,9 @@ class RecordCommand : public QObject {
 public:
     using RecorderFactory = std::function<std::unique_ptr<IRecordingDevice>()>;
 
-    RecordCommand(CommandTable& commands, IUi& ui, RecorderFactory makeRecorder,
-                  CWavePlayer& player, ISoundList& list, IBrowserWindow& window,
-                  IWindowFrame& frame, const ISettings& settings, MainSettings& startValues);
+    // startValues: the window's copy of the settings taken at start, whose recording name
+    // the recordings follow.
+    RecordCommand(CommandTable& commands, const FeatureContext& context, MainSettings& startValues);
     ~RecordCommand() override;
 
     void run();

@@ -3,6 +3,7 @@
 #include "core/BrowserView.h"
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
+#include "core/FeatureContext.h"
 #include "core/WindowFrame.h"
 #include "schemes/AssignSound.h"
 #include "schemes/CSchemeBuilderDlg.h"
@@ -14,17 +15,16 @@ constexpr const char* kBuilderText = "&Belvane";
 
 } // namespace
 
-SchemeCommands::SchemeCommands(CommandTable& commands, SchemeContext context,
-                               IBrowserWindow& window, IWindowFrame& frame,
-                               std::function<QString()> currentSoundPath)
-    : m_context(std::move(context)), m_window(window), m_frame(frame),
-      m_currentSoundPath(std::move(currentSoundPath)) {
+SchemeCommands::SchemeCommands(CommandTable& commands, const FeatureContext& context,
+                               SchemeContext schemes)
+    : m_context(std::move(schemes)), m_window(context.window.browser),
+      m_frame(context.window.frame) {
     for (const EventSlot& slot : kEventSlots)
         commands.declare(
             {slot.commandId, QString::fromUtf8(slot.menuText), {}, [this, &slot] {
                  AssignServices services{m_context.ui, m_context.registry, m_context.soundThemesDir,
                                          m_context.eventSounds};
-                 AssignSoundToEvent(EventKeyPath(slot), m_currentSoundPath(), services);
+                 AssignSoundToEvent(EventKeyPath(slot), m_window.currentSoundPath(), services);
              }});
     commands.declare(
         {cmd::SchemeBuilder, QString::fromUtf8(kBuilderText), {}, [this] { openBuilder(); }});

@@ -3,9 +3,9 @@
 #include "schemes/SchemeContext.h"
 
 #include <QPointer>
-#include <functional>
 
 class CommandTable;
+struct FeatureContext;
 class CSchemeBuilderDlg;
 class IBrowserWindow;
 class IWindowFrame;
@@ -14,9 +14,8 @@ class IWindowFrame;
 // opens the one scheme builder on the current folder (replacing any earlier one).
 class SchemeCommands {
 public:
-    // currentSoundPath: the full path of the sound last started with Play ("" before any).
-    SchemeCommands(CommandTable& commands, SchemeContext context, IBrowserWindow& window,
-                   IWindowFrame& frame, std::function<QString()> currentSoundPath);
+    // schemes: the registry store and the places the schemes are kept.
+    SchemeCommands(CommandTable& commands, const FeatureContext& context, SchemeContext schemes);
     ~SchemeCommands();
     // Without a registry store the same items show, disabled.
     static void declareUnavailable(CommandTable& commands);
@@ -29,6 +28,5 @@ private:
     SchemeContext m_context;
     IBrowserWindow& m_window;
     IWindowFrame& m_frame;
-    std::function<QString()> m_currentSoundPath;
     QPointer<CSchemeBuilderDlg> m_builder;
 };

@@ -7,6 +7,7 @@
 #include "tests/support/FakeBrowserView.h"
 #include "tests/support/FakeLauncher.h"
 #include "tests/support/FakeUi.h"
+#include "tests/support/FeatureDoubles.h"
 #include "tests/support/QtPrinters.h"
 #include "widgets/CIconButton.h"
 
@@ -107,7 +108,9 @@ public:
 // The command over fakes, a sound "Bell" in the shown folder and a main window on screen.
 struct MailCommandRig {
     explicit MailCommandRig(IMailTransport& transport)
-        : command(commands, ui, settings, list, browser, frame, transport, launcher) {
+        : command(commands,
+                  {services, settings, quiet.settings, quiet.player, {list, browser, frame}},
+                  transport) {
         QFile(QDir(dir.path()).filePath(QStringLiteral("Bell.wav"))).open(QIODevice::WriteOnly);
         settings.values[QStringLiteral("Default_Mail/To")] = QStringLiteral("a@b.org");
         list.rows = {QStringLiteral("Bell")};
@@ -132,6 +135,9 @@ struct MailCommandRig {
     FakeBrowserWindow browser{log};
     Frame frame;
     FakeLauncher launcher;
+    QuietFeatureParts quiet;
+    Services services{ui,       quiet.playback, quiet.sounds, quiet.files,
+                      launcher, quiet.desktop,  {},           {}};
     CommandTable commands;
     SendMailCommand command;
 };

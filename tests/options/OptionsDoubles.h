@@ -45,6 +45,7 @@ private:
 class FakeBrowserWindow final : public IBrowserWindow {
 public:
     QString currentFolder() const override { return shown; }
+    QString currentSoundPath() const override { return {}; }
     void setCurrentFolder(const QString& folder) override { shown = folder; }
     void playCurrent() override {}
     void stopPlayback() override {}

@@ -17,6 +17,7 @@
 #include "tests/support/FakeHtmlProgram.h"
 #include "tests/support/FakeLauncher.h"
 #include "tests/support/FakeUi.h"
+#include "tests/support/FeatureDoubles.h"
 #include "tests/support/TempProgramDir.h"
 #include "widgets/CColorLabel.h"
 #include "widgets/CHoverCombo.h"
@@ -228,7 +229,13 @@ struct CommandFixture : SheetFixture {
     FakeFolders folders;
     FakeBrowserWindow browser;
     FakeFrame frame;
-    OptionsCommand command{commands, context, folders, desktop, browser, frame};
+    QuietFeatureParts quiet;
+    Services services{ui, quiet.playback, quiet.sounds, quiet.files, launcher, desktop, {}, {}};
+    OptionsCommand command{
+        commands,
+        {services, settings, settings, quiet.player, {quiet.list, browser, frame}},
+        links,
+        folders};
 };
 
 TEST_F(CommandFixture, OkWithANewNameRenamesTheFolderAndTheWindowShowsIt) {

@@ -12,6 +12,7 @@
 #include "tests/support/FakeAudio.h"
 #include "tests/support/FakeLauncher.h"
 #include "tests/support/FakeUi.h"
+#include "tests/support/FeatureDoubles.h"
 #include "widgets/CIconButton.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ namespace {
 class FakeBrowser final : public IBrowserWindow, public IWindowFrame {
 public:
     QString currentFolder() const override { return folder; }
+    QString currentSoundPath() const override { return played; }
     void setCurrentFolder(const QString& f) override { folder = f; }
     void playCurrent() override {}
     void stopPlayback() override { ++stops; }
@@ -40,6 +42,7 @@ public:
     void restore() override {}
     QCursor busyCursor() const override { return {}; }
     QString folder;
+    QString played;
     int stops = 0;
 };
 
@@ -149,15 +152,22 @@ TEST_F(SchemeBuilderTest, CommandsAssignTheLastPlayedSoundAndOpenOneBuilder) {
     CommandTable commands;
     FakeBrowser browser;
     browser.folder = folder;
-    QString played;
-    SchemeCommands schemes(commands, context, browser, browser, [&] { return played; });
+    QuietFeatureParts quiet;
+    SchemeCommands schemes(commands,
+                           {quiet.services,
+                            quiet.settings,
+                            quiet.settings,
+                            quiet.player,
+                            {quiet.list, browser, browser}},
+                           context);
 
-    played = folder + "/ding.wav";
+    browser.played = folder + "/ding.wav";
     ASSERT_TRUE(commands.run(cmd::AssignDefaultSound));
     EXPECT_EQ(registry.queryString(RegRoot::CurrentUser,
                                    "AppEvents\\Schemes\\Apps\\.Default\\.Default\\.Current", ""),
-              played);
-    EXPECT_EQ(QFileInfo(home.filePath("sounds/tembrel/stereo/bell.wav")).symLinkTarget(), played);
+              browser.played);
+    EXPECT_EQ(QFileInfo(home.filePath("sounds/tembrel/stereo/bell.wav")).symLinkTarget(),
+              browser.played);
 
     ASSERT_TRUE(commands.run(cmd::SchemeBuilder));
     QPointer<CSchemeBuilderDlg> first = schemes.builder();

@@ -47,6 +47,7 @@ class FakeBrowserWindow final : public IBrowserWindow {
 public:
     explicit FakeBrowserWindow(QStringList& log) : m_log(log) {}
     QString currentFolder() const override { return folder; }
+    QString currentSoundPath() const override { return {}; }
     void setCurrentFolder(const QString& path) override { folder = path; }
     void playCurrent() override { m_log << QStringLiteral("play"); }
     void stopPlayback() override { m_log << QStringLiteral("stop"); }

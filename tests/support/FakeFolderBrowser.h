@@ -14,6 +14,7 @@ public:
         : folder(std::move(shownFolder)), m_list(list), m_player(player) {}
 
     QString currentFolder() const override { return folder; }
+    QString currentSoundPath() const override { return {}; }
     void setCurrentFolder(const QString& path) override {
         folder = path;
         refreshList();
