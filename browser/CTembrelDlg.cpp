@@ -39,7 +39,7 @@ struct ButtonPlace {
 };
 
 constexpr ButtonPlace kButtons[] = {
-    {cmd::Menu, "Menu", 3, 1, "Menu", ""},
+    {cmd::Menu, "Menu", 3, 1, "Menu", "F10, Alt"},
     {cmd::Volume, "Volume", 200, 47, "Volume", ""},
     {cmd::RecordVolume, "Recordc", 200, 67, "Record volume", ""},
     {cmd::Help, "Help", 208, 3, "Help", "F1"},
@@ -57,6 +57,13 @@ constexpr ButtonPlace kButtons[] = {
     {cmd::Insert, "Insert", 192, 125, "Insert", "Ins"},
     {cmd::Rename, "Rename", 210, 125, "Rename", "F2"},
 };
+
+// Tab goes from the list along the row under it, up the right side, then the top row from
+// the Menu button to Close, and back to the list.
+constexpr int kTabOrder[] = {
+    cmd::Prev,         cmd::Play,   cmd::Next,   cmd::Stop,     cmd::PlayLoop, cmd::Record,
+    cmd::Open,         cmd::CopyTo, cmd::Delete, cmd::Insert,   cmd::Rename,   cmd::Volume,
+    cmd::RecordVolume, cmd::Menu,   cmd::Help,   cmd::Minimize, cmd::Close};
 
 QPoint fromDialogUnits(int x, int y) {
     return QPoint(x * 3 / 2, y * 13 / 8);
@@ -139,8 +146,15 @@ void CTembrelDlg::buildButtons() {
         auto* button = new CBitmapButton(QString::fromLatin1(place.caption), place.id, this);
         button->move(fromDialogUnits(place.x, place.y));
         nameControl(*button, QString::fromLatin1(place.name), QString::fromLatin1(place.key));
+        // The keyboard reaches every button with Tab; a click leaves the focus where it was.
+        button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QAbstractButton::clicked, this, [this, id = place.id] { onCommand(id); });
         m_buttons[place.id] = button;
+    }
+    QWidget* previous = m_list;
+    for (const int id : kTabOrder) {
+        setTabOrder(previous, m_buttons.at(id));
+        previous = m_buttons.at(id);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "browser/CommandActions.h"
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
+#include "widgets/CBitmapButton.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -83,6 +84,14 @@ void addEntries(QMenu& menu, std::span<const MenuEntry> entries, const CommandTa
     }
 }
 
+// At the pointer for a click on the Menu button; under the button when a key opened it.
+QPoint menuPosition(CTembrelDlg& window) {
+    const CBitmapButton* button = window.button(cmd::Menu);
+    if (!button || button->underMouse())
+        return QCursor::pos();
+    return button->mapToGlobal(QPoint(0, button->height()));
+}
+
 } // namespace
 
 std::span<const MenuEntry> popupEntries(int popup) {
@@ -107,8 +116,9 @@ void showPopupMenu(CTembrelDlg& window, int popup, QPoint screenPosition) {
 }
 
 void installMainMenus(CommandTable& commands, CTembrelDlg& window, ILinkOpener& links, IUi& ui) {
-    commands.declare(
-        {cmd::Menu, {}, {}, [&window] { showPopupMenu(window, kMenuPopup, QCursor::pos()); }});
+    commands.declare({cmd::Menu, {}, QKeyCombination(Qt::Key_F10), [&window] {
+                          showPopupMenu(window, kMenuPopup, menuPosition(window));
+                      }});
     window.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&window, &QWidget::customContextMenuRequested, &window,
                      [&window](const QPoint& position) {

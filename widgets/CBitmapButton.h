@@ -17,6 +17,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter presses a button that has the focus, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QSvgRenderer m_up;

@@ -95,6 +95,36 @@ TEST_F(MainKeys, ShiftF10AndTheMenuKeyOpenTheSoundsPopup) {
     EXPECT_EQ(popupFrom(Qt::Key_F10, Qt::ShiftModifier).value(0), QStringLiteral("&Delete Sound"));
 }
 
+TEST_F(MainKeys, TabVisitsEveryButtonInOrderAndSpaceOrEnterPressesTheFocusedOne) {
+    addSound("a");
+    CTembrelDlg& w = shownWindow();
+    QStringList visited;
+    for (int i = 0; i < 18; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->accessibleName();
+    }
+    EXPECT_EQ(visited,
+              (QStringList{"Previous", "Play", "Next", "Stop", "Loop", "Record", "Open folder",
+                           "Copy to folder", "Delete", "Insert", "Rename", "Volume",
+                           "Record volume", "Menu", "Help", "Minimize", "Close", "Sounds"}));
+
+    w.button(cmd::PlayLoop)->setFocus();
+    QTest::keyClick(w.button(cmd::PlayLoop), Qt::Key_Space);
+    EXPECT_FALSE(sounds.looping.isEmpty()) << "Space presses the focused button";
+    EXPECT_TRUE(playback.playing.isEmpty());
+    w.button(cmd::Stop)->setFocus();
+    QTest::keyClick(w.button(cmd::Stop), Qt::Key_Return);
+    EXPECT_TRUE(sounds.looping.isEmpty()) << "Enter presses the focused button";
+}
+
+TEST_F(MainKeys, F10AndAltAloneOpenTheMainPopup) {
+    shownWindow();
+    EXPECT_EQ(popupFrom(Qt::Key_F10).value(0), QStringLiteral("&Tembrel..."));
+    EXPECT_EQ(popupFrom(Qt::Key_Alt).value(0), QStringLiteral("&Tembrel..."));
+    press(Qt::Key_F4, Qt::AltModifier); // a pop-up here would wait for a choice
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "only Alt by itself";
+}
+
 TEST_F(MainKeys, WithPreviewOnAMoveByKeyOrClickPlaysTheSoundInsteadOfTheOneBefore) {
     addSound("a");
     const QString b = addSound("b");
