@@ -5,6 +5,12 @@ void CommandTable::declare(Command command) {
     m_commands.insert_or_assign(id, std::move(command));
 }
 
+void CommandTable::takeOver(int id, Handler handler) {
+    Command& command = m_commands[id];
+    command.id = id;
+    command.handler = std::move(handler);
+}
+
 const Command* CommandTable::find(int id) const {
     const auto it = m_commands.find(id);
     return it == m_commands.end() ? nullptr : &it->second;

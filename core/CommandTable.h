@@ -26,6 +26,9 @@ public:
 
     // A later declaration for the same identifier replaces the earlier one.
     void declare(Command command);
+    // Gives a declared command another handler, keeping its text and key (a feature that takes
+    // over what an earlier one does); an undeclared one is declared without text or key.
+    void takeOver(int id, Handler handler);
     // The declaration, or null when the identifier has none.
     const Command* find(int id) const;
     // True when the identifier has a handler.

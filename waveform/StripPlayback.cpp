@@ -20,9 +20,9 @@ StripPlayback::StripPlayback(CommandTable& commands, WaveStrip& strip, CWavePlay
         m_strip.showStopped();
     });
     connect(&strip, &WaveStrip::playFromRequested, this, &StripPlayback::playFrom);
-    commands.add(cmd::Play, [this] { play(); });
-    commands.add(cmd::Stop, [this] { stop(); });
-    commands.add(cmd::PlayLoop, [this] { loop(); });
+    commands.takeOver(cmd::Play, [this] { play(); });
+    commands.takeOver(cmd::Stop, [this] { stop(); });
+    commands.takeOver(cmd::PlayLoop, [this] { loop(); });
 }
 
 void StripPlayback::startAt(qint64 frame) {
