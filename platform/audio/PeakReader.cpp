@@ -4,6 +4,8 @@
 #include "platform/audio/PeakAccumulator.h"
 #include "platform/audio/SoundDecoder.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <sndfile.h>
 #include <vector>
@@ -42,6 +44,22 @@ bool samplesAreRawBytes(const SF_INFO& info) {
             container == SF_FORMAT_RF64);
 }
 
+// Float samples read as shorts are cast one by one (0.5 becomes 0): those are read as floats,
+// which libsndfile gives at full range, and brought to 16 bits here.
+bool samplesAreFloats(const SF_INFO& info) {
+    const int encoding = info.format & SF_FORMAT_SUBMASK;
+    return encoding == SF_FORMAT_FLOAT || encoding == SF_FORMAT_DOUBLE;
+}
+
+sf_count_t readFloatsAsShorts(SNDFILE* file, std::vector<float>& floats, int16_t* out,
+                              sf_count_t frames, int channels) {
+    floats.resize(size_t(frames * channels));
+    const sf_count_t read = sf_readf_float(file, floats.data(), frames);
+    for (sf_count_t i = 0; i < read * channels; ++i)
+        out[i] = int16_t(std::lround(std::clamp(floats[size_t(i)], -1.0f, 1.0f) * 32767.0f));
+    return read;
+}
+
 } // namespace
 
 std::expected<SoundPeaks, PeakReadError> SndfilePeakReader::read(const QString& path,
@@ -58,6 +76,8 @@ std::expected<SoundPeaks, PeakReadError> SndfilePeakReader::read(const QString& 
             QStringLiteral("The sound \"%1\" has no channels or no sample rate.").arg(path));
 
     const bool raw = samplesAreRawBytes(info);
+    const bool floats = samplesAreFloats(info);
+    std::vector<float> floatBuffer;
     const qint64 framesPerRead = std::max<qint64>(1, kSamplesPerRead / info.channels);
     std::vector<int16_t> buffer(size_t(framesPerRead * info.channels));
     PeakAccumulator peaks(info.channels, info.samplerate);
@@ -65,7 +85,9 @@ std::expected<SoundPeaks, PeakReadError> SndfilePeakReader::read(const QString& 
         const qint64 frames =
             raw ? sf_read_raw(file.get(), buffer.data(), framesPerRead * info.channels * 2) /
                       (2 * info.channels)
-                : sf_readf_short(file.get(), buffer.data(), framesPerRead);
+            : floats ? readFloatsAsShorts(file.get(), floatBuffer, buffer.data(), framesPerRead,
+                                          info.channels)
+                     : sf_readf_short(file.get(), buffer.data(), framesPerRead);
         if (frames <= 0)
             break;
         peaks.add(buffer.data(), frames);

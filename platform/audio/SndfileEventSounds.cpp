@@ -21,16 +21,18 @@ SoundFile openForReading(const QString& path, SF_INFO& info) {
     return SoundFile(sf_open(nativename::encode(path).constData(), SFM_READ, &info));
 }
 
+// Through floats, which libsndfile scales to full range both ways: a float sound read as
+// shorts would be cast sample by sample and come out silent.
 bool copyFrames(SNDFILE* from, SNDFILE* to, int channels) {
     constexpr sf_count_t kFrames = 4096;
-    std::vector<short> samples(size_t(kFrames) * size_t(channels));
+    std::vector<float> samples(size_t(kFrames) * size_t(channels));
     for (;;) {
-        const sf_count_t read = sf_readf_short(from, samples.data(), kFrames);
+        const sf_count_t read = sf_readf_float(from, samples.data(), kFrames);
         if (read < 0)
             return false;
         if (read == 0)
             return sf_error(from) == SF_ERR_NO_ERROR;
-        if (sf_writef_short(to, samples.data(), read) != read)
+        if (sf_writef_float(to, samples.data(), read) != read)
             return false;
     }
 }
@@ -52,8 +54,6 @@ bool SndfileEventSounds::writePcm16Copy(const QString& source, const QString& de
     const SoundFile reader = openForReading(source, in);
     if (!reader || in.channels <= 0)
         return false;
-    // Float sounds louder than full scale are clipped rather than wrapped around.
-    sf_command(reader.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
     TempBeside temp(nativename::encode(destination));
     if (!temp.isOpen())
         return false;
@@ -63,6 +63,9 @@ bool SndfileEventSounds::writePcm16Copy(const QString& source, const QString& de
     out.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     {
         const SoundFile writer(sf_open_fd(temp.descriptor(), SFM_WRITE, &out, SF_FALSE));
+        // Float sounds louder than full scale are clipped rather than wrapped around.
+        if (writer)
+            sf_command(writer.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
         if (!writer || !copyFrames(reader.get(), writer.get(), in.channels))
             return false;
     }

@@ -11,8 +11,12 @@ bool writeSamples(const QString& path, int channels, const std::vector<int16_t>&
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     if (file == nullptr)
         return false;
+    // As full-range floats, so that a float file holds what a recording would (within +-1.0).
+    std::vector<float> values;
+    for (int16_t sample : samples)
+        values.push_back(float(sample) / 32767.0f);
     const sf_count_t frames = sf_count_t(samples.size()) / channels;
-    const bool written = sf_writef_short(file, samples.data(), frames) == frames;
+    const bool written = sf_writef_float(file, values.data(), frames) == frames;
     return sf_close(file) == 0 && written;
 }
 
