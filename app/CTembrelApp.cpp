@@ -7,6 +7,10 @@
 #include "core/Settings.h"
 #include "core/SoundFacts.h"
 #include "directories/CFolderBrowser.h"
+#include "library/IndexCommandLine.h"
+#include "library/IndexPlaces.h"
+#include "library/IndexScanner.h"
+#include "library/SearchCommand.h"
 #include "lists/CommandLineExport.h"
 #include "platform/FileSystem.h"
 #include "platform/InstanceChannel.h"
@@ -15,7 +19,9 @@
 #include "platform/QtUi.h"
 #include "platform/RegistryFileStore.h"
 #include "platform/SettingsStore.h"
+#include "platform/Terminal.h"
 #include "platform/audio/AudioSystem.h"
+#include "platform/audio/LoudnessMeter.h"
 #include "platform/audio/PeakReader.h"
 #include "platform/audio/SndfileEventSounds.h"
 #include "platform/audio/SoundFileFacts.h"
@@ -26,6 +32,8 @@
 #include "widgets/NameCollator.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
 
@@ -84,6 +92,13 @@ int CTembrelApp::runBrowser(const StartOptions& options) {
     // Constructing the main window reads its settings and scans the main directory before
     // any window of the program shows.
     m_mainWindow = std::make_unique<MainWindowAssembly>(*m_services, findPlaces());
+    m_mainWindow->search().measureLoudnessWith(
+        [](const QString& path) -> std::optional<LibraryKeeper::Loudness> {
+            const auto facts = measureLoudness(path);
+            if (!facts)
+                return std::nullopt;
+            return LibraryKeeper::Loudness{facts->integrated, facts->truePeak};
+        });
     if (!options.soundFile.isEmpty())
         m_mainWindow->showSound(options.soundFile);
     CTembrelDlg& window = m_mainWindow->window();
@@ -108,6 +123,9 @@ int CTembrelApp::runConsoleTask(const ConsoleTask& task) {
     case ConsoleTask::Kind::Mistake:
         errors << name << ": " << task.mistake << " (see " << name << " --help)" << Qt::endl;
         return 2;
+    case ConsoleTask::Kind::IndexSounds:
+    case ConsoleTask::Kind::SearchSounds:
+        return runIndexTask(task, errors);
     case ConsoleTask::Kind::ExportList:
         break;
     }
@@ -118,4 +136,25 @@ int CTembrelApp::runConsoleTask(const ConsoleTask& task) {
                             name,
                             [](const QStringList& names) { return NameCollator().order(names); }};
     return exportListFromCommandLine(task.list, task.folder, task.force, services, errors);
+}
+
+int CTembrelApp::runIndexTask(const ConsoleTask& task, QTextStream& errors) {
+    QString copyError;
+    const DataFileSettings settings(currentProgramPlaces(keys::kMainDirectory, &copyError));
+    if (!copyError.isEmpty())
+        errors << copyError << Qt::endl;
+    const QString indexFile = indexplaces::indexFile(settings);
+    if (task.kind == ConsoleTask::Kind::SearchSounds) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly))
+            return 1;
+        return searchFromCommandLine(indexFile, task.words, out, errors);
+    }
+    IndexRun run{
+        indexFile, {}, indexplaces::depth(settings), task.folders.isEmpty(), errorsGoToTerminal()};
+    if (run.wholeCollection)
+        run.tops = indexplaces::topFolders(settings, settings);
+    for (const QString& folder : task.folders)
+        run.tops.push_back(indexPath(QFileInfo(folder).absoluteFilePath()));
+    return indexFromCommandLine(run, errors);
 }

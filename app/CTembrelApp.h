@@ -17,6 +17,7 @@ class IPeakReader;
 class ISoundCutter;
 class RegistryFileStore;
 class SndfileEventSounds;
+class QTextStream;
 
 // Builds the program's services and windows and runs the start sequence. The main window's
 // modal run is the program's run: when it closes, the program ends.
@@ -35,6 +36,8 @@ private:
     int runSchemeBuilder();
     // --help and --export: no window, no question; the result is the exit status.
     int runConsoleTask(const ConsoleTask& task);
+    // --index and --search: the sound index, without a window.
+    int runIndexTask(const ConsoleTask& task, QTextStream& errors);
 
     std::unique_ptr<QtUi> m_ui;
     std::unique_ptr<LocalFileSystem> m_files;

@@ -38,6 +38,8 @@ static const QString kHelpSwitch = QStringLiteral("--help");
 static const QString kVersionSwitch = QStringLiteral("--version");
 static const QString kExportSwitch = QStringLiteral("--export");
 static const QString kForceSwitch = QStringLiteral("--force");
+static const QString kIndexSwitch = QStringLiteral("--index");
+static const QString kSearchSwitch = QStringLiteral("--search");
 
 static bool isLongOption(QStringView argument) {
     return argument.startsWith(QLatin1String("--"));
@@ -69,7 +71,29 @@ static ConsoleTask exportTask(QStringList arguments) {
     return task;
 }
 
+// "--index" first, then any number of folders.
+static ConsoleTask indexTask(const QStringList& arguments) {
+    if (arguments.first() != kIndexSwitch)
+        return mistake(QStringLiteral("expected --index [FOLDER...]"));
+    ConsoleTask task;
+    task.kind = ConsoleTask::Kind::IndexSounds;
+    task.folders = arguments.mid(1);
+    return task;
+}
+
+// "--search" first, then the words, which may start with "-" themselves.
+static ConsoleTask searchTask(const QStringList& arguments) {
+    if (arguments.size() < 2)
+        return mistake(QStringLiteral("expected --search WORDS"));
+    ConsoleTask task;
+    task.kind = ConsoleTask::Kind::SearchSounds;
+    task.words = arguments.mid(1).join(QLatin1Char(' '));
+    return task;
+}
+
 std::optional<ConsoleTask> parseConsoleTask(const QStringList& arguments) {
+    if (!arguments.isEmpty() && arguments.first() == kSearchSwitch)
+        return searchTask(arguments);
     if (arguments.contains(kHelpSwitch))
         return ConsoleTask{};
     if (arguments.contains(kVersionSwitch)) {
@@ -78,8 +102,11 @@ std::optional<ConsoleTask> parseConsoleTask(const QStringList& arguments) {
         return task;
     }
     for (const QString& argument : arguments)
-        if (isLongOption(argument) && argument != kExportSwitch && argument != kForceSwitch)
+        if (isLongOption(argument) && argument != kExportSwitch && argument != kForceSwitch &&
+            argument != kIndexSwitch)
             return mistake(QStringLiteral("unknown option '%1'").arg(argument));
+    if (arguments.contains(kIndexSwitch))
+        return indexTask(arguments);
     if (arguments.contains(kExportSwitch))
         return exportTask(arguments);
     if (arguments.contains(kForceSwitch))
@@ -103,6 +130,8 @@ QString commandLineHelp(const QString& programName) {
                "Usage: %1 [-Embedding] [SOUND.wav]\n"
                "       %1 blv\n"
                "       %1 --export text|html|web FOLDER [--force]\n"
+               "       %1 --index [FOLDER...]\n"
+               "       %1 --search WORDS\n"
                "       %1 --help | --version\n"
                "\n"
                "Keeps a collection of WAV sounds.\n"
@@ -118,10 +147,18 @@ QString commandLineHelp(const QString& programName) {
                "                       and copy its two images beside it; a page or image\n"
                "                       there that %1 did not write is replaced only\n"
                "                       with --force\n"
+               "  --index [FOLDER...]  bring the sound index up to date for the folders and\n"
+               "                       their subfolders (without folders: the main\n"
+               "                       directory and the favourite folders)\n"
+               "  --search WORDS       print the path of every indexed sound that matches,\n"
+               "                       one a line; words match the start of any word of\n"
+               "                       the name or folder; also tag:NAME, sec:<2, sec:>2,\n"
+               "                       sec:=2, ch:mono, ch:stereo\n"
                "  --help               show this help and exit\n"
                "  --version            show the program's name and version and exit\n"
                "\n"
                "--export asks nothing and shows no window. It exits with 0 when the list was\n"
-               "written, 1 when it could not be, 2 when the arguments are wrong.\n")
+               "written, 1 when it could not be, 2 when the arguments are wrong. --search\n"
+               "exits with 0 when a sound matched, 1 when none did.\n")
         .arg(programName);
 }

@@ -19,13 +19,16 @@ struct StartOptions {
 // makes the folders it scans the working folder later.
 StartOptions parseStartOptions(const QStringList& arguments, const QString& workingFolder);
 
-// A run that shows no window: "--help", "--version", or "--export text|html|web FOLDER"
-// (with "--force" to replace a web page the program did not write).
+// A run that shows no window: "--help", "--version", "--export text|html|web FOLDER"
+// (with "--force" to replace a web page the program did not write), "--index [FOLDER...]" or
+// "--search WORDS".
 struct ConsoleTask {
-    enum class Kind { Help, Version, ExportList, Mistake };
+    enum class Kind { Help, Version, ExportList, IndexSounds, SearchSounds, Mistake };
     Kind kind = Kind::Help;
     ListKind list = ListKind::Text;
     QString folder;
+    QStringList folders; // for IndexSounds: none means the main directory and the favourites
+    QString words;       // for SearchSounds
     bool force = false;
     QString mistake; // what is wrong with the arguments, for Mistake
 };

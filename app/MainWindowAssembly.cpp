@@ -12,6 +12,7 @@
 #include "directories/FavoritesCommand.h"
 #include "directories/OpenFolderCommand.h"
 #include "files/OperationCommands.h"
+#include "library/SearchCommand.h"
 #include "lists/ListCommands.h"
 #include "mail/SendMailCommand.h"
 #include "options/OptionsCommand.h"
@@ -83,6 +84,11 @@ void MainWindowAssembly::installFeatures() {
     installMainKeys(*m_window);
     installBrowsePreview(*m_window, m_settings);
     installWaveStrip();
+    // Over the list as it is once the strip below it has taken its place.
+    m_search = std::make_unique<SearchCommand>(*m_window, m_window->list().geometry(), m_settings,
+                                               m_settings, m_services.ui,
+                                               [this](const QString& path) { showSound(path); });
+    m_search->installTags(m_commands, view, view);
 }
 
 // Under the list: the selected sound's outline, read on a worker and kept in the user's cache.

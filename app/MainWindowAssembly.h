@@ -23,6 +23,7 @@ class RecordCommand;
 class SendMailCommand;
 class IMailTransport;
 class SchemeCommands;
+class SearchCommand;
 struct Services;
 
 // What the scheme features use, from the services (which must hold a registry store).
@@ -46,6 +47,7 @@ public:
     DataFileSettings& settings() { return m_settings; }
     MainSettings& startValues() { return m_startValues; }
     FavoritesCommand& favorites() { return *m_favorites; }
+    SearchCommand& search() { return *m_search; }
 
 private:
     void installFeatures();
@@ -75,4 +77,5 @@ private:
     std::unique_ptr<StripFeature> m_strip;
     std::unique_ptr<StripPlayback> m_stripPlayback;
     std::unique_ptr<RegionSaver> m_regionSaver;
+    std::unique_ptr<SearchCommand> m_search;
 };

@@ -59,9 +59,11 @@ constexpr MenuEntry kPopup0[] = {
 };
 
 constexpr MenuEntry kPopup1[] = {
-    command(cmd::Delete), command(cmd::Insert), command(cmd::Rename), command(cmd::CopyTo),
-    kSeparator,           command(cmd::Play),   command(cmd::Next),   command(cmd::Prev),
-    command(cmd::Stop),   command(cmd::Record), kSeparator,           command(cmd::Properties),
+    command(cmd::Delete),    command(cmd::Insert), command(cmd::Rename),
+    command(cmd::CopyTo),    kSeparator,           command(cmd::Play),
+    command(cmd::Next),      command(cmd::Prev),   command(cmd::Stop),
+    command(cmd::Record),    kSeparator,           command(cmd::Properties),
+    command(cmd::SoundTags),
 };
 
 void addEntries(QMenu& menu, std::span<const MenuEntry> entries, const CommandTable& commands) {

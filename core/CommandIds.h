@@ -47,6 +47,7 @@ enum : int {
     PlayAll = 32800,
     WebPage = 32801,
     SendMail = 32805,
+    SoundTags = 32810,
 };
 } // namespace cmd
 

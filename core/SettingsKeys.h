@@ -59,6 +59,9 @@ inline const Number kFavoriteCount{QStringLiteral("User_Directories_Number"),
 // Entry number n: key "User_Directory" followed by n, in section "User_Directory".
 Text favoriteFolder(int number);
 
+// How many folder levels below the main directory and each favourite the sound index goes.
+inline const Number kIndexDepth{QStringLiteral("Directories"), QStringLiteral("Index_Depth"), 8};
+
 // A key and its new value for one update of the file (ISettings::writeStrings).
 settings::Entry entry(const Text& key, const QString& value);
 settings::Entry entry(const Number& key, int value);

@@ -6,7 +6,7 @@ set -eu
 PACKAGES="
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6
-    portaudio19-dev libsndfile1-dev libsamplerate0-dev libasound2-dev libicu-dev
+    portaudio19-dev libsndfile1-dev libsqlite3-dev libebur128-dev libsamplerate0-dev libasound2-dev libicu-dev
     libgtest-dev libgmock-dev clang-format clang-16 libclang-rt-16-dev
     pulseaudio pulseaudio-utils libasound2-plugins alsa-utils sox
     xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core

@@ -36,3 +36,17 @@ TEST(StartOptions, ARelativeSoundIsTakenFromTheStartFolderNotFromTheCurrentOne) 
               QStringLiteral("/home/u/my dir/sub/a b.wav"));
     EXPECT_EQ(parseStartOptions({"../x.WAV"}, "/home/u").soundFile, QStringLiteral("/home/x.WAV"));
 }
+
+TEST(ConsoleTask, IndexTakesFoldersAndSearchTakesEveryWordAfterIt) {
+    const auto index = parseConsoleTask({"--index", "/a b", "c"});
+    ASSERT_TRUE(index);
+    EXPECT_EQ(index->kind, ConsoleTask::Kind::IndexSounds);
+    EXPECT_EQ(index->folders, (QStringList{"/a b", "c"}));
+    EXPECT_TRUE(parseConsoleTask({"--index"})->folders.isEmpty());
+
+    const auto search = parseConsoleTask({"--search", "kick", "--odd", "sec:<2"});
+    ASSERT_TRUE(search);
+    EXPECT_EQ(search->kind, ConsoleTask::Kind::SearchSounds);
+    EXPECT_EQ(search->words, QStringLiteral("kick --odd sec:<2"));
+    EXPECT_EQ(parseConsoleTask({"--search"})->kind, ConsoleTask::Kind::Mistake);
+}

@@ -98,7 +98,7 @@ TEST_F(MainMenusWindow, BothPopupsHoldTheDeclaredItemsInOrderWithTheirKeys) {
     EXPECT_EQ(describe(w, kContextPopup),
               (QStringList{"&Delete Sound\tDel", "I&nsert Sound\tIns", "&Rename Sound\tF2",
                            "&Copy to...", "-", "&Play", "&Next", "P&revious", "&Stop", "&Record",
-                           "-", "Sound &Properties"}));
+                           "-", "Sound &Properties", "Sound &Tags..."}));
 }
 
 TEST_F(MainMenusWindow, EveryItemIsEnabledExactlyWhenItsCommandIsHandled) {

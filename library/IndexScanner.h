@@ -1,0 +1,75 @@
+#pragma once
+
+#include "library/SoundIndex.h"
+#include "platform/FolderTree.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <atomic>
+#include <functional>
+#include <map>
+#include <set>
+#include <vector>
+
+// What a scan did.
+struct ScanReport {
+    int foldersRead = 0;      // listed and compared with the index
+    int foldersUnchanged = 0; // one stat each
+    int soundsRead = 0;       // headers read (new or changed files)
+    int soundsGone = 0;
+    QStringList offline;  // top folders that are not there (a drive not mounted)
+    QStringList problems; // folders that could not be read, index writes that failed
+    bool cancelled = false;
+};
+
+// Brings the index up to date with the folders on disk. A folder whose modification time is
+// what the index holds is not listed again (one stat); a listed folder's sounds are read again
+// only when their size or time changed. Top folders that are missing are marked offline, not
+// forgotten; folders below a top folder that are gone are forgotten with their sounds. Links
+// are followed, but never into a folder the scan has been in (a loop ends there).
+class IndexScanner {
+public:
+    static constexpr int kDefaultDepth = 8;
+
+    IndexScanner(ISoundIndex& index, int depth = kDefaultDepth);
+
+    // Called after each folder that was read, with what was done so far.
+    void onProgress(std::function<void(const ScanReport&)> progress) {
+        m_progress = std::move(progress);
+    }
+    // Stops a scan running on another thread after the folder it is at.
+    void cancel() { m_cancelled = true; }
+
+    // What a scan forgets of the folders it did not reach: every one (the tops are the whole
+    // collection), or only those below the tops (some folders of it are brought up to date).
+    enum class Covers { Everything, TopsOnly };
+    // Scans every top folder.
+    ScanReport scan(const std::vector<QByteArray>& tops, Covers covers = Covers::Everything);
+
+private:
+    struct Known {
+        qint64 modified = 0;
+        bool offline = false;
+    };
+    void scanTop(const QByteArray& top);
+    void visit(const QByteArray& folder, const QByteArray& top, int depth);
+    // Lists the folder and writes what changed; the subfolders found, or nothing if unreadable.
+    std::optional<std::vector<QByteArray>> reread(const QByteArray& folder, const QByteArray& top,
+                                                  qint64 modified);
+    std::vector<QByteArray> knownChildren(const QByteArray& folder) const;
+    void forgetBelow(const QByteArray& folder);
+    void problem(const QString& text);
+
+    ISoundIndex& m_index;
+    int m_depth;
+    std::function<void(const ScanReport&)> m_progress;
+    std::atomic<bool> m_cancelled = false;
+    std::map<QByteArray, Known> m_known;
+    std::set<std::pair<quint64, quint64>> m_visited;
+    std::set<QByteArray> m_seen;
+    std::vector<QByteArray> m_offlineTops;
+    ScanReport m_report;
+};
+
+// A folder as the index keeps it: its bytes, without a trailing separator.
+QByteArray indexPath(const QString& folder);

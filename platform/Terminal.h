@@ -1,0 +1,4 @@
+#pragma once
+
+// True when the program's standard error goes to a terminal (a progress line makes sense).
+bool errorsGoToTerminal();

@@ -1,0 +1,275 @@
+#include "library/IndexScanner.h"
+#include "library/SqliteSoundIndex.h"
+#include "platform/NativeName.h"
+#include "platform/WriterLock.h"
+#include "tests/support/Forked.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/WavBytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray bytesOf(const QString& path) {
+    return nativename::encode(path);
+}
+
+// Under the very bytes of path, which need not be UTF-8.
+void writeBytes(const QByteArray& path, const QByteArray& bytes) {
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
+    ::close(fd);
+}
+
+// One second of 8-bit sound per 22050 data bytes, mono unless told.
+QByteArray wav(double seconds, uint16_t channels = 1, QByteArray chunks = {}) {
+    WavSpec spec;
+    spec.channels = channels;
+    spec.dataBytes = uint32_t(seconds * 22050 * channels);
+    spec.chunksBeforeFmt = std::move(chunks);
+    return makeWav(spec);
+}
+
+class SoundIndexTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        top = bytesOf(sounds.path());
+        openIndex();
+    }
+    void openIndex() {
+        index.reset();
+        QString report;
+        index = SqliteSoundIndex::open(dbDir.filePath(QStringLiteral("library.db")), &report);
+        ASSERT_TRUE(index) << report.toStdString();
+        EXPECT_TRUE(report.isEmpty()) << report.toStdString();
+    }
+    QByteArray folder(const char* relative) {
+        const QByteArray path = top + '/' + relative;
+        ::mkdir(path.constData(), 0755);
+        return path;
+    }
+    ScanReport scan(int depth = IndexScanner::kDefaultDepth) {
+        IndexScanner scanner(*index, depth);
+        return scanner.scan({top});
+    }
+    QStringList names(const QString& query) {
+        const auto parsed = parseSoundQuery(query);
+        EXPECT_TRUE(parsed) << parsed.error().toStdString();
+        QStringList found;
+        for (const IndexedSound& sound : index->find(*parsed, 100))
+            found.append(nativename::decode(sound.name));
+        found.sort();
+        return found;
+    }
+
+    QTemporaryDir sounds;
+    QTemporaryDir dbDir;
+    QByteArray top;
+    std::unique_ptr<SqliteSoundIndex> index;
+};
+
+TEST(SoundQuery, TakesFiltersApartAndNamesWhatItCannotRead) {
+    const auto query = parseSoundQuery(QStringLiteral("  kick TAG:drums sec:<2 ch:stereo  "));
+    ASSERT_TRUE(query);
+    EXPECT_EQ(query->words, QStringList{QStringLiteral("kick")});
+    EXPECT_EQ(query->tags, QStringList{QStringLiteral("drums")});
+    EXPECT_EQ(query->maxSeconds, 2.0);
+    EXPECT_FALSE(query->minSeconds);
+    EXPECT_EQ(query->channels, 2);
+
+    const auto around = parseSoundQuery(QStringLiteral("sec:=2.5 ch:mono"));
+    ASSERT_TRUE(around);
+    EXPECT_DOUBLE_EQ(*around->minSeconds, 2.45);
+    EXPECT_DOUBLE_EQ(*around->maxSeconds, 2.55);
+    EXPECT_EQ(around->channels, 1);
+
+    EXPECT_FALSE(parseSoundQuery(QStringLiteral("sec:long")));
+    EXPECT_FALSE(parseSoundQuery(QStringLiteral("ch:surround")));
+    EXPECT_FALSE(parseSoundQuery(QStringLiteral("tag:")));
+    EXPECT_EQ(parseSoundQuery(QStringLiteral("http://x"))->words.size(), 1);
+}
+
+TEST_F(SoundIndexTest, FindsByWordPrefixInNameAndFolderWithFilters) {
+    const QByteArray drums = folder("Drums");
+    writeBytes(drums + "/Kick Deep.wav", wav(1.0));
+    writeBytes(drums + "/Snare_Tight.WAV", wav(3.0, 2));
+    writeBytes(top + "/Ünïcode Bell.wav", wav(0.5));
+    writeBytes(top + "/caf\xe9 latin.wav", wav(0.5)); // not UTF-8
+    writeBytes(top + "/notes.txt", "no sound");
+    writeBytes(top + "/broken.wav", "RIFF junk");
+    const ScanReport report = scan();
+    EXPECT_EQ(report.soundsRead, 5);
+    EXPECT_TRUE(report.problems.isEmpty());
+
+    EXPECT_EQ(names(QStringLiteral("kic")), QStringList{QStringLiteral("Kick Deep.wav")});
+    EXPECT_EQ(names(QStringLiteral("TIGHT")), QStringList{QStringLiteral("Snare_Tight.WAV")});
+    EXPECT_EQ(names(QStringLiteral("drum")).size(), 2); // the folder's name
+    EXPECT_EQ(names(QStringLiteral("drum deep")), QStringList{QStringLiteral("Kick Deep.wav")});
+    EXPECT_EQ(names(QStringLiteral("unicode")), QStringList{QStringLiteral("Ünïcode Bell.wav")});
+    EXPECT_EQ(names(QStringLiteral("latin")).size(), 1);
+    EXPECT_EQ(names(QStringLiteral("broken")).size(), 1);         // findable, without facts
+    EXPECT_EQ(names(QStringLiteral("sec:<2 ch:mono")).size(), 3); // broken.wav has no channels
+    EXPECT_EQ(names(QStringLiteral("sec:>2")), QStringList{QStringLiteral("Snare_Tight.WAV")});
+    EXPECT_EQ(names(QStringLiteral("ch:stereo")), QStringList{QStringLiteral("Snare_Tight.WAV")});
+    EXPECT_TRUE(names(QStringLiteral("wav")).isEmpty()); // the extension is no word
+    EXPECT_TRUE(names(QStringLiteral("\"; $x & <y>")).isEmpty());
+
+    const std::optional<IndexedSound> latin = index->sound(top + "/caf\xe9 latin.wav");
+    ASSERT_TRUE(latin);
+    EXPECT_EQ(latin->channels, 1);
+}
+
+TEST_F(SoundIndexTest, ReadsTitlesCommentsAndDescriptionsAsWords) {
+    QByteArray info("INFO");
+    info += makeChunk("INAM", "Morning Birdsong");
+    info += makeChunk("ICMT", "recorded at dawn");
+    QByteArray bext(602, '\0');
+    bext.replace(0, 14, "Harbour ambience");
+    writeBytes(top + "/a.wav", wav(1, 1, makeChunk("LIST", info)));
+    writeBytes(top + "/b.wav", wav(1, 1, makeChunk("bext", bext)));
+    scan();
+    EXPECT_EQ(names(QStringLiteral("dawn birdsong")), QStringList{QStringLiteral("a.wav")});
+    EXPECT_EQ(names(QStringLiteral("harbour")), QStringList{QStringLiteral("b.wav")});
+}
+
+TEST_F(SoundIndexTest, RescanReadsOnlyWhatChangedAndFollowsAddRenameRemove) {
+    const QByteArray a = folder("A");
+    const QByteArray b = folder("B");
+    folder("B/Deep");
+    writeBytes(a + "/one.wav", wav(1));
+    writeBytes(b + "/two.wav", wav(1));
+    writeBytes(top + "/B/Deep/three.wav", wav(1));
+    EXPECT_EQ(scan().soundsRead, 3);
+
+    const ScanReport unchanged = scan();
+    EXPECT_EQ(unchanged.soundsRead, 0);
+    EXPECT_EQ(unchanged.foldersRead, 0);
+    EXPECT_EQ(unchanged.foldersUnchanged, 4);
+
+    writeBytes(a + "/four.wav", wav(1));
+    ASSERT_EQ(::rename((b + "/two.wav").constData(), (b + "/zwei.wav").constData()), 0);
+    ASSERT_TRUE(QDir(nativename::decode(top + "/B/Deep")).removeRecursively());
+    const ScanReport changed = scan();
+    EXPECT_EQ(changed.soundsRead, 2); // four and zwei; one is not read again
+    EXPECT_EQ(names(QStringLiteral("zwei")), QStringList{QStringLiteral("zwei.wav")});
+    EXPECT_TRUE(names(QStringLiteral("two")).isEmpty());
+    EXPECT_TRUE(names(QStringLiteral("three")).isEmpty());
+    EXPECT_EQ(index->foldersUnder(top).size(), 3u);
+
+    EXPECT_EQ(scan(0).foldersUnchanged, 1); // deeper than asked: forgotten
+    EXPECT_TRUE(names(QStringLiteral("zwei")).isEmpty());
+}
+
+TEST_F(SoundIndexTest, AMissingTopFolderIsMarkedOfflineAndKept) {
+    writeBytes(folder("Sub") + "/kept.wav", wav(1));
+    scan();
+    const QByteArray away = bytesOf(dbDir.filePath(QStringLiteral("unmounted")));
+    ASSERT_EQ(::rename(top.constData(), away.constData()), 0);
+    const ScanReport report = scan();
+    ASSERT_EQ(::rename(away.constData(), top.constData()), 0);
+    EXPECT_EQ(report.offline.size(), 1);
+    std::vector<IndexedSound> found = index->find(*parseSoundQuery(QStringLiteral("kept")), 10);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_TRUE(found[0].offline);
+
+    scan();
+    found = index->find(*parseSoundQuery(QStringLiteral("kept")), 10);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_FALSE(found[0].offline);
+}
+
+TEST_F(SoundIndexTest, LinkLoopsAndUnreadableFoldersAreSurvived) {
+    const QByteArray loop = folder("Loop");
+    writeBytes(loop + "/inside.wav", wav(1));
+    ASSERT_EQ(::symlink(top.constData(), (loop + "/back").constData()), 0);
+    const QByteArray closed = folder("Closed");
+    writeBytes(closed + "/hidden.wav", wav(1));
+    ::chmod(closed.constData(), 0);
+    const ScanReport report = scan();
+    ::chmod(closed.constData(), 0755);
+    EXPECT_EQ(names(QStringLiteral("inside")).size(), 1);
+    if (::geteuid() != 0) {
+        EXPECT_EQ(report.problems.size(), 1);
+    }
+}
+
+TEST_F(SoundIndexTest, TagsRoundTripAndSurviveRescanAndReopen) {
+    writeBytes(top + "/bell.wav", wav(1));
+    writeBytes(top + "/gong.wav", wav(1));
+    scan();
+    const QByteArray bell = top + "/bell.wav";
+    EXPECT_TRUE(index->addTag(bell, QStringLiteral("  Metal ")));
+    EXPECT_TRUE(index->addTag(bell, QStringLiteral("metal"))); // the same tag
+    EXPECT_TRUE(index->addTag(bell, QStringLiteral("ring")));
+    EXPECT_FALSE(index->addTag(top + "/none.wav", QStringLiteral("x")));
+    EXPECT_EQ(index->tags(bell), (QStringList{"Metal", "ring"}));
+    EXPECT_EQ(names(QStringLiteral("tag:METAL")), QStringList{QStringLiteral("bell.wav")});
+    EXPECT_EQ(names(QStringLiteral("ring")), QStringList{QStringLiteral("bell.wav")});
+
+    writeBytes(top + "/new.wav", wav(1));
+    scan();
+    openIndex();
+    EXPECT_EQ(index->tags(bell), (QStringList{"Metal", "ring"}));
+    EXPECT_TRUE(index->removeTag(bell, QStringLiteral("ring")));
+    EXPECT_TRUE(names(QStringLiteral("ring")).isEmpty());
+    EXPECT_EQ(names(QStringLiteral("tag:metal")), QStringList{QStringLiteral("bell.wav")});
+}
+
+TEST_F(SoundIndexTest, ADamagedIndexIsSetAsideAndBuiltAgain) {
+    index.reset();
+    const QString file = dbDir.filePath(QStringLiteral("library.db"));
+    QFile::remove(file + QStringLiteral("-wal"));
+    QFile::remove(file + QStringLiteral("-shm"));
+    writeBytes(bytesOf(file), QByteArray(8192, 'x'));
+    QString report;
+    index = SqliteSoundIndex::open(file, &report);
+    ASSERT_TRUE(index);
+    EXPECT_TRUE(report.contains(QStringLiteral("damaged"))) << report.toStdString();
+    writeBytes(top + "/back.wav", wav(1));
+    scan();
+    EXPECT_EQ(names(QStringLiteral("back")).size(), 1);
+    EXPECT_TRUE(QFile::exists(file + QStringLiteral(".broken")));
+}
+
+TEST_F(SoundIndexTest, AKilledScanLeavesAUsableIndex) {
+    for (int f = 0; f < 60; ++f) {
+        const QByteArray sub = folder(QByteArray::number(f).constData());
+        for (int s = 0; s < 40; ++s)
+            writeBytes(sub + "/s" + QByteArray::number(s) + ".wav", wav(0.1));
+    }
+    index.reset();
+    const QString file = dbDir.filePath(QStringLiteral("library.db"));
+    exitOfForked(
+        [&] {
+            auto child = SqliteSoundIndex::open(file, nullptr);
+            IndexScanner(*child).scan({top});
+            for (;;)
+                ::pause(); // killed here if it was not killed while scanning
+            return 0;
+        },
+        std::chrono::milliseconds(150));
+    openIndex();
+    scan();
+    EXPECT_EQ(index->find(*parseSoundQuery(QStringLiteral("s39")), 10000).size(), 60u);
+    EXPECT_EQ(index->find(*parseSoundQuery(QStringLiteral("ch:mono")), 10000).size(), 2400u);
+}
+
+TEST(WriterLock, OneHolderAtATimeAndFreedWhenItEnds) {
+    QTemporaryDir dir;
+    const QByteArray path = bytesOf(dir.filePath(QStringLiteral("library.db.lock")));
+    {
+        WriterLock first(path);
+        EXPECT_TRUE(first.held());
+        EXPECT_FALSE(WriterLock(path).held());
+    }
+    EXPECT_TRUE(WriterLock(path).held());
+}
+
+} // namespace
