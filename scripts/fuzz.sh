@@ -13,7 +13,7 @@ out=$root/build-fuzz
 sources_of() {
     case $1 in
     wave_info) echo "core/WaveInfo.cpp platform/RiffChunks.cpp platform/RawFile.cpp platform/FileLookBatch.cpp platform/FileReadAhead.cpp platform/NativeName.cpp" ;;
-    data_file) echo "platform/SettingsStore.cpp platform/AtomicFile.cpp platform/TempBeside.cpp platform/RawFile.cpp platform/FileLookBatch.cpp platform/FileReadAhead.cpp platform/NativeName.cpp" ;;
+    data_file) echo "platform/SettingsStore.cpp platform/FileLock.cpp platform/AtomicFile.cpp platform/TempBeside.cpp platform/RawFile.cpp platform/FileLookBatch.cpp platform/FileReadAhead.cpp platform/NativeName.cpp" ;;
     registry_text) echo "platform/RegistryText.cpp platform/RegistryDocument.cpp" ;;
     *) echo "fuzz.sh: unknown target $1" >&2; exit 2 ;;
     esac
@@ -26,13 +26,17 @@ seed() {
     wave_info)
         if [ -d "$root/build/Library" ]; then
             for f in "$root"/build/Library/*; do
-                [ -f "$f" ] && head -c 4096 "$f" >"$out/corpus-$1/$(basename "$f" | tr -c 'A-Za-z0-9.\n' _)"
+                if [ -f "$f" ]; then
+                    head -c 4096 "$f" >"$out/corpus-$1/$(basename "$f" | tr -c 'A-Za-z0-9.\n' _)"
+                fi
             done
         fi ;;
     data_file)
         for f in "$root"/resources/*.dat "$root"/build/Tembrel.dat; do
-            [ -f "$f" ] && { printf 'Main_Directory\nMaster_Directory\n/home/u/Sounds\n'; cat "$f"; } \
-                >"$out/corpus-$1/$(basename "$(dirname "$f")")-$(basename "$f")"
+            if [ -f "$f" ]; then
+                { printf 'Main_Directory\nMaster_Directory\n/home/u/Sounds\n'; cat "$f"; } \
+                    >"$out/corpus-$1/$(basename "$(dirname "$f")")-$(basename "$f")"
+            fi
         done ;;
     registry_text)
         printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current]\n@="/home/u/a \\"b\\".wav"\n"Other"=dword:00000001\n\n[HKEY_LOCAL_MACHINE\\Software\\Themes]\n"Path"="/home/u/Themes"\n' \

@@ -11,14 +11,15 @@ import atspi
 
 TAB_ORDER = ["Previous", "Play", "Next", "Stop", "Loop", "Record", "Open folder",
              "Copy to folder", "Delete", "Insert", "Rename", "Volume", "Record volume", "Menu",
-             "Help", "Minimize", "Close", "Sounds"]
+             "Help", "Minimize", "Close", "Waveform", "Sounds"]
 
 
 def focused():
     top = atspi.window("Tembrel")
     focused_state = atspi._pyatspi().STATE_FOCUSED
     return next((node.name for node in atspi.walk(top) if node.getState().contains(focused_state)
-                 and node.getRoleName() in ("push button", "list")), None)
+                 and node.getRoleName() not in ("list item", "frame", "dialog", "window")
+                 and node.name), None)
 
 
 def favorites_by(session, *keys):

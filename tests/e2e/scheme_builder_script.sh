@@ -63,16 +63,19 @@ for _ in $(seq 1 50); do
     sleep 0.1
 done
 [ -e "$script" ] || fail "no script was written"
+# A path beyond ASCII is a string value of UTF-16LE bytes, its terminator included; the row
+# with a sound but no event is left out.
+utf16_hex() {
+    python3 -c 'import sys; print(",".join("%02x" % b for b in (sys.argv[1] + "\0").encode("utf-16-le")))' "$1"
+}
 expected=$(printf '%s\r\n' "REGEDIT4" "" \
     " ;-------------------------------------------------" \
     " ;This Registry Script was created by Tembrel" \
     " ;-------------------------------------------------" "" \
     '[HKEY_CURRENT_USER\AppEvents\Schemes\Apps\.Default\MailBeep\.Current]' \
-    "@=\"$work/Other place/Ding \$x & <y> 'q' é.wav\"" \
+    "@=hex(1):$(utf16_hex "$work/Other place/Ding \$x & <y> 'q' é.wav")" \
     '[HKEY_CURRENT_USER\AppEvents\Schemes\Apps\.Default\Maximize\.Current]' \
-    "@=\"$work/Library/Chime.wav\"" \
-    '[HKEY_CURRENT_USER\' \
-    "@=\"$work/Library/Door bell.wav\"")
+    "@=\"$work/Library/Chime.wav\"")
 [ "$(cat "$script")" = "$expected" ] || fail "the script reads:
 $(cat -A "$script")"
 
