@@ -39,26 +39,32 @@ bool takeOverModeAndTimes(int from, int to) {
     return ::fchmod(to, info.st_mode & 0777) == 0 && ::futimens(to, times) == 0;
 }
 
+// Copies source into a temporary file beside destination, lets settle() give the copy its mode
+// (from the source's descriptor and the copy's), then puts it in destination's place.
+template <typename Settle>
+bool copyThroughTemporary(const QString& source, const QString& destination, bool overwrite,
+                          Settle settle) {
+    const auto from = RegularFile::open(source);
+    if (!from)
+        return false;
+    TempBeside temp(nativename::encode(destination));
+    const int to = temp.descriptor();
+    return temp.isOpen() && copyContents(from->descriptor(), temp) && ::fsync(to) == 0 &&
+           settle(from->descriptor(), temp) && temp.takeTargetsPlace(overwrite);
+}
+
 } // namespace
 
 bool copyFileAtomically(const QString& source, const QString& destination, bool overwrite) {
-    const auto from = RegularFile::open(source);
-    if (!from)
-        return false;
-    TempBeside temp(nativename::encode(destination));
-    const int to = temp.descriptor();
-    return temp.isOpen() && copyContents(from->descriptor(), temp) && ::fsync(to) == 0 &&
-           takeOverModeAndTimes(from->descriptor(), to) && temp.takeTargetsPlace(overwrite);
+    return copyThroughTemporary(source, destination, overwrite, [](int from, TempBeside& temp) {
+        return takeOverModeAndTimes(from, temp.descriptor());
+    });
 }
 
 bool publishFileAtomically(const QString& source, const QString& destination) {
-    const auto from = RegularFile::open(source);
-    if (!from)
-        return false;
-    TempBeside temp(nativename::encode(destination));
-    const int to = temp.descriptor();
-    return temp.isOpen() && copyContents(from->descriptor(), temp) && ::fsync(to) == 0 &&
-           ::fchmod(to, temp.targetMode()) == 0 && temp.takeTargetsPlace(true);
+    return copyThroughTemporary(source, destination, true, [](int, TempBeside& temp) {
+        return ::fchmod(temp.descriptor(), temp.targetMode()) == 0;
+    });
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
