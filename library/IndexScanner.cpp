@@ -38,14 +38,39 @@ void IndexScanner::problem(const QString& text) {
     m_report.problems.append(text);
 }
 
+void IndexScanner::dropFolders(const std::vector<QByteArray>& folders) {
+    m_writer->flush();
+    m_writer->use([&](ISoundIndex& index) {
+        if (!index.dropFolders(folders))
+            problem(index.lastError());
+    });
+}
+
+void IndexScanner::markOffline(const QByteArray& top, bool offline) {
+    m_writer->flush();
+    m_writer->use([&](ISoundIndex& index) {
+        if (!index.markOffline(top, offline))
+            problem(index.lastError());
+    });
+}
+
 ScanReport IndexScanner::scan(const std::vector<QByteArray>& tops, Covers covers) {
+    m_writer.emplace(m_index);
+    const ScanReport report = scanWithWriter(tops, covers);
+    m_writer.reset();
+    return report;
+}
+
+ScanReport IndexScanner::scanWithWriter(const std::vector<QByteArray>& tops, Covers covers) {
     m_report = {};
     m_visited.clear();
     m_seen.clear();
     m_known.clear();
     m_offlineTops.clear();
-    for (const KnownFolder& folder : m_index.foldersUnder({}))
-        m_known[folder.path] = {folder.modified, folder.offline};
+    m_writer->use([&](ISoundIndex& index) {
+        for (const KnownFolder& folder : index.foldersUnder({}))
+            m_known[folder.path] = {folder.modified, folder.offline};
+    });
     for (const QByteArray& top : tops) {
         if (m_cancelled)
             break;
@@ -53,7 +78,7 @@ ScanReport IndexScanner::scan(const std::vector<QByteArray>& tops, Covers covers
     }
     m_report.cancelled = m_cancelled;
     if (m_cancelled)
-        return m_report;
+        return finished();
     // What the scan did not reach is forgotten: folders under no top folder any more, or
     // deeper than the depth now asked for.
     std::vector<QByteArray> unreached;
@@ -70,8 +95,15 @@ ScanReport IndexScanner::scan(const std::vector<QByteArray>& tops, Covers covers
         if (!keep)
             unreached.push_back(path);
     }
-    if (!unreached.empty() && !m_index.dropFolders(unreached))
-        problem(m_index.lastError());
+    if (!unreached.empty())
+        dropFolders(unreached);
+    return finished();
+}
+
+// What the scan did, once every write is done.
+ScanReport IndexScanner::finished() {
+    m_writer->flush();
+    m_report.problems += m_writer->takeProblems();
     return m_report;
 }
 
@@ -80,14 +112,13 @@ void IndexScanner::scanTop(const QByteArray& top) {
     const foldertree::StatOutcome outcome = foldertree::statFolder(top, state);
     if (outcome == foldertree::StatOutcome::Folder) {
         if (m_known.contains(top) && m_known[top].offline)
-            m_index.markOffline(top, false);
+            markOffline(top, false);
         visit(top, top, 0);
         return;
     }
     m_report.offline.append(shownPath(top));
     m_offlineTops.push_back(top);
-    if (!m_index.markOffline(top, true))
-        problem(m_index.lastError());
+    markOffline(top, true);
     m_seen.insert(top);
 }
 
@@ -106,8 +137,8 @@ void IndexScanner::forgetBelow(const QByteArray& folder) {
     for (const auto& [path, known] : m_known)
         if (path == folder || isBelow(path, folder))
             gone.push_back(path);
-    if (!gone.empty() && !m_index.dropFolders(gone))
-        problem(m_index.lastError());
+    if (!gone.empty())
+        dropFolders(gone);
     for (const QByteArray& path : gone)
         m_known.erase(path);
 }
@@ -141,14 +172,16 @@ void IndexScanner::visit(const QByteArray& folder, const QByteArray& top, int de
             visit(subfolder, top, depth + 1);
     if (m_cancelled)
         return;
-    if (!m_index.applyFolder({folder, state.modified, searchText(folder, top), {}, {}}))
-        problem(QStringLiteral("%1: %2").arg(shownPath(folder), m_index.lastError()));
+    m_writer->add({folder, state.modified, searchText(folder, top), {}, {}});
     m_known[folder] = {state.modified, false};
 }
 
 std::optional<std::vector<QByteArray>>
 IndexScanner::reread(const QByteArray& folder, const QByteArray& top, qint64 modified) {
-    const std::optional<foldertree::FolderContents> contents = foldertree::readFolder(folder);
+    // Every sound of a folder new to the index is read: its head comes with the listing.
+    const bool known = m_known.contains(folder);
+    const std::optional<foldertree::FolderContents> contents =
+        foldertree::readFolder(folder, known ? 0 : kSoundHeadBytes);
     if (!contents) {
         problem(QStringLiteral("%1 cannot be read").arg(shownPath(folder)));
         for (const auto& [path, known] : m_known)
@@ -157,7 +190,9 @@ IndexScanner::reread(const QByteArray& folder, const QByteArray& top, qint64 mod
         return std::nullopt;
     }
     std::map<QByteArray, const IndexedSound*> before;
-    const std::vector<IndexedSound> indexed = m_index.soundsIn(folder);
+    std::vector<IndexedSound> indexed;
+    if (known) // a folder new to the index has no sounds there
+        m_writer->use([&](ISoundIndex& index) { indexed = index.soundsIn(folder); });
     for (const IndexedSound& sound : indexed)
         before[sound.name] = &sound;
     FolderUpdate update{folder, modified, searchText(folder, top), {}, {}};
@@ -175,10 +210,7 @@ IndexScanner::reread(const QByteArray& folder, const QByteArray& top, qint64 mod
     for (const auto& [name, sound] : before)
         update.gone.push_back(name);
     m_report.soundsGone += int(update.gone.size());
-    if (!m_index.applyFolder(update)) {
-        problem(QStringLiteral("%1: %2").arg(shownPath(folder), m_index.lastError()));
-        return std::nullopt;
-    }
+    m_writer->add(std::move(update));
     ++m_report.foldersRead;
     std::vector<QByteArray> subfolders;
     std::set<QByteArray> present;

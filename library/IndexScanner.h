@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/IndexWriter.h"
 #include "library/SoundIndex.h"
 #include "platform/FolderTree.h"
 
@@ -8,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -51,6 +53,8 @@ private:
         qint64 modified = 0;
         bool offline = false;
     };
+    ScanReport scanWithWriter(const std::vector<QByteArray>& tops, Covers covers);
+    ScanReport finished();
     void scanTop(const QByteArray& top);
     void visit(const QByteArray& folder, const QByteArray& top, int depth);
     // Lists the folder and writes what changed; the subfolders found, or nothing if unreadable.
@@ -59,8 +63,12 @@ private:
     std::vector<QByteArray> knownChildren(const QByteArray& folder) const;
     void forgetBelow(const QByteArray& folder);
     void problem(const QString& text);
+    // Writes what is queued, then drops or marks folders (in that order).
+    void dropFolders(const std::vector<QByteArray>& folders);
+    void markOffline(const QByteArray& top, bool offline);
 
     ISoundIndex& m_index;
+    std::optional<IndexWriter> m_writer; // while a scan runs
     int m_depth;
     std::function<void(const ScanReport&)> m_progress;
     std::atomic<bool> m_cancelled = false;

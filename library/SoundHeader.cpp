@@ -8,9 +8,6 @@
 
 namespace {
 
-// A usual header (RIFF, fmt, a short LIST) fits here; one read of a file's start is the
-// whole cost of most sounds.
-constexpr qint64 kHeadBytes = 4096;
 constexpr int kMostChunks = 64;
 constexpr qint64 kMostTextBytes = 64 * 1024;
 
@@ -111,9 +108,11 @@ IndexedSound soundFromHead(const QByteArray& head, qint64 fileSize) {
 
 IndexedSound readSoundHeader(const QByteArray& folder, const foldertree::SoundFile& file) {
     const QByteArray path = folder + '/' + file.name;
-    const QByteArray head = foldertree::readHead(path, kHeadBytes).value_or(QByteArray());
+    const QByteArray head =
+        !file.head.isEmpty() ? file.head
+                             : foldertree::readHead(path, kSoundHeadBytes).value_or(QByteArray());
     const auto bytes = [&](qint64 pos, qint64 size) {
-        if (pos + size <= head.size() || head.size() < kHeadBytes)
+        if (pos + size <= head.size() || head.size() < kSoundHeadBytes)
             return slice(head, pos, size);
         return foldertree::readAt(path, pos, size).value_or(QByteArray());
     };

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <span>
 #include <vector>
 
 // A sound as the index keeps it. Folder and name are the file system's bytes.
@@ -54,7 +55,9 @@ public:
     virtual std::vector<KnownFolder> foldersUnder(const QByteArray& root) = 0;
     // The sounds of one folder as last read (names, sizes and times are what matter).
     virtual std::vector<IndexedSound> soundsIn(const QByteArray& folder) = 0;
-    virtual bool applyFolder(const FolderUpdate& update) = 0;
+    // Writes the updates in order as one whole: all of them or, on failure, none.
+    virtual bool applyFolders(std::span<const FolderUpdate> updates) = 0;
+    bool applyFolder(const FolderUpdate& update) { return applyFolders({&update, 1}); }
     // Forgets folders with their sounds and tags (not what lies below them).
     virtual bool dropFolders(const std::vector<QByteArray>& folders) = 0;
     // Marks root and every folder below it as on a missing drive, or back again.

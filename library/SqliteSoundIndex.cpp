@@ -60,6 +60,19 @@ QString prefixPhrase(const QString& word) {
     return QLatin1Char('"') + quoted + QLatin1String("\"*");
 }
 
+// Binds name, size, time, format, channels, rate, bits, seconds and text from first on.
+void bindFacts(SqliteStatement& statement, int first, const IndexedSound& sound) {
+    statement.bind(first, sound.name)
+        .bind(first + 1, sound.size)
+        .bind(first + 2, sound.modified)
+        .bind(first + 3, sound.format)
+        .bind(first + 4, qint64(sound.channels))
+        .bind(first + 5, qint64(sound.sampleRate))
+        .bind(first + 6, qint64(sound.bits))
+        .bind(first + 7, sound.seconds)
+        .bind(first + 8, sound.text);
+}
+
 const char* const kSoundColumns =
     "f.path, s.name, s.size, s.modified, s.format, s.channels, s.rate, s.bits, s.seconds, "
     "s.text, s.loudness, s.peak, f.offline";
@@ -88,8 +101,11 @@ bool isDamage(int code) {
 
 sqlite3* openFile(const QByteArray& path, int* code) {
     sqlite3* db = nullptr;
+    // A connection is used by one thread at a time (a scan's writer hands it over), so
+    // SQLite's own locking of every call is not needed.
     *code =
-        sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_open_v2(path.constData(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (*code == SQLITE_OK) {
         sqlite3_busy_timeout(db, 5000);
         *code = sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr);
@@ -204,6 +220,22 @@ bool SqliteSoundIndex::dropSound(qint64 id) {
            cached("DELETE FROM sounds WHERE id = ?1").bind(1, id).run();
 }
 
+// A sound of a folder that was not in the index: nothing to replace, no tags yet.
+bool SqliteSoundIndex::insertSound(qint64 folderId, const QString& folderText,
+                                   const IndexedSound& sound) {
+    SqliteStatement& write =
+        cached("INSERT INTO sounds(folder, name, size, modified, format, channels, rate, bits, "
+               "seconds, text) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+    bindFacts(write.bind(1, folderId), 2, sound);
+    return write.run() && cached("INSERT INTO words(rowid, name, folder, tags, text) "
+                                 "VALUES(?1, ?2, ?3, '', ?4)")
+                              .bind(1, sqlite3_last_insert_rowid(m_db))
+                              .bind(2, nameWords(sound.name))
+                              .bind(3, folderText)
+                              .bind(4, sound.text)
+                              .run();
+}
+
 bool SqliteSoundIndex::putSound(qint64 folderId, const QString& folderText,
                                 const IndexedSound& sound) {
     SqliteStatement& existing = cached("SELECT id FROM sounds WHERE folder = ?1 AND name = ?2");
@@ -218,16 +250,7 @@ bool SqliteSoundIndex::putSound(qint64 folderId, const QString& folderText,
                "loudness = NULL, peak = NULL, measured = 0");
     if (id)
         write.bind(1, *id);
-    write.bind(2, folderId)
-        .bind(3, sound.name)
-        .bind(4, sound.size)
-        .bind(5, sound.modified)
-        .bind(6, sound.format)
-        .bind(7, qint64(sound.channels))
-        .bind(8, qint64(sound.sampleRate))
-        .bind(9, qint64(sound.bits))
-        .bind(10, sound.seconds)
-        .bind(11, sound.text);
+    bindFacts(write.bind(2, folderId), 3, sound);
     if (!write.run())
         return false;
     const qint64 rowId = id ? *id : sqlite3_last_insert_rowid(m_db);
@@ -242,19 +265,27 @@ bool SqliteSoundIndex::putSound(qint64 folderId, const QString& folderText,
         .run();
 }
 
-bool SqliteSoundIndex::applyFolder(const FolderUpdate& update) {
-    if (!exec("BEGIN IMMEDIATE"))
-        return false;
-    bool ok = cached("INSERT INTO folders(path, modified, offline, words) VALUES(?1, ?2, 0, ?3) "
-                     "ON CONFLICT(path) DO UPDATE SET modified = ?2, offline = 0, words = ?3")
-                  .bind(1, update.folder)
-                  .bind(2, update.modified)
-                  .bind(3, update.searchText)
-                  .run();
+bool SqliteSoundIndex::writeFolder(const FolderUpdate& update) {
     SqliteStatement& folderId = cached("SELECT id FROM folders WHERE path = ?1");
     folderId.bind(1, update.folder);
-    ok = ok && folderId.next();
-    const qint64 id = ok ? folderId.integer(0) : 0;
+    std::optional<qint64> id =
+        folderId.next() ? std::optional<qint64>(folderId.integer(0)) : std::nullopt;
+    const bool fresh = !id;
+    if (fresh) {
+        if (!cached("INSERT INTO folders(path, modified, words) VALUES(?1, ?2, ?3)")
+                 .bind(1, update.folder)
+                 .bind(2, update.modified)
+                 .bind(3, update.searchText)
+                 .run())
+            return false;
+        id = sqlite3_last_insert_rowid(m_db);
+    } else if (!cached("UPDATE folders SET modified = ?2, offline = 0, words = ?3 WHERE id = ?1")
+                    .bind(1, *id)
+                    .bind(2, update.modified)
+                    .bind(3, update.searchText)
+                    .run())
+        return false;
+    bool ok = true;
     for (const QByteArray& name : update.gone) {
         if (!ok)
             break;
@@ -264,8 +295,19 @@ bool SqliteSoundIndex::applyFolder(const FolderUpdate& update) {
     for (const IndexedSound& sound : update.put) {
         if (!ok)
             break;
-        ok = putSound(id, update.searchText, sound);
+        ok = fresh ? insertSound(*id, update.searchText, sound)
+                   : putSound(*id, update.searchText, sound);
     }
+    return ok;
+}
+
+bool SqliteSoundIndex::applyFolders(std::span<const FolderUpdate> updates) {
+    if (!exec("BEGIN IMMEDIATE"))
+        return false;
+    bool ok = true;
+    for (const FolderUpdate& update : updates)
+        if (ok)
+            ok = writeFolder(update);
     if (!ok)
         fail();
     return commitOrUndo(ok);

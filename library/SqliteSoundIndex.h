@@ -10,7 +10,7 @@ struct sqlite3;
 class SqliteStatement;
 
 // The index in one SQLite file (write-ahead log, each change one transaction, so a program
-// killed mid-scan leaves the index as it was after the last whole folder). Words are found
+// killed mid-scan leaves the index as it was after the last whole batch of folders). Words are found
 // through an FTS5 table with a prefix index.
 class SqliteSoundIndex final : public ISoundIndex {
 public:
@@ -23,7 +23,7 @@ public:
 
     std::vector<KnownFolder> foldersUnder(const QByteArray& root) override;
     std::vector<IndexedSound> soundsIn(const QByteArray& folder) override;
-    bool applyFolder(const FolderUpdate& update) override;
+    bool applyFolders(std::span<const FolderUpdate> updates) override;
     bool dropFolders(const std::vector<QByteArray>& folders) override;
     bool markOffline(const QByteArray& root, bool offline) override;
     std::vector<IndexedSound> find(const SoundQuery& query, int limit) override;
@@ -42,6 +42,8 @@ private:
     bool fail();
     bool commitOrUndo(bool ok);
     std::optional<qint64> soundId(const QByteArray& path);
+    bool writeFolder(const FolderUpdate& update);
+    bool insertSound(qint64 folderId, const QString& folderText, const IndexedSound& sound);
     bool putSound(qint64 folderId, const QString& folderText, const IndexedSound& sound);
     bool dropSound(qint64 id);
     bool refreshTagWords(qint64 id);

@@ -29,12 +29,35 @@ bool statEntry(int dirFd, const char* name, struct stat& info) {
     return ::fstatat(dirFd, name, &info, 0) == 0;
 }
 
-void addEntry(FolderContents& contents, int dirFd, const dirent& entry) {
+// A regular sound file opened once: its stat and its head from the same descriptor. False
+// when it is not a regular file (it is then looked at as any other entry).
+bool addSoundWithHead(FolderContents& contents, int dirFd, const char* name, size_t length,
+                      qint64 headBytes) {
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (regular) {
+        QByteArray head(qsizetype(headBytes), Qt::Uninitialized);
+        const ssize_t got = ::pread(fd, head.data(), size_t(headBytes), 0);
+        head.truncate(got < 0 ? 0 : qsizetype(got));
+        contents.sounds.push_back({QByteArray(name, qsizetype(length)), qint64(info.st_size),
+                                   nanoseconds(info.st_mtim), std::move(head)});
+    }
+    ::close(fd);
+    return regular;
+}
+
+void addEntry(FolderContents& contents, int dirFd, const dirent& entry, qint64 headBytes) {
     const size_t length = std::strlen(entry.d_name);
     const bool maybeFolder =
         entry.d_type == DT_DIR || entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN;
     const bool sound = isSoundName(entry.d_name, length);
     if (!maybeFolder && !sound)
+        return;
+    if (sound && headBytes > 0 && entry.d_type == DT_REG &&
+        addSoundWithHead(contents, dirFd, entry.d_name, length, headBytes))
         return;
     struct stat info {};
     if (!statEntry(dirFd, entry.d_name, info))
@@ -43,7 +66,7 @@ void addEntry(FolderContents& contents, int dirFd, const dirent& entry) {
     if (S_ISDIR(info.st_mode))
         contents.folders.push_back(name);
     else if (S_ISREG(info.st_mode) && sound)
-        contents.sounds.push_back({name, qint64(info.st_size), nanoseconds(info.st_mtim)});
+        contents.sounds.push_back({name, qint64(info.st_size), nanoseconds(info.st_mtim), {}});
 }
 
 } // namespace
@@ -58,7 +81,7 @@ StatOutcome statFolder(const QByteArray& path, FolderState& state) {
     return StatOutcome::Folder;
 }
 
-std::optional<FolderContents> readFolder(const QByteArray& path) {
+std::optional<FolderContents> readFolder(const QByteArray& path, qint64 headBytes) {
     DIR* dir = ::opendir(path.constData());
     if (!dir)
         return std::nullopt;
@@ -66,7 +89,7 @@ std::optional<FolderContents> readFolder(const QByteArray& path) {
     const int fd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir))
         if (!isDotOrDotDot(entry->d_name))
-            addEntry(contents, fd, *entry);
+            addEntry(contents, fd, *entry, headBytes);
     ::closedir(dir);
     return contents;
 }

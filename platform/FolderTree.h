@@ -27,6 +27,7 @@ struct SoundFile {
     QByteArray name;
     qint64 size = 0;
     qint64 modified = 0; // nanoseconds since the epoch
+    QByteArray head;     // the file's first bytes, when they were asked for
 };
 
 struct FolderContents {
@@ -35,8 +36,9 @@ struct FolderContents {
 };
 
 // The sound files and subfolders of path, "." and ".." left out; nothing when the folder
-// cannot be read. An entry that vanishes while it is read is left out.
-std::optional<FolderContents> readFolder(const QByteArray& path);
+// cannot be read. An entry that vanishes while it is read is left out. With headBytes, each
+// sound's first headBytes come along: a sound is then opened once, to be looked at and read.
+std::optional<FolderContents> readFolder(const QByteArray& path, qint64 headBytes = 0);
 
 // Up to maxBytes from the start of the file; nothing when it cannot be opened. Never blocks on
 // a pipe or device put where a file was expected.
