@@ -10,8 +10,8 @@ struct sqlite3;
 class SqliteStatement;
 
 // The index in one SQLite file (write-ahead log, each change one transaction, so a program
-// killed mid-scan leaves the index as it was after the last whole batch of folders). Words are found
-// through an FTS5 table with a prefix index.
+// killed mid-scan leaves the index as it was after the last whole batch of folders). Words are
+// found through an FTS5 table with a prefix index.
 class SqliteSoundIndex final : public ISoundIndex {
 public:
     // Opens the index at file, creating it. A file that is no index, or a damaged one, is set
