@@ -51,7 +51,10 @@ CTembrelApp::CTembrelApp()
     m_services.reset(new Services{
         *m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files, *m_launcher, *m_desktop,
         [audio] { return audio->newRecordingDevice(); }, programdir::withSeparator(),
-        m_registry.get(), m_peakReader.get(), m_soundCutter.get(), m_eventSounds.get()});
+        m_registry.get(), m_peakReader.get(), m_soundCutter.get(), m_eventSounds.get(),
+        [](const QString& path, double limitSeconds) {
+            return measureLoudness(path, limitSeconds);
+        }});
 }
 
 // The windows go before the services they use.

@@ -12,13 +12,16 @@
 #include "directories/FavoritesCommand.h"
 #include "directories/OpenFolderCommand.h"
 #include "files/OperationCommands.h"
+#include "library/EvenLoudness.h"
 #include "library/SearchCommand.h"
+#include "library/SoundLoudness.h"
 #include "lists/ListCommands.h"
 #include "mail/SendMailCommand.h"
 #include "options/OptionsCommand.h"
 #include "platform/RegistryFileStore.h"
 #include "platform/SendmailTransport.h"
 #include "platform/Services.h"
+#include "properties/PropertiesCommand.h"
 #include "recording/RecordCommand.h"
 #include "schemes/SchemeCommands.h"
 #include "waveform/PeakLoader.h"
@@ -40,7 +43,11 @@ MainWindowAssembly::MainWindowAssembly(Services& services, const ProgramPlaces& 
     installFeatures();
 }
 
-MainWindowAssembly::~MainWindowAssembly() = default;
+// The player goes with the window, after the gain it was given.
+MainWindowAssembly::~MainWindowAssembly() {
+    if (m_window)
+        m_window->player().setPlayGain(nullptr);
+}
 
 void MainWindowAssembly::showSound(const QString& path) {
     showStartSound(path, m_services.files, *m_view, *m_view, m_services.ui);
@@ -89,6 +96,19 @@ void MainWindowAssembly::installFeatures() {
                                                m_settings, m_services.ui,
                                                [this](const QString& path) { showSound(path); });
     m_search->installTags(m_commands, view, view);
+    installLoudness();
+    m_properties = std::make_unique<PropertiesCommand>(
+        m_commands, context,
+        PropertiesParts{m_search->keeper().index(), m_loudness.get(), m_peakLoader.get()});
+}
+
+// The loudness the index keeps, measured here when a window or a play needs it first; with
+// "Play every sound at the same loudness" every play takes its gain from it.
+void MainWindowAssembly::installLoudness() {
+    m_loudness =
+        std::make_unique<SoundLoudness>(m_search->keeper().index(), m_services.measureLoudness);
+    m_evenLoudness = std::make_unique<EvenLoudness>(m_settings, *m_loudness);
+    m_window->player().setPlayGain(m_evenLoudness.get());
 }
 
 // Under the list: the selected sound's outline, read on a worker and kept in the user's cache.

@@ -9,6 +9,9 @@
 #include <memory>
 
 class CTembrelDlg;
+class EvenLoudness;
+class PropertiesCommand;
+class SoundLoudness;
 class PeakCache;
 class PeakLoader;
 class StripFeature;
@@ -52,6 +55,7 @@ public:
 private:
     void installFeatures();
     void installWaveStrip();
+    void installLoudness();
 
     Services& m_services;
     DataFileSettings m_settings;
@@ -78,4 +82,7 @@ private:
     std::unique_ptr<StripPlayback> m_stripPlayback;
     std::unique_ptr<RegionSaver> m_regionSaver;
     std::unique_ptr<SearchCommand> m_search;
+    std::unique_ptr<SoundLoudness> m_loudness;
+    std::unique_ptr<EvenLoudness> m_evenLoudness;
+    std::unique_ptr<PropertiesCommand> m_properties;
 };

@@ -22,11 +22,11 @@ public:
 class SilentDevice final : public IPlaybackDevice, public ISoundPlayer {
 public:
     AudioResult open(const QString&) override { return {}; }
-    AudioResult play(qint64) override { return {}; }
+    AudioResult play(qint64, float) override { return {}; }
     void stop() override {}
     void close() override {}
-    bool playLoop(const QString&) override { return true; }
-    bool playSync(const QString&) override { return true; }
+    bool playLoop(const QString&, float) override { return true; }
+    bool playSync(const QString&, float) override { return true; }
     void stopSync() override {}
     void silence() override {}
 };

@@ -50,7 +50,7 @@ public:
 class FreeDevice final : public IPlaybackDevice {
 public:
     AudioResult open(const QString&) override { return {}; }
-    AudioResult play(qint64) override { return {}; }
+    AudioResult play(qint64, float) override { return {}; }
     void stop() override {}
     void close() override {}
 };

@@ -11,6 +11,7 @@ bool CWavePlayer::Open(const QString& path) {
     m_device.close();
     const AudioResult opened = m_device.open(path);
     m_openSucceeded = opened.has_value();
+    m_openPath = m_openSucceeded ? path : QString();
     if (!opened) {
         m_ui.messageBox(opened.error(), m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
         return false;
@@ -23,7 +24,7 @@ void CWavePlayer::Play(qint64 startFrame) {
     if (m_state != Stopped)
         return;
     m_state = Playing;
-    const AudioResult played = m_device.play(startFrame);
+    const AudioResult played = m_device.play(startFrame, gainFor(m_openPath));
     // After a failed open there is nothing to play and that was reported already; a file
     // that opened but cannot be decoded is reported here, once.
     if (!played && m_openSucceeded) {
@@ -47,12 +48,16 @@ void CWavePlayer::Stop() {
     }
 }
 
-void CWavePlayer::PlayLoop(const QString& path) {
+void CWavePlayer::PlayLoop(const QString& path, const QString& soundOf) {
     if (m_state != Stopped)
         return;
     m_state = Playing;
     m_loop = true;
-    m_sounds.playLoop(path);
+    m_sounds.playLoop(path, gainFor(soundOf.isEmpty() ? path : soundOf));
+}
+
+float CWavePlayer::gainFor(const QString& path) const {
+    return m_gain && !path.isEmpty() ? m_gain->gainFor(path) : 1.0f;
 }
 
 bool CWavePlayer::ReadWaveInfo(const QString& path) {

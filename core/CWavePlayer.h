@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/PlayGain.h"
 #include "core/SoundFacts.h"
 #include "core/WaveInfo.h"
 #include "platform/Ui.h"
 #include "platform/audio/AudioDevices.h"
 
 // The one player of the program: single plays through the playback device, loops through the
-// sound player, and the WaveInfo of the last file read.
+// sound player, and the WaveInfo of the last file read. Every play, single or looped, takes its
+// gain from the play gain (even loudness) when one is set.
 class CWavePlayer {
 public:
     enum State { Playing = 22, Stopped = 33 };
@@ -21,10 +23,15 @@ public:
     // Plays the open file from startFrame (0: its start), only when stopped. The state stays
     // playing after the sound ends by itself: nothing tells us it ended.
     void Play(qint64 startFrame = 0);
+    // Nothing plays every sound as recorded. The gain outlives the player.
+    void setPlayGain(IPlayGain* gain) { m_gain = gain; }
+    // The factor a play of path takes.
+    float gainFor(const QString& path) const;
     // Ends a loop or a single play; the file stays open.
     void Stop();
-    // Loops path until Stop, only when stopped; the single-play device is not used.
-    void PlayLoop(const QString& path);
+    // Loops path until Stop, only when stopped; the single-play device is not used. A part of
+    // a sound cut out to be looped plays at the gain of the sound it comes from, soundOf.
+    void PlayLoop(const QString& path, const QString& soundOf = {});
     void Close();
     State GetState() const { return m_state; }
     bool isLooping() const { return m_loop; }
@@ -40,6 +47,8 @@ private:
     IPlaybackDevice& m_device;
     ISoundPlayer& m_sounds;
     IUi& m_ui;
+    IPlayGain* m_gain = nullptr;
+    QString m_openPath;
     WaveInfo m_info;
     SoundFacts m_facts;
     bool m_loop = false;

@@ -41,6 +41,8 @@ inline const Number kFlatScrollBarBox{QStringLiteral("Show"), QStringLiteral("Fs
 inline const Number kAddToFavoritesPrompt{QStringLiteral("Show"), QStringLiteral("Atf"), 1};
 // 1: play each sound when it is selected.
 inline const Number kPreview{QStringLiteral("Show"), QStringLiteral("Preview"), 0};
+// 1: play every sound at the same loudness (-23 LUFS, true peak at most -1 dBTP).
+inline const Number kEvenLoudness{QStringLiteral("Show"), QStringLiteral("Even_Loudness"), 0};
 
 inline const Text kMailTo{QStringLiteral("Default_Mail"), QStringLiteral("To")};
 inline const Text kMailCommand{QStringLiteral("Default_Mail"), QStringLiteral("Command")};

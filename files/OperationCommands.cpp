@@ -7,7 +7,6 @@
 #include "core/Settings.h"
 #include "core/WindowFrame.h"
 #include "platform/Services.h"
-#include "properties/CSoundPropertiesDlg.h"
 
 OperationCommands::OperationCommands(CommandTable& commands, const FeatureContext& context)
     : m_services(context.services), m_player(context.player), m_list(context.window.list),
@@ -31,8 +30,6 @@ void OperationCommands::registerAll(CommandTable& commands) {
                       [this] { rename(); }});
     commands.declare(
         {cmd::CopyTo, QStringLiteral("&Copy to..."), {}, [this] { m_operations.copySoundTo(); }});
-    commands.declare(
-        {cmd::Properties, QStringLiteral("Sound &Properties"), {}, [this] { showProperties(); }});
     // Read when asked: a program chosen in the options is used at once.
     commands.declare({cmd::EditSound, QStringLiteral("&Edit Current Sound"), {}, [this] {
                           m_tools.editSound(m_settings.read(keys::kEditor));
@@ -74,12 +71,4 @@ void OperationCommands::openRenameDialog(const RenameRequest& request) {
 void OperationCommands::onRenameSound() {
     if (m_renameDialog)
         m_operations.finishRename(m_pendingRename, m_renameDialog->enteredName());
-}
-
-void OperationCommands::showProperties() {
-    SoundProperties properties = readSoundProperties(
-        m_services.files, m_player, m_window.currentFolder(), m_list.row(m_list.selectedRow()));
-    CSoundPropertiesDlg dialog(std::move(properties), m_services.sounds, m_frame.dialogParent());
-    dialog.exec();
-    m_window.repaint();
 }

@@ -14,8 +14,8 @@ class IProgramPlaces;
 class IWindowFrame;
 struct Services;
 
-// The commands for single sounds: Delete, Insert, Rename, Copy to, Properties, the wave
-// editor, the mixer and the help. Owns the one New File Name dialog.
+// The commands for single sounds: Delete, Insert, Rename, Copy to, the wave editor, the mixer
+// and the help. Owns the one New File Name dialog.
 class OperationCommands : public QObject {
     Q_OBJECT
 public:
@@ -40,7 +40,6 @@ private:
     void insert();
     void openRenameDialog(const RenameRequest& request);
     void onRenameSound();
-    void showProperties();
 
     Services& m_services;
     CWavePlayer& m_player;

@@ -21,8 +21,9 @@ struct IndexedSound {
     int bits = 0;
     double seconds = 0;
     QString text;                   // titles, comments and descriptions the file carries
-    std::optional<double> loudness; // integrated, LUFS
-    std::optional<double> truePeak; // dBTP
+    bool measured = false;          // the loudness was measured, or found not measurable
+    std::optional<double> loudness; // integrated, LUFS; -inf: silent or too short
+    std::optional<double> truePeak; // dBTP; -inf: silent
     bool offline = false;           // on a drive that is not there now
 
     QByteArray path() const { return folder + '/' + name; }
@@ -74,6 +75,7 @@ public:
 
     // Up to limit sounds whose loudness is not yet measured.
     virtual std::vector<QByteArray> withoutLoudness(int limit) = 0;
+    // NaN figures mark a sound that cannot be measured; -inf is kept (silence).
     virtual bool setLoudness(const QByteArray& path, double loudness, double truePeak) = 0;
 
     virtual QString lastError() const = 0;

@@ -75,7 +75,7 @@ void bindFacts(SqliteStatement& statement, int first, const IndexedSound& sound)
 
 const char* const kSoundColumns =
     "f.path, s.name, s.size, s.modified, s.format, s.channels, s.rate, s.bits, s.seconds, "
-    "s.text, s.loudness, s.peak, f.offline";
+    "s.text, s.loudness, s.peak, f.offline, s.measured";
 
 IndexedSound readSound(const SqliteStatement& row) {
     IndexedSound sound;
@@ -92,6 +92,7 @@ IndexedSound readSound(const SqliteStatement& row) {
     sound.loudness = row.optionalReal(10);
     sound.truePeak = row.optionalReal(11);
     sound.offline = row.integer(12) != 0;
+    sound.measured = row.integer(13) != 0;
     return sound;
 }
 
@@ -464,8 +465,9 @@ bool SqliteSoundIndex::setLoudness(const QByteArray& path, double loudness, doub
     const std::optional<qint64> id = soundId(path);
     if (!id)
         return false;
+    // SQLite keeps -inf (a silent sound) but turns NaN into NULL: not measurable.
     const auto known = [](double value) {
-        return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+        return std::isnan(value) ? std::nullopt : std::optional<double>(value);
     };
     return cached("UPDATE sounds SET loudness = ?2, peak = ?3, measured = 1 WHERE id = ?1")
                .bind(1, *id)

@@ -8,7 +8,7 @@
 class QLineEdit;
 class QListWidget;
 class QLabel;
-class QPushButton;
+class TagsEditor;
 
 // The modal " Sound Tags" window of one sound: its tags, added and removed at once in the
 // index, and what the index knows of its loudness.
@@ -20,23 +20,14 @@ public:
     TagsDialog(ISoundIndex& index, const QByteArray& path, std::function<bool()> indexNow,
                QWidget* parent);
 
-    QListWidget& tagList() { return *m_tags; }
-    QLineEdit& newTag() { return *m_newTag; }
+    QListWidget& tagList();
+    QLineEdit& newTag();
     QString loudnessText() const;
 
 private:
-    void showTags();
-    void addTag();
-    void removeTag();
-    void complain(const QString& what);
-
-    ISoundIndex& m_index;
-    QByteArray m_path;
-    std::function<bool()> m_indexNow;
-    QListWidget* m_tags;
-    QLineEdit* m_newTag;
+    TagsEditor* m_editor;
     QLabel* m_loudness;
 };
 
-// "-23.0 LUFS, peak -1.2 dBTP", "not measured yet", or "cannot be measured".
+// "-23.0 LUFS, true peak -1.2 dBTP", "not measured yet", or "cannot be measured".
 QString loudnessText(const IndexedSound& sound);

@@ -16,10 +16,15 @@ CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
       m_flatScrollBar(
           new QCheckBox(QStringLiteral("Show \"flat\" scrollbar in main window"), this)),
       m_preview(new QCheckBox(QStringLiteral("Play each sound when it is selected"), this)),
+      m_evenLoudness(new QCheckBox(QStringLiteral("Play every sound at the same loudness"), this)),
       m_address(new QLineEdit(this)) {
     nameControl(*m_favorites, QStringLiteral("Show \"Add To Favorites\" dialog"));
     nameControl(*m_flatScrollBar, QStringLiteral("Show \"flat\" scrollbar in main window"));
     nameControl(*m_preview, QStringLiteral("Play each sound when it is selected"));
+    nameControl(*m_evenLoudness, QStringLiteral("Play every sound at the same loudness"));
+    m_evenLoudness->setToolTip(
+        QStringLiteral("Quiet sounds are raised and loud ones lowered to -23 LUFS, never past a "
+                       "peak of -1 dBTP. Takes effect at the next play."));
     nameControl(*m_address, QStringLiteral("Default e-mail address"));
     auto* elements = new QGroupBox(QStringLiteral("Interface elements"), this);
     auto* elementsGrid = new QGridLayout(elements);
@@ -33,6 +38,7 @@ CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
     elementsGrid->addWidget(nextStart, 2, 0);
     elementsGrid->addWidget(m_preview, 3, 0);
     elementsGrid->addWidget(pictureLabel(QStringLiteral("playu.svg"), elements), 3, 1);
+    elementsGrid->addWidget(m_evenLoudness, 4, 0);
 
     auto* mail = new QGroupBox(QStringLiteral("Default E-Mail Address"), this);
     auto* mailGrid = new QGridLayout(mail);
@@ -52,6 +58,8 @@ CPPage5::CPPage5(OptionsContext& context, QWidget* parent)
             [this] { storeFlag(*m_flatScrollBar, keys::kFlatScrollBarBox); });
     connect(m_preview, &QAbstractButton::clicked, this,
             [this] { storeFlag(*m_preview, keys::kPreview); });
+    connect(m_evenLoudness, &QAbstractButton::clicked, this,
+            [this] { storeFlag(*m_evenLoudness, keys::kEvenLoudness); });
     // Only the user's own typing is stored, never the text the page filled in.
     connect(m_address, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (store(keys::kMailTo, text, [this] { m_address->setText(m_storedAddress); }))
@@ -65,6 +73,7 @@ void CPPage5::OnInitDialog() {
     m_favorites->setChecked(m_context.settings.read(keys::kAddToFavoritesPrompt) == 1);
     m_flatScrollBar->setChecked(m_context.settings.read(keys::kFlatScrollBarBox) == 1);
     m_preview->setChecked(m_context.settings.read(keys::kPreview) == 1);
+    m_evenLoudness->setChecked(m_context.settings.read(keys::kEvenLoudness) == 1);
     const QString address =
         readReported(m_context.settings, m_context.ui, keys::kMailTo, MsgIcon::None);
     m_storedAddress = address == settings::kMissing ? QString() : address;

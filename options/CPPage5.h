@@ -6,7 +6,8 @@ class QCheckBox;
 class QLineEdit;
 
 // Misc.: the add-to-favourites prompt, the flat scroll bar of the main list, playing sounds
-// while browsing and the default e-mail address, each stored at once.
+// while browsing, playing them at even loudness and the default e-mail address, each stored at
+// once.
 class CPPage5 : public COptionsPage {
     Q_OBJECT
 public:
@@ -15,6 +16,7 @@ public:
     QCheckBox& favoritesBox() const { return *m_favorites; }
     QCheckBox& flatScrollBarBox() const { return *m_flatScrollBar; }
     QCheckBox& previewBox() const { return *m_preview; }
+    QCheckBox& evenLoudnessBox() const { return *m_evenLoudness; }
     QLineEdit& addressEdit() const { return *m_address; }
 
 protected:
@@ -24,6 +26,7 @@ private:
     QCheckBox* m_favorites;
     QCheckBox* m_flatScrollBar;
     QCheckBox* m_preview;
+    QCheckBox* m_evenLoudness;
     QLineEdit* m_address;
     QString m_storedAddress; // what the edit showed when last stored or read
 };

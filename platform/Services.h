@@ -6,6 +6,7 @@
 #include "platform/Ui.h"
 #include "platform/audio/AudioDevices.h"
 #include "platform/audio/EventSoundForm.h"
+#include "platform/audio/LoudnessMeter.h"
 #include "platform/audio/PeakReader.h"
 #include "platform/audio/SoundSlice.h"
 
@@ -32,4 +33,7 @@ struct Services {
     ISoundCutter* soundCutter = nullptr;
     // Turns event sounds a desktop player cannot play into ones it can; none: all are linked.
     IEventSoundForm* eventSounds = nullptr;
+    // Measures a sound's EBU R128 loudness; none: sounds are played as recorded and the
+    // properties do not measure them.
+    LoudnessMeasure measureLoudness = {};
 };

@@ -1,7 +1,13 @@
 #include "properties/CSoundPropertiesDlg.h"
 
+#include "core/CWavePlayer.h"
+#include "library/IndexScanner.h"
+#include "library/SoundLoudness.h"
+#include "library/TagsEditor.h"
 #include "platform/audio/AudioDevices.h"
 #include "properties/CAdvancedPropertiesDlg.h"
+#include "waveform/PeakLoader.h"
+#include "waveform/WaveStrip.h"
 #include "widgets/CEtchedLine.h"
 #include "widgets/CIconButton.h"
 #include "widgets/ControlNames.h"
@@ -11,7 +17,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int kStripHeight = 120;
+
+} // namespace
 
 QLineEdit* makeReadOnlyField(const QString& name, const QString& value, QWidget* parent) {
     auto* field = new QLineEdit(value, parent);
@@ -26,8 +39,8 @@ QLineEdit* makeReadOnlyField(const QString& name, const QString& value, QWidget*
 }
 
 CSoundPropertiesDlg::CSoundPropertiesDlg(SoundProperties properties, ISoundPlayer& sounds,
-                                         QWidget* parent)
-    : QDialog(parent), m_properties(std::move(properties)), m_sounds(sounds),
+                                         QWidget* parent, PropertiesExtras extras)
+    : QDialog(parent), m_properties(std::move(properties)), m_sounds(sounds), m_extras(extras),
       m_play(new CIconButton(QStringLiteral("Play"), this)),
       m_more(new CIconButton(QStringLiteral("More"), this)),
       m_close(new CIconButton(QStringLiteral("Close"), this)) {
@@ -57,6 +70,13 @@ CSoundPropertiesDlg::CSoundPropertiesDlg(SoundProperties properties, ISoundPlaye
     addField(grid, 8, QStringLiteral("Format:"), QStringLiteral("format"), m_properties.format);
     addField(grid, 9, QStringLiteral("Play Time:"), QStringLiteral("playTime"),
              m_properties.playTime);
+    if (m_extras.loudness)
+        m_loudness =
+            addField(grid, 10, QStringLiteral("Loudness:"), QStringLiteral("loudness"), QString());
+    if (m_extras.peaks)
+        addStrip(grid, 11);
+    if (m_extras.index)
+        addTags(grid, 12);
 
     for (CIconButton* button : {m_play, m_more, m_close}) {
         button->setMinimumSize(92, 40);
@@ -81,21 +101,100 @@ CSoundPropertiesDlg::CSoundPropertiesDlg(SoundProperties properties, ISoundPlaye
     layout->addLayout(grid);
     layout->addSpacing(6);
     layout->addLayout(buttons);
-    setMinimumWidth(380);
+    setMinimumWidth(m_extras.peaks ? 520 : 380);
+    showLoudness();
 }
 
-void CSoundPropertiesDlg::addField(QGridLayout* grid, int row, const QString& label,
-                                   const QString& name, const QString& value) {
+// A play started from the strip ends with the window.
+CSoundPropertiesDlg::~CSoundPropertiesDlg() {
+    if (m_stripPlayed && m_extras.player)
+        m_extras.player->Stop();
+}
+
+QLineEdit* CSoundPropertiesDlg::addField(QGridLayout* grid, int row, const QString& label,
+                                         const QString& name, const QString& value) {
     QLineEdit* field = makeReadOnlyField(name, value, this);
     nameControl(*field, QString(label).remove(QLatin1Char(':')));
     grid->addWidget(new QLabel(label, this), row, 0);
     grid->addWidget(field, row, 1);
+    return field;
 }
 
 void CSoundPropertiesDlg::addSeparator(QGridLayout* grid, int row) {
     auto* line = new CEtchedLine(this);
     line->setFixedHeight(8);
     grid->addWidget(line, row, 0, 1, 2);
+}
+
+// The same strip as under the main list, taller: its peaks come from the same cache.
+void CSoundPropertiesDlg::addStrip(QGridLayout* grid, int row) {
+    m_strip = new WaveStrip(this);
+    m_strip->setMinimumHeight(kStripHeight);
+    grid->addWidget(m_strip, row, 0, 1, 2);
+    const QString path = m_properties.path();
+    connect(m_extras.peaks, &PeakLoader::peaksReady, this,
+            [this, path](const QString& ready, std::shared_ptr<const SoundPeaks> peaks) {
+                if (ready == path)
+                    m_strip->setPeaks(std::move(peaks));
+            });
+    connect(m_extras.peaks, &PeakLoader::peaksFailed, this,
+            [this, path](const QString& failed, const QString& why) {
+                if (failed == path)
+                    m_strip->setAccessibleDescription(why);
+            });
+    if (auto cached = m_extras.peaks->request(path))
+        m_strip->setPeaks(std::move(cached));
+    if (m_extras.player)
+        connect(m_strip, &WaveStrip::playFromRequested, this, &CSoundPropertiesDlg::playFrom);
+}
+
+void CSoundPropertiesDlg::addTags(QGridLayout* grid, int row) {
+    const QByteArray path = indexPath(m_properties.path());
+    m_tags = new TagsEditor(
+        *m_extras.index, path, [this, path] { return indexFolderOf(*m_extras.index, path); }, this);
+    m_tags->tagList().setMaximumHeight(72);
+    auto* label = new QLabel(QStringLiteral("&Tags:"), this);
+    label->setBuddy(&m_tags->newTag());
+    grid->addWidget(label, row, 0, Qt::AlignTop);
+    grid->addWidget(m_tags, row, 1);
+}
+
+void CSoundPropertiesDlg::showLoudness() {
+    if (!m_loudness)
+        return;
+    const QString path = m_properties.path();
+    if (const std::optional<LoudnessFacts> facts = m_extras.loudness->known(path)) {
+        m_loudness->setText(loudnessText(*facts));
+        return;
+    }
+    if (!m_extras.loudness->canMeasure()) {
+        m_loudness->setText(QStringLiteral("not measured yet"));
+        return;
+    }
+    m_loudness->setText(QStringLiteral("Measuring..."));
+    connect(m_extras.loudness, &SoundLoudness::measured, this, &CSoundPropertiesDlg::showMeasured);
+    m_extras.loudness->measure(path);
+}
+
+void CSoundPropertiesDlg::showMeasured(const QString& path,
+                                       const std::expected<LoudnessFacts, QString>& result) {
+    if (path != m_properties.path())
+        return;
+    const QString text =
+        result ? loudnessText(*result) : QStringLiteral("cannot be measured: ") + result.error();
+    m_loudness->setText(text);
+    m_loudness->setCursorPosition(0);
+    m_loudness->setToolTip(text);
+}
+
+void CSoundPropertiesDlg::playFrom(qint64 frame) {
+    CWavePlayer& player = *m_extras.player;
+    player.Stop();
+    if (!player.Open(m_properties.path()))
+        return;
+    player.Play(frame);
+    m_stripPlayed = true;
+    m_strip->showPlaying({frame, m_strip->state().frames()}, false);
 }
 
 QString CSoundPropertiesDlg::fieldText(const QString& field) const {
@@ -106,7 +205,12 @@ QString CSoundPropertiesDlg::fieldText(const QString& field) const {
 // Synchronous on purpose: the dialog answers again when the sound has ended, or at Escape. A
 // file that cannot be played plays nothing and reports nothing.
 void CSoundPropertiesDlg::onPlay() {
-    playSyncUntilEscape(m_sounds, m_properties.path(), *this);
+    const float gain = m_extras.player ? m_extras.player->gainFor(m_properties.path()) : 1.0f;
+    if (m_stripPlayed) {
+        m_extras.player->Stop();
+        m_strip->showStopped();
+    }
+    playSyncUntilEscape(m_sounds, m_properties.path(), *this, gain);
 }
 
 void CSoundPropertiesDlg::onMore() {

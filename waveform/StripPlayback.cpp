@@ -80,6 +80,6 @@ void StripPlayback::loop() {
         m_ui.messageBox(written.error(), m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
         return;
     }
-    m_player.PlayLoop(looped);
+    m_player.PlayLoop(looped, source);
     m_strip.showPlaying(*region, true);
 }

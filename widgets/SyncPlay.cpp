@@ -53,7 +53,7 @@ private:
 
 } // namespace
 
-void playSyncUntilEscape(ISoundPlayer& player, const QString& path, QWidget& window) {
+void playSyncUntilEscape(ISoundPlayer& player, const QString& path, QWidget& window, float gain) {
     const InputShield shield(player, window);
-    (void)player.playSync(path);
+    (void)player.playSync(path, gain);
 }

@@ -15,9 +15,10 @@ public:
     // Closes what was open, then opens path. Cheap: checks the file can be decoded but does no
     // device work. An empty path succeeds and opens nothing (Play then plays nothing).
     virtual AudioResult open(const QString& path) = 0;
-    // Plays the open file once from frame startFrame (0 is its start) and returns at once. A
-    // start at or past the end plays nothing; a negative start is the start.
-    virtual AudioResult play(qint64 startFrame) = 0;
+    // Plays the open file once from frame startFrame (0 is its start), each sample multiplied
+    // by gain, and returns at once. A start at or past the end plays nothing; a negative start
+    // is the start.
+    virtual AudioResult play(qint64 startFrame, float gain = 1.0f) = 0;
     // Stops a play of this device; the file stays open.
     virtual void stop() = 0;
     // Closes the file; a play of it stops.
@@ -29,12 +30,13 @@ public:
 class ISoundPlayer {
 public:
     virtual ~ISoundPlayer() = default;
-    // Loops the file asynchronously until silence(); replaces a loop already sounding.
-    virtual bool playLoop(const QString& path) = 0;
+    // Loops the file asynchronously until silence(), each sample multiplied by gain; replaces a
+    // loop already sounding.
+    virtual bool playLoop(const QString& path, float gain = 1.0f) = 0;
     // Plays the file once and returns when it has ended or stopSync() was called. It waits in
     // a nested event loop, so windows are drawn and stopSync() can come from a handler; the
     // caller keeps the user's input away meanwhile (widgets/SyncPlay.h).
-    virtual bool playSync(const QString& path) = 0;
+    virtual bool playSync(const QString& path, float gain = 1.0f) = 0;
     // Ends a synchronous play at once; from any thread.
     virtual void stopSync() = 0;
     // Silences any loop or sound started here.

@@ -2,13 +2,21 @@
 
 #include <QString>
 #include <expected>
+#include <functional>
 
-// EBU R128 loudness of a whole sound file.
+// EBU R128 loudness of a sound file.
 struct LoudnessFacts {
-    double integrated = 0; // LUFS; -inf for silence
+    double integrated = 0; // LUFS; -inf for silence or a sound shorter than 0.4 s
     double truePeak = 0;   // dBTP; -inf for silence
+    bool estimate = false; // a quick measure: of the start, with the sample peak as true peak
+
+    bool operator==(const LoudnessFacts&) const = default;
 };
 
-// Decodes the file once and measures its integrated loudness and true peak (libebur128). The
+// Decodes the file once and measures its integrated loudness and true peak (libebur128). With a
+// limit above 0 it is a quick estimate: of the first limitSeconds only, and the sample peak
+// stands for the true peak (the oversampling the true peak needs costs most of the time). The
 // error names the file and what is wrong with it.
-std::expected<LoudnessFacts, QString> measureLoudness(const QString& path);
+std::expected<LoudnessFacts, QString> measureLoudness(const QString& path, double limitSeconds = 0);
+using LoudnessMeasure =
+    std::function<std::expected<LoudnessFacts, QString>(const QString& path, double limitSeconds)>;

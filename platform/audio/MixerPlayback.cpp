@@ -53,7 +53,7 @@ AudioResult MixerPlaybackDevice::open(const QString& path) {
     return {};
 }
 
-AudioResult MixerPlaybackDevice::play(qint64 startFrame) {
+AudioResult MixerPlaybackDevice::play(qint64 startFrame, float gain) {
     switch (m_state) {
     case State::Closed:
         return std::unexpected(QStringLiteral("No sound is open to play."));
@@ -62,7 +62,7 @@ AudioResult MixerPlaybackDevice::play(qint64 startFrame) {
     case State::Opened:
         break;
     }
-    if (auto voice = m_mixer.play(VoiceSlot::Device, m_path, false, startFrame); !voice)
+    if (auto voice = m_mixer.play(VoiceSlot::Device, m_path, false, startFrame, gain); !voice)
         return std::unexpected(voice.error());
     return {};
 }
@@ -77,14 +77,14 @@ void MixerPlaybackDevice::close() {
     m_path.clear();
 }
 
-bool MixerSoundPlayer::playLoop(const QString& path) {
-    return m_mixer.play(VoiceSlot::Loop, path, true).has_value();
+bool MixerSoundPlayer::playLoop(const QString& path, float gain) {
+    return m_mixer.play(VoiceSlot::Loop, path, true, 0, gain).has_value();
 }
 
 // Returns when the sound has come out to its end, when stopSync() or another thread silenced
 // it, or when the output stopped by itself; the time limit guards against a stalled server.
-bool MixerSoundPlayer::playSync(const QString& path) {
-    const auto voice = m_mixer.play(VoiceSlot::Sync, path, false);
+bool MixerSoundPlayer::playSync(const QString& path, float gain) {
+    const auto voice = m_mixer.play(VoiceSlot::Sync, path, false, 0, gain);
     if (!voice)
         return false;
     m_stopSync = false;

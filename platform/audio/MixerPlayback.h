@@ -13,7 +13,7 @@ public:
     ~MixerPlaybackDevice() override { close(); }
 
     AudioResult open(const QString& path) override;
-    AudioResult play(qint64 startFrame) override;
+    AudioResult play(qint64 startFrame, float gain) override;
     void stop() override;
     void close() override;
 
@@ -31,8 +31,8 @@ public:
     explicit MixerSoundPlayer(OutputMixer& mixer) : m_mixer(mixer) {}
     ~MixerSoundPlayer() override { silence(); }
 
-    bool playLoop(const QString& path) override;
-    bool playSync(const QString& path) override;
+    bool playLoop(const QString& path, float gain) override;
+    bool playSync(const QString& path, float gain) override;
     void stopSync() override;
     void silence() override;
 

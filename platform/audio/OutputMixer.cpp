@@ -94,7 +94,7 @@ bool OutputMixer::sounding() const {
 }
 
 std::expected<std::shared_ptr<const Voice>, QString>
-OutputMixer::play(VoiceSlot slot, const QString& path, bool loop, qint64 startFrame) {
+OutputMixer::play(VoiceSlot slot, const QString& path, bool loop, qint64 startFrame, float gain) {
     std::scoped_lock lock(m_mutex);
     if (m_started && !running()) // it failed while sounding: the silence below would hide it
         closeStream();
@@ -102,7 +102,7 @@ OutputMixer::play(VoiceSlot slot, const QString& path, bool loop, qint64 startFr
     const auto format = ensureOpen();
     if (!format)
         return std::unexpected(format.error());
-    auto voice = Voice::start(path, *format, loop, startFrame);
+    auto voice = Voice::start(path, *format, loop, startFrame, gain);
     if (!voice)
         return std::unexpected(voice.error());
     if (auto started = start(slot, *voice); !started)

@@ -32,12 +32,12 @@ public:
     OutputMixer& operator=(const OutputMixer&) = delete;
 
     // Silences the slot, then starts path in it from startFrame (once, or looped until silenced;
-    // a loop starts over at the file's start). Starts the
+    // a loop starts over at the file's start), each sample multiplied by gain. Starts the
     // stream unless it runs; reopens it after a failure (for example a sound server that went
     // away). The error is a text for the user. Returns within a bounded time even when the
     // device hangs (see PortAudioHost::start).
-    std::expected<std::shared_ptr<const Voice>, QString> play(VoiceSlot slot, const QString& path,
-                                                              bool loop, qint64 startFrame = 0);
+    std::expected<std::shared_ptr<const Voice>, QString>
+    play(VoiceSlot slot, const QString& path, bool loop, qint64 startFrame = 0, float gain = 1.0f);
     // Silences the slot if it still plays voice (or anything, when voice is null).
     void silence(VoiceSlot slot, const Voice* voice = nullptr);
     // False when the output is stopped, by a silence or because the device or server failed.

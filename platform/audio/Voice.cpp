@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <span>
 
 namespace {
 
@@ -13,21 +14,21 @@ constexpr auto kReaderPause = std::chrono::milliseconds(5);
 } // namespace
 
 std::expected<std::shared_ptr<Voice>, QString>
-Voice::start(const QString& path, OutputFormat format, bool loop, int64_t startFrame) {
+Voice::start(const QString& path, OutputFormat format, bool loop, int64_t startFrame, float gain) {
     auto decoder = SoundDecoder::open(path);
     if (!decoder)
         return std::unexpected(decoder.error());
     if (startFrame > 0 && !decoder->seek(startFrame))
         return std::unexpected(
             QStringLiteral("The sound \"%1\" cannot be played from a point within it.").arg(path));
-    auto voice = std::make_shared<Voice>(std::move(*decoder), format, loop);
+    auto voice = std::make_shared<Voice>(std::move(*decoder), format, loop, gain);
     voice->prime();
     voice->m_reader = std::jthread([raw = voice.get()](std::stop_token stop) { raw->run(stop); });
     return voice;
 }
 
-Voice::Voice(SoundDecoder decoder, OutputFormat format, bool loop)
-    : m_decoder(std::move(decoder)), m_format(format), m_loop(loop),
+Voice::Voice(SoundDecoder decoder, OutputFormat format, bool loop, float gain)
+    : m_decoder(std::move(decoder)), m_format(format), m_loop(loop), m_gain(gain),
       m_converter(m_decoder.sampleRate(), format.sampleRate, format.channels),
       m_decoded(kBlockFrames * m_decoder.channels()), m_mapped(kBlockFrames * format.channels),
       m_converted(m_converter.maxOutputFrames(kBlockFrames) * format.channels),
@@ -78,7 +79,8 @@ int64_t Voice::readBlock() {
     return std::max<int64_t>(frames, 0);
 }
 
-// Mono is sent to both sides; of more channels the first two are kept.
+// Mono is sent to both sides; of more channels the first two are kept. The gain is applied
+// here, on the reader thread, and the result kept within full scale.
 void Voice::mapChannels(int64_t frames) {
     const int in = m_decoder.channels();
     const int out = m_format.channels;
@@ -91,6 +93,9 @@ void Voice::mapChannels(int64_t frames) {
             for (int c = 0; c < out; ++c)
                 dst[c] = src[std::min(c, in - 1)];
     }
+    if (m_gain != 1.0f)
+        for (float& value : std::span(m_mapped.data(), std::size_t(frames * out)))
+            value = std::clamp(value * m_gain, -1.0f, 1.0f);
 }
 
 void Voice::mixInto(float* out, unsigned long frames) noexcept {

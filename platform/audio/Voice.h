@@ -22,12 +22,14 @@ struct OutputFormat {
 class Voice {
 public:
     // Opens path and fills the start of the ring before returning, so the first callback after
-    // it already has sound. It starts at startFrame of the file (clamped to the file). The
-    // error is a text for the user.
-    static std::expected<std::shared_ptr<Voice>, QString>
-    start(const QString& path, OutputFormat format, bool loop, int64_t startFrame = 0);
+    // it already has sound. It starts at startFrame of the file (clamped to the file); every
+    // sample is multiplied by gain. The error is a text for the user.
+    static std::expected<std::shared_ptr<Voice>, QString> start(const QString& path,
+                                                                OutputFormat format, bool loop,
+                                                                int64_t startFrame = 0,
+                                                                float gain = 1.0f);
 
-    Voice(SoundDecoder decoder, OutputFormat format, bool loop);
+    Voice(SoundDecoder decoder, OutputFormat format, bool loop, float gain = 1.0f);
     ~Voice();
     Voice(const Voice&) = delete;
     Voice& operator=(const Voice&) = delete;
@@ -49,6 +51,7 @@ private:
     SoundDecoder m_decoder;
     OutputFormat m_format;
     bool m_loop;
+    float m_gain;
     RateConverter m_converter;
     std::vector<float> m_decoded;   // reader thread: file frames as decoded
     std::vector<float> m_mapped;    // reader thread: the same in the output's channels

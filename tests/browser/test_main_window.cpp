@@ -3,6 +3,8 @@
 #include "browser/StatusDisplay.h"
 #include "browser/StatusText.h"
 #include "core/CommandIds.h"
+#include "core/PlayGain.h"
+#include "core/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "widgets/SortedListBox.h"
 
@@ -287,6 +289,30 @@ TEST_F(MainWindowFixture, APressOnTheFreeAreaDragsTheWindowAndEnterPlaysEscapeEn
     QTest::keyClick(&w, Qt::Key_Escape);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.result(), QDialog::Rejected);
+}
+
+// Off by default; on, a sound not measured yet is estimated before it plays (and measured whole
+// once, on a worker), and plays at the gain that brings it to -23 LUFS.
+TEST_F(MainWindow, EvenLoudnessPlaysEachSoundAtTheGainThatBringsItToMinus23Lufs) {
+    int measured = 0;
+    services->measureLoudness = [&](const QString&,
+                                    double limit) -> std::expected<LoudnessFacts, QString> {
+        ++measured;
+        return LoudnessFacts{limit > 0 ? -35.0 : -29.0, -20, limit > 0};
+    };
+    const QString quiet = addSound("Quiet");
+    window().PlayCurrent();
+    EXPECT_EQ(playback.playedGain, 1.0f);
+    EXPECT_EQ(measured, 0);
+    ASSERT_TRUE(assembly->settings().write(keys::kEvenLoudness, 1));
+    window().StopPlayback();
+    window().PlayCurrent();
+    EXPECT_FLOAT_EQ(playback.playedGain, factorOfDb(12)) << "the estimate";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window().player().gainFor(quiet) == factorOfDb(6); }));
+    window().StopPlayback();
+    window().PlayCurrent();
+    EXPECT_FLOAT_EQ(playback.playedGain, factorOfDb(6)) << "the whole measure";
+    EXPECT_EQ(measured, 2);
 }
 
 } // namespace

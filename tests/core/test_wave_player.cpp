@@ -90,7 +90,9 @@ namespace {
 class UndecodableDevice final : public IPlaybackDevice {
 public:
     AudioResult open(const QString&) override { return {}; }
-    AudioResult play(qint64) override { return std::unexpected(QStringLiteral("damaged sound")); }
+    AudioResult play(qint64, float) override {
+        return std::unexpected(QStringLiteral("damaged sound"));
+    }
     void stop() override {}
     void close() override {}
 };
@@ -106,6 +108,45 @@ TEST(WavePlayerPlay, ASoundThatOpenedButCannotBeDecodedIsReportedOnceAtPlay) {
     player.Stop();
     player.Play(); // the same open file: already reported
     EXPECT_EQ(ui.messageTexts(), QStringList{"damaged sound"});
+}
+
+} // namespace
+
+namespace {
+
+// A gain per file, as the even loudness gives it.
+class GainByFile final : public IPlayGain {
+public:
+    float gainFor(const QString& path) override {
+        asked << path;
+        return path.endsWith("a.wav") ? 0.5f : 2.0f;
+    }
+    QStringList asked;
+};
+
+TEST_F(WavePlayer, EveryPlayTakesTheGainOfItsSoundAndALoopedPartThatOfTheWholeSound) {
+    GainByFile gain;
+    player.setPlayGain(&gain);
+    ASSERT_TRUE(player.Open(a));
+    player.Play(1000);
+    EXPECT_EQ(device.playedGain, 0.5f);
+    player.Stop();
+    player.PlayLoop("/tmp/region.wav", b);
+    EXPECT_EQ(sounds.loopGain, 2.0f) << "a region loops at its sound's gain";
+    player.Stop();
+    player.setPlayGain(nullptr);
+    player.Play();
+    EXPECT_EQ(device.playedGain, 1.0f);
+}
+
+TEST(EvenLoudnessGain, BringsSoundsToMinus23LufsWithoutPassingMinus1Dbtp) {
+    EXPECT_DOUBLE_EQ(*evenLoudnessGainDb(-35, -20), 12) << "a quiet sound is raised";
+    EXPECT_DOUBLE_EQ(*evenLoudnessGainDb(-10, -0.5), -13) << "a loud one lowered";
+    EXPECT_DOUBLE_EQ(*evenLoudnessGainDb(-40, -6), 5) << "raised only until its peak is -1";
+    EXPECT_DOUBLE_EQ(*evenLoudnessGainDb(-23, -1), 0);
+    EXPECT_FALSE(evenLoudnessGainDb(-INFINITY, -INFINITY)) << "silence stays as it is";
+    EXPECT_FALSE(evenLoudnessGainDb(-INFINITY, -3)) << "too short for a loudness";
+    EXPECT_FLOAT_EQ(factorOfDb(-6.0206), 0.5f);
 }
 
 } // namespace

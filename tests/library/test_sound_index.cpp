@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -220,6 +221,29 @@ TEST_F(SoundIndexTest, TagsRoundTripAndSurviveRescanAndReopen) {
     EXPECT_TRUE(index->removeTag(bell, QStringLiteral("ring")));
     EXPECT_TRUE(names(QStringLiteral("ring")).isEmpty());
     EXPECT_EQ(names(QStringLiteral("tag:metal")), QStringList{QStringLiteral("bell.wav")});
+}
+
+// A silent sound is measured (-inf), unlike one that could not be: it is not measured again
+// and not shown as "not measured yet".
+TEST_F(SoundIndexTest, LoudnessKeepsSilenceApartFromSoundsThatCannotBeMeasured) {
+    for (const char* name : {"/loud.wav", "/silent.wav", "/broken.wav", "/later.wav"})
+        writeBytes(top + name, wav(1));
+    scan();
+    EXPECT_TRUE(index->setLoudness(top + "/loud.wav", -14.5, -0.3));
+    EXPECT_TRUE(index->setLoudness(top + "/silent.wav", -INFINITY, -INFINITY));
+    EXPECT_TRUE(index->setLoudness(top + "/broken.wav", NAN, NAN));
+    EXPECT_EQ(index->withoutLoudness(10), std::vector<QByteArray>{top + "/later.wav"});
+    const auto loud = index->sound(top + "/loud.wav");
+    EXPECT_TRUE(loud->measured);
+    EXPECT_EQ(loud->loudness, -14.5);
+    EXPECT_EQ(loud->truePeak, -0.3);
+    const auto silent = index->sound(top + "/silent.wav");
+    EXPECT_EQ(silent->loudness, -INFINITY);
+    EXPECT_EQ(silent->truePeak, -INFINITY);
+    const auto broken = index->sound(top + "/broken.wav");
+    EXPECT_TRUE(broken->measured);
+    EXPECT_FALSE(broken->loudness);
+    EXPECT_FALSE(index->sound(top + "/later.wav")->measured);
 }
 
 TEST_F(SoundIndexTest, ADamagedIndexIsSetAsideAndBuiltAgain) {

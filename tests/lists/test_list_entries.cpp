@@ -25,7 +25,7 @@ public:
         openPath = path;
         return {};
     }
-    AudioResult play(qint64) override { return {}; }
+    AudioResult play(qint64, float) override { return {}; }
     void stop() override {}
     void close() override { openPath.clear(); }
     QString refused;

@@ -1,12 +1,16 @@
 #include "tests/files/OperationsFixture.h"
 
 #include "core/CommandIds.h"
+#include "library/SoundLoudness.h"
+#include "library/TagsEditor.h"
 #include "properties/CAdvancedPropertiesDlg.h"
 #include "properties/CSoundPropertiesDlg.h"
 #include "widgets/CIconButton.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -101,6 +105,55 @@ TEST_F(SoundPropertiesTest, EscapeOrClosingTheDialogStopsASynchronousPlay) {
         EXPECT_TRUE(sounds.syncStopped) << "closing did not stop the sound";
         EXPECT_FALSE(dialog.isVisible());
     });
+}
+
+QStringList tagsOf(CSoundPropertiesDlg& dialog) {
+    QStringList tags;
+    for (int row = 0; row < dialog.tags()->tagList().count(); ++row)
+        tags << dialog.tags()->tagList().item(row)->text();
+    return tags;
+}
+
+QString shownLoudness(CSoundPropertiesDlg& dialog) {
+    (void)QTest::qWaitFor([&] { return dialog.fieldText("loudness") != "Measuring..."; });
+    return dialog.fieldText("loudness");
+}
+
+// Tags go into the index at once; a loudness the index does not know is measured while the
+// window shows, then known; a sound that cannot be measured says why.
+TEST_F(SoundPropertiesTest, KeepsTheSoundsTagsAndShowsItsLoudnessOnceMeasured) {
+    int measured = 0;
+    services->measureLoudness = [&](const QString& path,
+                                    double) -> std::expected<LoudnessFacts, QString> {
+        ++measured;
+        if (path.endsWith("Hum.wav"))
+            return std::unexpected(QStringLiteral("Hum.wav: the file is cut short"));
+        return LoudnessFacts{-18.34, -2.04, false};
+    };
+    program.writeFile(program.library() + "/Bell.wav", makeWav(smallMono()));
+    program.writeFile(program.library() + "/Hum.wav", makeWav(smallMono()));
+    select("Bell");
+    showProperties([&](CSoundPropertiesDlg& dialog) {
+        ASSERT_NE(dialog.tags(), nullptr);
+        QTest::keyClicks(&dialog.tags()->newTag(), "door bell");
+        QTest::keyClick(&dialog.tags()->newTag(), Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible()) << "Enter adds the tag, it does not close the window";
+        EXPECT_EQ(tagsOf(dialog), QStringList{"door bell"});
+        EXPECT_EQ(shownLoudness(dialog), "-18.3 LUFS, true peak -2.0 dBTP");
+    });
+    showProperties([&](CSoundPropertiesDlg& dialog) {
+        EXPECT_EQ(dialog.fieldText("loudness"), "-18.3 LUFS, true peak -2.0 dBTP");
+        EXPECT_EQ(tagsOf(dialog), QStringList{"door bell"});
+    });
+    EXPECT_EQ(measured, 1);
+    select("Hum");
+    showProperties([&](CSoundPropertiesDlg& dialog) {
+        EXPECT_EQ(shownLoudness(dialog), "cannot be measured: Hum.wav: the file is cut short");
+        EXPECT_TRUE(tagsOf(dialog).isEmpty());
+    });
+    EXPECT_EQ(loudnessText({-INFINITY, -INFINITY, false}), "silent");
+    EXPECT_EQ(loudnessText({-INFINITY, -6, false}),
+              "too short for a loudness (under 0.4 s), true peak -6.0 dBTP");
 }
 
 } // namespace

@@ -18,11 +18,12 @@ public:
         openPath = path;
         return {};
     }
-    AudioResult play(qint64 startFrame) override {
+    AudioResult play(qint64 startFrame, float gain) override {
         if (openPath.isEmpty())
             return std::unexpected(QStringLiteral("No file is open."));
         playing = openPath;
         playedFrom = startFrame;
+        playedGain = gain;
         played << openPath;
         return {};
     }
@@ -36,17 +37,20 @@ public:
     QString playing; // empty when silent
     QStringList played;
     qint64 playedFrom = -1; // the start of the last play
+    float playedGain = 0;   // and its gain
 };
 
 class FakeSoundPlayer final : public ISoundPlayer {
 public:
-    bool playLoop(const QString& path) override {
+    bool playLoop(const QString& path, float gain) override {
         looping = path;
+        loopGain = gain;
         return true;
     }
     // With waitForStop it waits as the real one does, in an event loop, up to five seconds.
-    bool playSync(const QString& path) override {
+    bool playSync(const QString& path, float gain) override {
         syncPlayed << path;
+        syncGain = gain;
         syncStopped = false;
         if (waitForStop) {
             QTimer::singleShot(5000, &m_loop, &QEventLoop::quit);
@@ -61,6 +65,8 @@ public:
     void silence() override { looping.clear(); }
 
     QString looping;
+    float loopGain = 0;
+    float syncGain = 0;
     QStringList syncPlayed;
     bool waitForStop = false;
     bool syncStopped = false;
