@@ -24,6 +24,7 @@ TagsDialog::TagsDialog(ISoundIndex& index, const QByteArray& path, std::function
       m_loudness(new QLabel(this)) {
     setWindowTitle(QStringLiteral(" Sound Tags"));
     auto* grid = new QGridLayout(this);
+    grid->setColumnStretch(1, 1);
     const QString name = nativename::shown(nativename::decode(path.mid(path.lastIndexOf('/') + 1)));
     grid->addWidget(new QLabel(name, this), 0, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Loudness:"), this), 1, 0);
