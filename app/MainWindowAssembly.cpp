@@ -25,6 +25,7 @@
 #include "recording/RecordCommand.h"
 #include "schemes/SchemeCommands.h"
 #include "waveform/PeakLoader.h"
+#include "waveform/RegionDragOut.h"
 #include "waveform/RegionSaver.h"
 #include "waveform/StripFeature.h"
 #include "waveform/StripPlayback.h"
@@ -115,7 +116,7 @@ void MainWindowAssembly::installLoudness() {
 void MainWindowAssembly::installWaveStrip() {
     if (!m_services.peakReader)
         return;
-    constexpr int kStripHeight = 44;
+    constexpr int kStripHeight = 36;
     m_peakCache = std::make_unique<PeakCache>(PeakCache::defaultFolder());
     m_peakLoader = std::make_unique<PeakLoader>(*m_services.peakReader, *m_peakCache);
     auto* strip = new WaveStrip(m_window.get());
@@ -142,4 +143,7 @@ void MainWindowAssembly::installWaveStrip() {
         if (const auto region = strip->state().region())
             m_regionSaver->save(m_strip->selectedPath(), *region);
     });
+    m_regionDrag = std::make_unique<RegionDragOut>(
+        *strip, *m_services.soundCutter, m_services.ui,
+        [feature = m_strip.get()] { return feature->selectedPath(); });
 }

@@ -16,6 +16,7 @@ class PeakCache;
 class PeakLoader;
 class StripFeature;
 class StripPlayback;
+class RegionDragOut;
 class RegionSaver;
 class FavoritesCommand;
 class MainWindowView;
@@ -81,6 +82,7 @@ private:
     std::unique_ptr<StripFeature> m_strip;
     std::unique_ptr<StripPlayback> m_stripPlayback;
     std::unique_ptr<RegionSaver> m_regionSaver;
+    std::unique_ptr<RegionDragOut> m_regionDrag;
     std::unique_ptr<SearchCommand> m_search;
     std::unique_ptr<SoundLoudness> m_loudness;
     std::unique_ptr<EvenLoudness> m_evenLoudness;

@@ -3,6 +3,7 @@
 #include "browser/CursorThemes.h"
 #include "browser/FolderWatcher.h"
 #include "browser/StatusDisplay.h"
+#include "browser/StripPanel.h"
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
 #include "core/FolderScan.h"
@@ -177,6 +178,8 @@ void CTembrelDlg::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::black);
     if (m_background->isValid())
         m_background->render(&painter, QRectF(0, 0, kWidth, kHeight));
+    if (!m_bottomStrip.isNull())
+        strippanel::paint(painter, rect(), kHeight, m_bottomStrip);
     // The face asked for is 7 units high; on screen that is the smallest size that stays
     // readable, so the lines are drawn 10 pixels high.
     statusdisplay::paint(painter, m_statusLine1, m_statusLine2);
@@ -218,12 +221,12 @@ void CTembrelDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CTembrelDlg::addBottomStrip(QWidget& control, int height) {
-    constexpr int kMargin = 6;
     control.setParent(this);
     control.setPalette(palette());
-    control.setGeometry(kMargin, kHeight, kWidth - 2 * kMargin, height - kMargin);
+    m_bottomStrip = strippanel::stripPlace(kWidth, kHeight, height);
+    control.setGeometry(m_bottomStrip);
     control.show();
-    setFixedSize(kWidth, kHeight + height);
+    setFixedSize(kWidth, kHeight + strippanel::extraHeight(height));
 }
 
 void CTembrelDlg::setDropHandler(std::function<void(const QStringList&)> handler) {
@@ -231,9 +234,11 @@ void CTembrelDlg::setDropHandler(std::function<void(const QStringList&)> handler
     setAcceptDrops(bool(m_dropHandler));
 }
 
-// Files from elsewhere only: a row dragged from the list onto its own window changes nothing.
+// Files from elsewhere only: a row or a region dragged onto its own window changes nothing.
 void CTembrelDlg::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls() && event->source() != m_list)
+    const auto* from = qobject_cast<const QWidget*>(event->source());
+    const bool fromHere = from && (from == this || isAncestorOf(from));
+    if (event->mimeData()->hasUrls() && !fromHere)
         event->acceptProposedAction();
 }
 

@@ -84,7 +84,7 @@ public:
     // True while an animated normal cursor steps through its frames: only under the pointer.
     bool cursorAnimating() const { return m_cursorTimer.isActive(); }
     CBitmapButton* button(int id) const;
-    // Grows the window by height and puts control across the new room under the skin.
+    // Grows the window and puts control, height high, in a panel under the skin.
     void addBottomStrip(QWidget& control, int height);
     // Files dropped on the window from another program go here (local paths).
     void setDropHandler(std::function<void(const QStringList&)> handler);
@@ -145,6 +145,7 @@ private:
     FolderWatcher* m_watcher = nullptr;
     std::function<void(const QStringList&)> m_dropHandler;
     std::unique_ptr<QSvgRenderer> m_background;
+    QRect m_bottomStrip; // where the waveform strip sits, when there is one
     SortedListBox* m_list = nullptr;
     std::map<int, CBitmapButton*> m_buttons;
     QCursor m_normalCursor;

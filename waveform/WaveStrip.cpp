@@ -1,5 +1,6 @@
 #include "waveform/WaveStrip.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -19,6 +20,7 @@ constexpr int kSmallestLane = 24;
 WaveStrip::WaveStrip(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Waveform"));
+    setMouseTracking(true); // the hand over a region that can be dragged out
     stateChanged();
 }
 
@@ -100,8 +102,24 @@ void WaveStrip::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(QPalette::Base));
     if (m_peaks && m_columns.empty())
         m_columns = columnsOf(*m_peaks, width());
+    paintRegion(painter);
     paintLanes(painter);
     paintMarks(painter);
+}
+
+// Under the outline, so the outline shows through it.
+void WaveStrip::paintRegion(QPainter& painter) {
+    const auto region = m_state.region();
+    if (!region)
+        return;
+    QColor shade = palette().color(QPalette::Highlight);
+    shade.setAlpha(70);
+    const int left = xOf(region->start);
+    const int right = std::min(xOf(region->end), width() - 1);
+    painter.fillRect(QRect(QPoint(left, 0), QPoint(right, height() - 1)), shade);
+    painter.setPen(palette().color(QPalette::Highlight).lighter(140));
+    painter.drawLine(left, 0, left, height() - 1);
+    painter.drawLine(right, 0, right, height() - 1);
 }
 
 void WaveStrip::paintLanes(QPainter& painter) {
@@ -127,42 +145,74 @@ void WaveStrip::paintLanes(QPainter& painter) {
     }
 }
 
+// The play point is a line with a notch at the top; the moving cursor a plain line.
 void WaveStrip::paintMarks(QPainter& painter) {
-    QColor shade = palette().color(QPalette::Highlight);
-    shade.setAlpha(90);
-    if (const auto region = m_state.region())
-        painter.fillRect(
-            QRect(QPoint(xOf(region->start), 0), QPoint(xOf(region->end), height() - 1)), shade);
-    painter.setPen(palette().color(QPalette::Text));
-    const int point = std::min(xOf(m_state.playPoint()), width() - 1);
-    painter.drawLine(point, 0, point, height() - 1);
+    const QColor text = palette().color(QPalette::Text);
+    if (m_state.frames() > 0) {
+        const int point = std::min(xOf(m_state.playPoint()), width() - 1);
+        painter.setPen(text);
+        painter.drawLine(point, 0, point, height() - 1);
+        const QPoint notch[] = {{point - 3, 0}, {point + 3, 0}, {point, 3}};
+        painter.setBrush(text);
+        painter.drawPolygon(notch, 3);
+    }
     if (m_cursorTimer.isActive()) {
         const int cursor = std::min(xOf(cursorFrame()), width() - 1);
+        painter.setPen(text);
         painter.drawLine(cursor, 0, cursor, height() - 1);
     }
-    painter.setPen(hasFocus() ? QPen(palette().color(QPalette::Text), 1, Qt::DotLine)
-                              : QPen(palette().color(QPalette::Light)));
+    painter.setBrush(Qt::NoBrush);
+    QColor edge = palette().color(QPalette::Highlight);
+    edge.setAlpha(80);
+    painter.setPen(hasFocus() ? QPen(text, 1, Qt::DotLine) : QPen(edge));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+bool WaveStrip::insideRegion(int x) const {
+    const auto region = m_state.region();
+    return m_regionDraggable && region && x >= xOf(region->start) && x <= xOf(region->end);
+}
+
+void WaveStrip::showDragCursor(int x) {
+    if (insideRegion(x))
+        setCursor(Qt::OpenHandCursor);
+    else
+        unsetCursor();
 }
 
 void WaveStrip::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || m_state.frames() <= 0)
         return QWidget::mousePressEvent(event);
     const int x = int(event->position().x());
+    const bool extend = event->modifiers() & Qt::ShiftModifier;
     m_pressed = true;
-    m_dragged = event->modifiers() & Qt::ShiftModifier;
-    m_pressX = x;
-    m_state.press(frameAt(x), event->modifiers() & Qt::ShiftModifier);
+    m_dragged = extend;
+    m_pressPoint = event->position().toPoint();
+    m_pressedInRegion = !extend && insideRegion(x);
+    if (m_pressedInRegion)
+        return; // the region stays until the mouse tells a drag from a click
+    m_state.press(frameAt(x), extend);
     stateChanged();
     if (m_dragged)
         emit regionChanged();
 }
 
 void WaveStrip::mouseMoveEvent(QMouseEvent* event) {
-    if (!m_pressed)
-        return QWidget::mouseMoveEvent(event);
     const int x = int(event->position().x());
-    if (!m_dragged && std::abs(x - m_pressX) < kDragStartPixels)
+    if (!m_pressed) {
+        showDragCursor(x);
+        return QWidget::mouseMoveEvent(event);
+    }
+    if (m_pressedInRegion) {
+        const QPoint moved = event->position().toPoint() - m_pressPoint;
+        if (moved.manhattanLength() >= QApplication::startDragDistance()) {
+            m_pressed = false; // the drag takes the mouse from here
+            m_pressedInRegion = false;
+            emit regionDragStarted();
+        }
+        return;
+    }
+    if (!m_dragged && std::abs(x - m_pressPoint.x()) < kDragStartPixels)
         return;
     m_dragged = true;
     m_state.dragTo(frameAt(x));
@@ -174,6 +224,14 @@ void WaveStrip::mouseReleaseEvent(QMouseEvent* event) {
     if (!m_pressed || event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
     m_pressed = false;
+    if (m_pressedInRegion) {
+        // A click inside the region: as anywhere else, the region goes and play starts there.
+        m_pressedInRegion = false;
+        m_state.press(frameAt(m_pressPoint.x()), false);
+        stateChanged();
+        emit regionChanged();
+        unsetCursor();
+    }
     if (!m_dragged)
         emit playFromRequested(m_state.playPoint());
 }

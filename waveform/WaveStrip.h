@@ -10,7 +10,8 @@
 
 // The outline of one sound across the widget, with its play point, its region and, while it
 // sounds, a moving cursor. A click asks to play from that point, a drag picks a region,
-// Shift+click stretches it, Escape drops it and Left/Right move the play point.
+// Shift+click stretches it, Escape drops it and Left/Right move the play point. With region
+// drags allowed, a drag that starts inside the region asks to drag the region out instead.
 class WaveStrip : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +23,7 @@ public:
     void clear();
     const StripState& state() const { return m_state; }
     bool hasPeaks() const { return m_peaks != nullptr; }
+    void allowRegionDrag(bool allowed) { m_regionDraggable = allowed; }
 
     // The cursor runs from startFrame at the sound's rate; at range's end it stops, or with
     // loop starts the range again.
@@ -35,6 +37,8 @@ signals:
     // Ctrl+S or the strip's menu, with a region.
     void saveRegionRequested();
     void regionChanged();
+    // The mouse was pressed inside the region and moved past the drag distance.
+    void regionDragStarted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,16 +53,21 @@ protected:
 private:
     qint64 frameAt(int x) const;
     int xOf(qint64 frame) const;
+    void paintRegion(QPainter& painter);
     void paintLanes(QPainter& painter);
     void paintMarks(QPainter& painter);
     void stateChanged();
+    bool insideRegion(int x) const;
+    void showDragCursor(int x);
 
     std::shared_ptr<const SoundPeaks> m_peaks;
     std::vector<ColumnPeak> m_columns; // for the current width, made at the first paint
     StripState m_state;
     bool m_pressed = false;
     bool m_dragged = false;
-    int m_pressX = 0;
+    bool m_regionDraggable = false;
+    bool m_pressedInRegion = false; // a press there drags the region out, or is a click
+    QPoint m_pressPoint;
     FrameRange m_playing;
     bool m_looping = false;
     QElapsedTimer m_playClock;

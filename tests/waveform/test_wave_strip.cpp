@@ -77,6 +77,37 @@ TEST_F(Strip, DragPicksARegionShiftClickStretchesItEscapeDropsIt) {
     EXPECT_EQ(saves.size(), 1);
 }
 
+TEST_F(Strip, ADragFromInsideTheRegionDragsItOutAndAClickThereStillPlays) {
+    QSignalSpy dragsOut(&strip, &WaveStrip::regionDragStarted);
+    const auto pickRegion = [this] {
+        QTest::mousePress(&strip, Qt::LeftButton, {}, QPoint(50, 20));
+        QTest::mouseMove(&strip, QPoint(100, 20));
+        QTest::mouseRelease(&strip, Qt::LeftButton, {}, QPoint(100, 20));
+    };
+    const auto dragFrom = [this](QPoint from, QPoint to) {
+        QTest::mousePress(&strip, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&strip, to);
+        QTest::mouseRelease(&strip, Qt::LeftButton, {}, to);
+    };
+    pickRegion();
+    dragFrom({75, 20}, {90, 20}); // not allowed: a new region is picked instead
+    EXPECT_TRUE(dragsOut.isEmpty());
+    EXPECT_EQ(strip.state().region(), (FrameRange{9600, 11520}));
+
+    strip.allowRegionDrag(true);
+    pickRegion();
+    dragFrom({75, 20}, {75, 39});
+    EXPECT_EQ(dragsOut.size(), 1);
+    EXPECT_EQ(strip.state().region(), (FrameRange{6400, 12800}));
+    dragFrom({150, 20}, {190, 20}); // outside it a drag picks a region as before
+    EXPECT_EQ(strip.state().region(), (FrameRange{19200, 24320}));
+    QTest::mouseClick(&strip, Qt::LeftButton, {}, QPoint(160, 20));
+    EXPECT_EQ(dragsOut.size(), 1);
+    EXPECT_FALSE(strip.state().region());
+    ASSERT_EQ(plays.size(), 1);
+    EXPECT_EQ(plays.at(0).at(0).toLongLong(), 20480);
+}
+
 TEST_F(Strip, ArrowKeysMoveThePlayPointInsideTheSound) {
     QTest::keyClick(&strip, Qt::Key_Left);
     EXPECT_EQ(strip.state().playPoint(), 0);
