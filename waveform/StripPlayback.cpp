@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <climits>
 
 StripPlayback::StripPlayback(CommandTable& commands, WaveStrip& strip, CWavePlayer& player, IUi& ui,
                              ISoundCutter* cutter, WholeSound whole, QObject* parent)
@@ -25,25 +26,27 @@ StripPlayback::StripPlayback(CommandTable& commands, WaveStrip& strip, CWavePlay
     commands.takeOver(cmd::PlayLoop, [this] { loop(); });
 }
 
-void StripPlayback::startAt(qint64 frame) {
+bool StripPlayback::startAt(qint64 frame) {
     m_regionEnd.stop();
     m_player.Stop();
     if (!m_player.Open(m_whole.selectedPath()))
-        return;
+        return false; // the player has said why
     m_player.Play(frame);
+    return true;
 }
 
 void StripPlayback::playFrom(qint64 frame) {
-    startAt(frame);
-    m_strip.showPlaying({frame, m_strip.state().frames()}, false);
+    if (startAt(frame))
+        m_strip.showPlaying({frame, m_strip.state().frames()}, false);
 }
 
 void StripPlayback::playRegion(FrameRange region) {
-    startAt(region.start);
+    if (!startAt(region.start))
+        return;
     m_strip.showPlaying(region, false);
     const int rate = m_strip.state().sampleRate();
     if (rate > 0)
-        m_regionEnd.start(int(region.length() * 1000 / rate));
+        m_regionEnd.start(int(std::min<qint64>(region.length() * 1000 / rate, INT_MAX)));
 }
 
 void StripPlayback::play() {

@@ -37,7 +37,7 @@ private:
     void play();
     void loop();
     void stop();
-    void startAt(qint64 frame);
+    bool startAt(qint64 frame);
 
     WaveStrip& m_strip;
     CWavePlayer& m_player;

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/stat.h>
@@ -114,6 +115,13 @@ TEST(PeakReader, OddFilesGiveAnEmptyOrSmallOutlineOrAClearMessage) {
     ASSERT_TRUE(nothing);
     EXPECT_EQ(nothing->blocks(), 0);
 
+    const QString lying = dir.filePath(QStringLiteral("lying.wav"));
+    writeBytes(lying, wav16(100000).left(44 + 1000)); // says 50,000 frames, holds 500
+    auto told = readPeaks(lying);
+    ASSERT_TRUE(told);
+    EXPECT_EQ(told->frames, 500);
+    EXPECT_EQ(told->blocks(), 2);
+
     const QString cut = dir.filePath(QStringLiteral("cut.wav"));
     writeBytes(cut, wav16(100000).left(30));
     const QString zeroHz = dir.filePath(QStringLiteral("zero Hz.wav"));
@@ -127,6 +135,27 @@ TEST(PeakReader, OddFilesGiveAnEmptyOrSmallOutlineOrAClearMessage) {
         EXPECT_FALSE(refused.error().cancelled);
         EXPECT_TRUE(refused.error().text.contains(path)) << refused.error().text.toStdString();
     }
+}
+
+// 8 hours of 44.1 kHz mono: more bytes than a signed 32-bit size holds (a hole in the file,
+// so it takes no disk). The peaks are all that is kept.
+TEST(PeakReader, AnEightHourSoundIsReadWholeIntoPeaksOnly) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("eight hours.wav"));
+    constexpr qint64 kFrames = 8LL * 3600 * 44100;
+    QByteArray header = wav16(0, 44100);
+    qToLittleEndian<quint32>(quint32(36 + 2 * kFrames), header.data() + 4);
+    qToLittleEndian<quint32>(quint32(2 * kFrames), header.data() + 40);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(header);
+    ASSERT_TRUE(file.resize(44 + 2 * kFrames));
+    file.close();
+    auto peaks = readPeaks(path);
+    ASSERT_TRUE(peaks);
+    EXPECT_EQ(peaks->frames, kFrames);
+    EXPECT_EQ(peaks->blocks(), kFrames / SoundPeaks::kFramesPerPeak);
+    EXPECT_EQ(peaks->bytes(), kFrames / SoundPeaks::kFramesPerPeak * 4);
 }
 
 TEST(PeakReader, AStopRequestEndsTheRead) {

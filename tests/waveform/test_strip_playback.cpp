@@ -73,6 +73,14 @@ TEST_F(StripPlaybackTest, AClickPlaysTheSelectedSoundFromThatPointWithAMovingCur
     EXPECT_FALSE(strip.isShowingPlay());
 }
 
+TEST_F(StripPlaybackTest, ASoundThatCannotBeOpenedShowsNoMovingCursor) {
+    QFile::remove(sound);
+    ui.answer(MsgResult::Ok);
+    QTest::mouseClick(&strip, Qt::LeftButton, {}, QPoint(50, 20));
+    EXPECT_FALSE(strip.isShowingPlay());
+    EXPECT_EQ(ui.messageTexts().size(), 1);
+}
+
 TEST_F(StripPlaybackTest, PlayPlaysTheRegionAndStopsAtItsEndOrTheWholeSoundWithout) {
     commands.run(cmd::Play);
     EXPECT_EQ(wholePlays, 1);
