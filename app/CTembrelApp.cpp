@@ -4,6 +4,7 @@
 #include "app/LaterStarts.h"
 #include "app/MainWindowAssembly.h"
 #include "browser/CTembrelDlg.h"
+#include "core/FolderScan.h"
 #include "core/Settings.h"
 #include "core/SoundFacts.h"
 #include "directories/CFolderBrowser.h"
@@ -47,6 +48,7 @@ CTembrelApp::CTembrelApp()
       m_soundCutter(std::make_unique<SndfileSoundCutter>()),
       m_eventSounds(std::make_unique<SndfileEventSounds>()) {
     useSoundFileFacts(readSoundFileFacts);
+    useOtherSoundEndings(readableSoundFileEndings());
     AudioSystem* audio = m_audio.get();
     m_services.reset(new Services{
         *m_ui, audio->playbackDevice(), audio->soundPlayer(), *m_files, *m_launcher, *m_desktop,
@@ -138,6 +140,12 @@ int CTembrelApp::runConsoleTask(const ConsoleTask& task) {
                             m_services->programDir,
                             name,
                             [](const QStringList& names) { return NameCollator().order(names); }};
+    // The files listed are those the main window would list ([Show] All_Sounds).
+    QString copyError;
+    const DataFileSettings settings(currentProgramPlaces(keys::kMainDirectory, &copyError));
+    if (!copyError.isEmpty())
+        errors << copyError << Qt::endl;
+    services.soundFiles = shownSoundFiles(settings);
     return exportListFromCommandLine(task.list, task.folder, task.force, services, errors);
 }
 

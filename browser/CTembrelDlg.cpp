@@ -76,7 +76,8 @@ CTembrelDlg::CTembrelDlg(const MainSettings& startValues, const IProgramPlaces& 
                          const CommandTable& commands, Services& services, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), m_places(places), m_commands(commands),
       m_services(services), m_cursorTheme(startValues.cursorTheme),
-      m_flatScrollBar(startValues.flatScrollBar == 1) {
+      m_flatScrollBar(startValues.flatScrollBar == 1),
+      m_soundFiles(startValues.allSounds == 1 ? SoundFiles::All : SoundFiles::Wav) {
     m_watcher = new FolderWatcher(this);
     connect(m_watcher, &FolderWatcher::folderChanged, this, &CTembrelDlg::followFolder);
     m_currentFolder = places.mainDirectory();

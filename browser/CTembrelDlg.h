@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CWavePlayer.h"
+#include "core/FolderScan.h"
 #include "core/Settings.h"
 #include "platform/DirectoryListing.h"
 #include "platform/Services.h"
@@ -22,7 +23,7 @@ class SortedListBox;
 class CBitmapButton;
 class QSvgRenderer;
 
-// The main window: a skinned, captionless window listing the ".wav" files of the current
+// The main window: a skinned, captionless window listing the sound files of the current
 // folder, with the two status lines of the selected sound. Every command reaches it by its
 // identifier and runs from the command table, where the features put their handlers.
 class CTembrelDlg : public QDialog {
@@ -45,6 +46,10 @@ public:
     void followFolder();
     void UpdateStatus();
     void setCurrentFolder(const QString& folder); // then RefreshList
+    // Lists these sound files from now on, reading the folder again at once (the selected
+    // sound stays selected while it is listed).
+    void showSoundFiles(SoundFiles which);
+    SoundFiles soundFiles() const { return m_soundFiles; }
     const QString& currentFolder() const { return m_currentFolder; }
     const QStringList& names() const { return m_names.names; }
     int nameCount() const;
@@ -127,6 +132,7 @@ private:
     bool m_flatScrollBar = false;
     CFlatScrollBars m_flatBars;
     QString m_currentFolder;
+    SoundFiles m_soundFiles = SoundFiles::Wav;
     ListedNames m_names;
     int m_unlistedCount = 0;
     int m_currentIndex = -1;

@@ -12,7 +12,7 @@
 #include <algorithm>
 
 void CTembrelDlg::ScanFolder(const QString& folder) {
-    m_names = scanWavFolder(folder);
+    m_names = scanSoundFolder(folder, m_soundFiles);
     m_watcher->watch(folder);
 }
 
@@ -69,6 +69,13 @@ int CTembrelDlg::findFileRow(const QString& file) const {
     return -1;
 }
 
+void CTembrelDlg::showSoundFiles(SoundFiles which) {
+    if (which == m_soundFiles)
+        return;
+    m_soundFiles = which;
+    followFolder();
+}
+
 void CTembrelDlg::setCurrentFolder(const QString& folder) {
     m_currentFolder = folder;
     RefreshList();
@@ -102,10 +109,17 @@ void CTembrelDlg::readStatus() {
     const QString path = selectedSoundPath();
     const std::optional<qint64> length = m_services.files.fileSize(path);
     if (!length)
-        return;                   // the previous lines stay, as does the play time
-    m_player->ReadWaveInfo(path); // an unreadable header keeps the last file's values
-    m_playTime = playTimeSeconds(*length, m_player->waveInfo());
-    m_statusLine1 = statusPlayTimeLine(m_playTime, m_player->waveInfo().channelsText);
+        return; // the previous lines stay, as does the play time
+    // An unreadable header keeps the last WAV file's values. A sound of another type plays for
+    // its frames over its rate: its bytes say nothing of its length.
+    if (!m_player->ReadWaveInfo(path) && m_player->readOtherType()) {
+        const SoundFacts& facts = m_player->soundFacts();
+        m_playTime = facts.playSeconds;
+        m_statusLine1 = statusPlayTimeLine(m_playTime, shownInfo(facts).channelsText);
+    } else {
+        m_playTime = playTimeSeconds(*length, m_player->waveInfo());
+        m_statusLine1 = statusPlayTimeLine(m_playTime, m_player->waveInfo().channelsText);
+    }
     m_statusLine2 = statusPositionLine(m_currentIndex + 1, nameCount());
     // The lines are drawn, not widgets: the list tells them to screen readers.
     m_list->setAccessibleDescription(m_statusLine1 + QStringLiteral(", ") + m_statusLine2);

@@ -56,6 +56,10 @@ void MainWindowView::refreshList() {
     m_window.RefreshList();
 }
 
+void MainWindowView::showSoundFiles(SoundFiles which) {
+    m_window.showSoundFiles(which);
+}
+
 void MainWindowView::repaint() {
     m_window.UpdateStatus();
     m_window.update();

@@ -26,6 +26,7 @@ public:
     void playCurrent() override;
     void stopPlayback() override;
     void refreshList() override;
+    void showSoundFiles(SoundFiles which) override;
     void repaint() override;
 
     QWidget* dialogParent() override;

@@ -17,3 +17,10 @@ int findFileRow(const ISoundList& list, const QString& file) {
 QString rowFileName(const QString& name, const QString& file) {
     return file.isEmpty() ? name + QStringLiteral(".wav") : file;
 }
+
+QString soundFileText(const QString& name, const QString& file) {
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+    if (file.isEmpty() || dot < 0 || file.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive))
+        return name + QStringLiteral(".wav");
+    return name + file.mid(dot);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/FolderScan.h"
+
 #include <QString>
 
 // One row of the list: the name shown and the file it stands for, as the folder spells it
@@ -30,6 +32,9 @@ int findRow(const ISoundList& list, const QString& name);
 int findFileRow(const ISoundList& list, const QString& file);
 // The file a row stands for: its own, or name + ".wav" where none was given.
 QString rowFileName(const QString& name, const QString& file);
+// The file name a sound goes by in messages and lists: name + ".wav" for a WAV file, whatever
+// the letter case of its extension, and name + its own extension (".flac") for another type.
+QString soundFileText(const QString& name, const QString& file);
 
 class IBrowserWindow {
 public:
@@ -46,6 +51,12 @@ public:
     virtual void stopPlayback() = 0;
     // Scans the current folder again, selects the first row and updates the status lines.
     virtual void refreshList() = 0;
+    // Lists these sound files from now on and reads the current folder again at once; the
+    // window keeps the selected sound selected while it is listed.
+    virtual void showSoundFiles(SoundFiles which) {
+        (void)which;
+        refreshList();
+    }
     // Updates the status lines and redraws the whole window.
     virtual void repaint() = 0;
 };

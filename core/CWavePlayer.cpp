@@ -62,6 +62,7 @@ float CWavePlayer::gainFor(const QString& path) const {
 
 bool CWavePlayer::ReadWaveInfo(const QString& path) {
     auto facts = readSoundFacts(path);
+    m_otherType = facts && !facts->wave;
     if (!facts)
         return false;
     m_facts = std::move(*facts);

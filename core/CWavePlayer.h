@@ -40,6 +40,9 @@ public:
     // that gives no facts, or no WAV facts, keeps the last WaveInfo and returns false.
     bool ReadWaveInfo(const QString& path);
     const WaveInfo& waveInfo() const { return m_info; }
+    // True when the last ReadWaveInfo read a sound of another type than WAV: its facts are
+    // soundFacts(), its play time frames over rate.
+    bool readOtherType() const { return m_otherType; }
     // The facts of the last file read that gave any, WAV or not.
     const SoundFacts& soundFacts() const { return m_facts; }
 
@@ -51,6 +54,7 @@ private:
     QString m_openPath;
     WaveInfo m_info;
     SoundFacts m_facts;
+    bool m_otherType = false;
     bool m_loop = false;
     bool m_openSucceeded = false;
     State m_state = Stopped;

@@ -61,5 +61,6 @@ MainSettings readMainSettings(const ISettings& settings, IUi& ui) {
     s.cursorTheme = settings.read(keys::kCursorTheme);
     s.recordTime = settings.read(keys::kRecordTime);
     s.flatScrollBar = settings.read(keys::kFlatScrollBar);
+    s.allSounds = settings.read(keys::kAllSounds);
     return s;
 }

@@ -101,6 +101,7 @@ struct MainSettings {
     int recordTime = keys::kRecordTime.fallback;
     int cursorTheme = keys::kCursorTheme.fallback;
     int flatScrollBar = keys::kFlatScrollBar.fallback;
+    int allSounds = keys::kAllSounds.fallback;
 };
 
 // Reads them in order; each missing string shows the missing-value text once and stands as

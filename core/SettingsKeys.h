@@ -43,6 +43,8 @@ inline const Number kAddToFavoritesPrompt{QStringLiteral("Show"), QStringLiteral
 inline const Number kPreview{QStringLiteral("Show"), QStringLiteral("Preview"), 0};
 // 1: play every sound at the same loudness (-23 LUFS, true peak at most -1 dBTP).
 inline const Number kEvenLoudness{QStringLiteral("Show"), QStringLiteral("Even_Loudness"), 0};
+// 1: list, play and handle every sound file type the sound library reads, not ".wav" files alone.
+inline const Number kAllSounds{QStringLiteral("Show"), QStringLiteral("All_Sounds"), 0};
 
 inline const Text kMailTo{QStringLiteral("Default_Mail"), QStringLiteral("To")};
 inline const Text kMailCommand{QStringLiteral("Default_Mail"), QStringLiteral("Command")};

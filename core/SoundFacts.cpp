@@ -120,3 +120,13 @@ std::expected<SoundFacts, QString> readSoundFacts(const QString& path) {
 void useSoundFileFacts(SoundFileFactsReader reader) {
     g_otherTypes.store(reader);
 }
+
+WaveInfo shownInfo(const SoundFacts& facts) {
+    WaveInfo info;
+    info.channels = uint32_t(std::max(facts.channels, 0));
+    info.samplesPerSecond = uint32_t(std::max(facts.sampleRate, 0));
+    info.bitsPerSample = uint32_t(std::max(facts.bitsPerSample, 0));
+    info.channelsText = facts.channels == 1 ? QStringLiteral("Mono") : QStringLiteral("Stereo");
+    info.formatText = facts.formatText;
+    return info;
+}

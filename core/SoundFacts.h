@@ -29,3 +29,7 @@ std::expected<SoundFacts, QString> readSoundFacts(const QString& path);
 // Set once at start, before any other thread reads facts.
 using SoundFileFactsReader = std::expected<SoundFileFacts, QString> (*)(const QString& path);
 void useSoundFileFacts(SoundFileFactsReader reader);
+
+// The facts of a sound of another type than WAV in the form the windows and lists show a WAV
+// file's: channels, rate, bits and their texts; the numbers only a WAV header has stay 0.
+WaveInfo shownInfo(const SoundFacts& facts);

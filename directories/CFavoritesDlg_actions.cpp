@@ -74,8 +74,10 @@ void CFavoritesDlg::onBrowse() {
         m_ui.browseForFolder(FolderRequest{kSystemSoundsFolder, kAddToListInstruction});
     if (!folder)
         return;
-    if (!folderHasWavFiles(*folder)) {
-        m_ui.messageBox(kNoWavFilesInFolder, m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
+    const SoundFiles listed = shownSoundFiles(m_settings);
+    if (!folderHasSoundFiles(*folder, listed)) {
+        m_ui.messageBox(listed == SoundFiles::All ? kNoSoundFilesInFolder : kNoWavFilesInFolder,
+                        m_ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
         return;
     }
     if (!acceptsFolder(*folder))

@@ -7,6 +7,7 @@ inline const QString kSystemSoundsFolder = QStringLiteral("/usr/share/sounds");
 inline const QString kAddToListInstruction = QStringLiteral("Add directory to list:");
 inline const QString kCreateNewInstruction = QStringLiteral("Folders/Drives:");
 inline const QString kNoWavFilesInFolder = QStringLiteral("No *.wav files find");
+inline const QString kNoSoundFilesInFolder = QStringLiteral("No sound files found");
 inline const QString kCannotCreateDirectory = QStringLiteral("Cannot create directory");
 inline const QString kNotOneFolderName =
     QStringLiteral("\"%1\" is not a folder name: a name cannot hold \"/\" nor be \".\" or \"..\".");

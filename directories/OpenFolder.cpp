@@ -3,14 +3,15 @@
 #include "core/FolderScan.h"
 #include "platform/Ui.h"
 
-std::optional<QString> pickFolderWithSounds(IUi& ui) {
+std::optional<QString> pickFolderWithSounds(IUi& ui, SoundFiles which) {
     for (;;) {
         const std::optional<QString> folder =
             ui.browseForFolder(FolderRequest{kMyComputer, kOpenFolderInstruction});
         if (!folder)
             return std::nullopt;
-        if (!scanWavFolder(*folder).names.isEmpty())
+        if (!scanSoundFolder(*folder, which).names.isEmpty())
             return folder;
-        ui.messageBox(kNoWavFilesText, ui.appTitle(), MsgButtons::Ok, MsgIcon::None);
+        ui.messageBox(which == SoundFiles::All ? kNoSoundFilesText : kNoWavFilesText, ui.appTitle(),
+                      MsgButtons::Ok, MsgIcon::None);
     }
 }

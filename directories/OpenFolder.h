@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/FolderScan.h"
+
 #include <QString>
 #include <optional>
 
@@ -13,6 +15,10 @@ inline const QString kOpenFolderInstruction =
 inline const QString kNoWavFilesText =
     QStringLiteral("No *.wav files find.\nTembrel cannot open folder without *.wav files.");
 
-// Asks for a folder until the user picks one that holds "*.wav" files (each refusal says why
-// and opens the browser again) or cancels. The picked folder becomes the working directory.
-std::optional<QString> pickFolderWithSounds(IUi& ui);
+inline const QString kNoSoundFilesText =
+    QStringLiteral("No sound files found.\nTembrel cannot open a folder without sound files.");
+
+// Asks for a folder until the user picks one that holds sound files of the kind listed ("*.wav"
+// files alone unless which is All; each refusal says why and opens the browser again) or
+// cancels. The picked folder becomes the working directory.
+std::optional<QString> pickFolderWithSounds(IUi& ui, SoundFiles which = SoundFiles::Wav);

@@ -4,6 +4,7 @@
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
 #include "core/FeatureContext.h"
+#include "core/FolderScan.h"
 #include "core/WindowFrame.h"
 #include "directories/CAddFavoriteDlg.h"
 #include "directories/OpenFolder.h"
@@ -19,7 +20,8 @@ void installOpenFolderCommand(CommandTable& commands, const FeatureContext& cont
                       {},
                       QKeyCombination(Qt::ControlModifier, Qt::Key_O),
                       [&ui, &window, &settings, &frame] {
-                          const std::optional<QString> folder = pickFolderWithSounds(ui);
+                          const std::optional<QString> folder =
+                              pickFolderWithSounds(ui, shownSoundFiles(settings));
                           if (!folder)
                               return;
                           window.setCurrentFolder(*folder);

@@ -1,6 +1,8 @@
 #include "files/FileOperations.h"
 
 #include "core/CWavePlayer.h"
+#include "core/FolderScan.h"
+#include "core/Settings.h"
 #include "files/OperationTexts.h"
 #include "files/StartFolder.h"
 #include "platform/FileSystem.h"
@@ -12,10 +14,20 @@ FileOperations::FileOperations(IUi& ui, IFileSystem& files, CWavePlayer& player,
     : m_ui(ui), m_files(files), m_player(player), m_list(list), m_window(window),
       m_settings(settings) {}
 
-// Where a sound of that name goes (or is) in the current folder.
-QString FileOperations::soundPath(const QString& name) const {
-    return pathhelp::soundPath(m_window.currentFolder(), name);
+namespace {
+
+// The file of a sound named name in folder, of the same type as the file typeOf: a WAV file
+// goes where pathhelp::soundPath says (name.wav, or the spelling of ".wav" already there),
+// any other keeps typeOf's own extension.
+QString fileOfType(const QString& folder, const QString& name, const QString& typeOf) {
+    const QString fileName = pathhelp::fileName(typeOf);
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0 || fileName.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive))
+        return pathhelp::soundPath(folder, name);
+    return pathhelp::join(folder, name + fileName.mid(dot));
 }
+
+} // namespace
 
 // The row's own file: two rows may read alike ("a" for a.wav and a.WAV).
 QString FileOperations::rowPath(const SoundRow& row) const {
@@ -29,8 +41,9 @@ void FileOperations::deleteSound() {
         return;
     m_window.playCurrent(); // the sound is heard before the question
     const SoundRow sound = m_list.row(row);
-    if (m_ui.messageBox(texts::deleteQuestion(sound.name), texts::kDeleteCaption,
-                        MsgButtons::OkCancel, MsgIcon::None) != MsgResult::Ok)
+    if (m_ui.messageBox(texts::deleteQuestion(soundFileText(sound.name, sound.file)),
+                        texts::kDeleteCaption, MsgButtons::OkCancel,
+                        MsgIcon::None) != MsgResult::Ok)
         return;
     m_player.Stop();
     m_player.Close();
@@ -44,9 +57,12 @@ void FileOperations::deleteSound() {
 
 std::optional<RenameRequest> FileOperations::insertSound() {
     m_player.Stop();
+    const SoundFiles accepted = shownSoundFiles(m_settings);
     const OpenFileRequest request{
-        texts::kInsertTitle, QStringLiteral("Wave Sounds"), QStringLiteral("*.wav"),
-        defaultFolder(keys::kAddFromFolder, m_settings), QStringLiteral("wav")};
+        texts::kInsertTitle,
+        accepted == SoundFiles::All ? QStringLiteral("Sound Files") : QStringLiteral("Wave Sounds"),
+        soundFilePatterns(accepted), defaultFolder(keys::kAddFromFolder, m_settings),
+        QStringLiteral("wav")};
     std::optional<RenameRequest> rename;
     if (const std::optional<QString> source = m_ui.openFileName(request))
         rename = insertFile(*source);
@@ -70,10 +86,14 @@ std::optional<RenameRequest> FileOperations::insertFile(const QString& source) {
 std::optional<RenameRequest> FileOperations::insertDropped(const QStringList& files) {
     m_player.Stop();
     std::optional<RenameRequest> firstTaken;
+    const SoundFiles accepted = shownSoundFiles(m_settings);
     for (const QString& file : files) {
-        if (!file.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive)) {
-            m_ui.messageBox(texts::notAWavSound(pathhelp::fileName(file)), m_ui.appTitle(),
-                            MsgButtons::Ok, MsgIcon::Exclamation);
+        if (!isSoundFileName(file, accepted)) {
+            const QString name = pathhelp::fileName(file);
+            m_ui.messageBox(accepted == SoundFiles::All
+                                ? texts::notASound(name, soundFilePatterns(accepted))
+                                : texts::notAWavSound(name),
+                            m_ui.appTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
             continue;
         }
         std::optional<RenameRequest> taken = insertFile(file);
@@ -120,13 +140,15 @@ int FileOperations::listedRow(const RenameRequest& request) const {
 void FileOperations::renameSound(const RenameRequest& request, const QString& enteredName) {
     const QString oldPath = request.soundFile;
     if (!m_files.exists(oldPath)) {
-        m_ui.messageBox(texts::soundGone(request.initialName), texts::kErrorCaption, MsgButtons::Ok,
-                        MsgIcon::Stop);
+        m_ui.messageBox(
+            texts::soundGone(soundFileText(request.initialName, pathhelp::fileName(oldPath))),
+            texts::kErrorCaption, MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
     const int row = listedRow(request);
     const QString folder = oldPath.left(oldPath.lastIndexOf(QLatin1Char('/')));
-    const QString newPath = pathhelp::soundPath(folder, enteredName);
+    // The file keeps its type: a FLAC sound stays a ".flac" file under its new name.
+    const QString newPath = fileOfType(folder, enteredName, oldPath);
     if (!isUsableNewName(enteredName, row) || !m_files.copyFile(oldPath, newPath, false)) {
         m_ui.messageBox(texts::kRenameRefused, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::None);
         return;
@@ -143,12 +165,12 @@ void FileOperations::renameSound(const RenameRequest& request, const QString& en
 }
 
 void FileOperations::insertUnderName(const QString& source, const QString& enteredName) {
-    if (!isUsableNewName(enteredName, -1) ||
-        !m_files.copyFile(source, soundPath(enteredName), false)) {
+    const QString destination = fileOfType(m_window.currentFolder(), enteredName, source);
+    if (!isUsableNewName(enteredName, -1) || !m_files.copyFile(source, destination, false)) {
         m_ui.messageBox(texts::kRenameRefused, texts::kErrorCaption, MsgButtons::Ok, MsgIcon::None);
         return;
     }
-    showNewRow(enteredName, soundPath(enteredName));
+    showNewRow(enteredName, destination);
 }
 
 void FileOperations::showNewRow(const QString& name, const QString& path) {
@@ -160,8 +182,8 @@ void FileOperations::copySoundTo() {
     m_player.Stop();
     const QString start = defaultFolder(keys::kCopyToFolder, m_settings);
     const SoundRow sound = m_list.row(m_list.selectedRow());
-    const std::optional<QString> folder =
-        m_ui.browseForFolder(FolderRequest{start, texts::copyToInstruction(sound.name)});
+    const std::optional<QString> folder = m_ui.browseForFolder(
+        FolderRequest{start, texts::copyToInstruction(soundFileText(sound.name, sound.file))});
     if (!folder)
         return;
     // A plain row replaces the sound of its name there, whatever the case of its extension.

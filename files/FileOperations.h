@@ -34,12 +34,12 @@ public:
     // Copies a chosen file into the current folder. When a listed sound has its name, nothing
     // is copied and the returned request asks for a new name for the chosen file.
     std::optional<RenameRequest> insertSound();
-    // Copies one WAV file into the current folder as Insert does, without asking for it; a
+    // Copies one sound file into the current folder as Insert does, without asking for it; a
     // name already listed gives the New File Name request. The list is not refreshed.
     std::optional<RenameRequest> insertFile(const QString& source);
-    // Files dropped on the main window: each WAV file is inserted as insertFile() does, any
-    // other file is refused with a message naming it; then the list is refreshed. The first
-    // name already listed gives the New File Name request.
+    // Files dropped on the main window: each sound file the list shows (isSoundFileName) is
+    // inserted as insertFile() does, any other file is refused with a message naming it; then the
+    // list is refreshed. The first name already listed gives the New File Name request.
     std::optional<RenameRequest> insertDropped(const QStringList& files);
     // Stops and closes the player; the dialog then offers the selected sound's name and
     // renames that sound's file.
@@ -54,7 +54,6 @@ private:
     void renameSound(const RenameRequest& request, const QString& enteredName);
     void insertUnderName(const QString& source, const QString& enteredName);
     void showNewRow(const QString& name, const QString& path);
-    QString soundPath(const QString& name) const;
     QString rowPath(const SoundRow& row) const;
 
     IUi& m_ui;

@@ -17,13 +17,14 @@ inline const QString kRenameRefused =
 inline const QString kRenameFailed = QStringLiteral("Rename error. Cannot rename this file!");
 inline const QString kCopyFailed = QStringLiteral("Rename error. Illegal filename!");
 
-inline QString deleteQuestion(const QString& name) {
-    return QStringLiteral("Warning! File \"") + name + QStringLiteral(".wav\" will be deleted!");
+// Each takes the sound's file name as soundFileText gives it ("Bell.wav", "Bell.flac").
+inline QString deleteQuestion(const QString& fileName) {
+    return QStringLiteral("Warning! File \"") + fileName + QStringLiteral("\" will be deleted!");
 }
 
-inline QString soundGone(const QString& name) {
-    return QStringLiteral("Rename error. File \"") + name +
-           QStringLiteral(".wav\" is no longer there. Nothing was renamed.");
+inline QString soundGone(const QString& fileName) {
+    return QStringLiteral("Rename error. File \"") + fileName +
+           QStringLiteral("\" is no longer there. Nothing was renamed.");
 }
 
 inline QString notAWavSound(const QString& fileName) {
@@ -31,8 +32,15 @@ inline QString notAWavSound(const QString& fileName) {
            QStringLiteral("\" is not a WAV sound (.wav): only WAV sounds can be inserted.");
 }
 
-inline QString copyToInstruction(const QString& name) {
-    return QStringLiteral("Copy file ") + name + QStringLiteral(".wav to:");
+// patterns: the sound files that are listed, as "*.wav *.flac ...".
+inline QString notASound(const QString& fileName, const QString& patterns) {
+    return QStringLiteral("\"") + fileName +
+           QStringLiteral("\" is not a sound file the list shows: only these can be inserted: ") +
+           patterns;
+}
+
+inline QString copyToInstruction(const QString& fileName) {
+    return QStringLiteral("Copy file ") + fileName + QStringLiteral(" to:");
 }
 
 } // namespace texts

@@ -48,11 +48,11 @@ std::optional<QString> folderProblem(const QString& folder) {
 
 // The names the main window would list for folder, in its order.
 ListedNames listedNames(const QString& folder, const ExportServices& services) {
-    const ListedNames found = scanWavFolder(folder);
+    const ListedNames found = scanSoundFolder(folder, services.soundFiles);
     ListedNames listed;
     for (const int i : services.orderAsListed(found.names)) {
         if (found.names[i].isEmpty())
-            continue; // the file named ".wav" alone has no row
+            continue; // a file named ".wav" alone has no row
         listed.names.append(found.names[i]);
         listed.files.append(found.otherFile(i));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FolderScan.h"
 #include "lists/ListKind.h"
 
 #include <QString>
@@ -20,9 +21,10 @@ struct ExportServices {
     QString programName; // starts every line written to errors
     // The order of the main window's list, as the indexes of names in that order.
     std::function<std::vector<int>(const QStringList&)> orderAsListed;
+    SoundFiles soundFiles = SoundFiles::Wav; // the files listed, as the main window lists them
 };
 
-// Writes the list of kind for the ".wav" files of folder into folder, as the main window's
+// Writes the list of kind for the sound files of folder into folder, as the main window's
 // command writes it for that folder, asking nothing. Returns the exit status: 0 when the
 // complete list was written, 1 otherwise with one line on errors saying why. A sound the
 // player cannot open is reported on errors as well, and listed all the same. The web page

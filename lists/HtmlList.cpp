@@ -1,5 +1,6 @@
 #include "lists/HtmlList.h"
 
+#include "core/BrowserView.h"
 #include "lists/ListFormat.h"
 
 namespace {
@@ -21,7 +22,7 @@ void writeHead(ListText& text, const QString& folder) {
 
 void writeEntry(ListText& text, const ListEntry& entry) {
     text.put(L("<LI><A HREF=\"")).put(linkTarget(entry.fileName)).put(L("\">"));
-    text.put(htmlText(entry.name + L(".wav")))
+    text.put(htmlText(soundFileText(entry.name, entry.fileName)))
         .put(L("</A> <I>"))
         .put(entry.size)
         .put(L(" bytes ("));

@@ -7,7 +7,8 @@
 
 namespace {
 
-// Where the file of a listed name is looked for first: its own file, or the usual "name.wav".
+// Where the file of a listed name is looked for first: its own file ("name.WAV", "name.flac"),
+// or the usual "name.wav".
 QString firstPath(const QString& folder, const QString& name, const QString& ownFile) {
     return pathhelp::join(folder, ownFile.isEmpty() ? name + QStringLiteral(".wav") : ownFile);
 }
@@ -73,10 +74,18 @@ ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, 
             continue;
         }
         player.Open(path);
-        if (player.ReadWaveInfo(path))
+        ListEntry entry{i + 1, name, path.mid(path.lastIndexOf(QLatin1Char('/')) + 1),
+                        *size, {},   std::nullopt};
+        if (player.ReadWaveInfo(path)) {
             lastRead = player.waveInfo();
-        const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-        take(ListEntry{i + 1, name, fileName, *size, lastRead});
+            entry.info = lastRead;
+        } else if (player.readOtherType()) {
+            entry.info = shownInfo(player.soundFacts());
+            entry.otherPlayTime = player.soundFacts().playSeconds;
+        } else {
+            entry.info = lastRead;
+        }
+        take(entry);
     }
     return list;
 }

@@ -16,14 +16,17 @@ class IFileSystem;
 struct ListEntry {
     int number = 0; // position in the list + 1: a missing file leaves a gap
     QString name;
-    QString fileName; // as spelled in the folder, for links: "name.wav" or e.g. "name.WAV"
+    QString fileName; // as spelled in the folder, for links: "name.wav", "name.WAV", "name.flac"
     qint64 size = 0;  // the whole file, headers included
-    // The header read for this file or, when it could not be read, the last one read before
-    // it in the same list (all zeros if there was none).
+    // The header read for this file or, when it could not be read, the last WAV header read
+    // before it in the same list (all zeros if there was none). A sound of another type than
+    // WAV has its own facts here (shownInfo) and its play time in otherPlayTime.
     WaveInfo info;
+    std::optional<double> otherPlayTime =
+        std::nullopt; // frames over rate: its bytes say nothing of its length
 
     double kilobytes() const { return double(size) * 0.0009765625; }
-    double playTime() const { return playTimeSeconds(size, info); }
+    double playTime() const { return otherPlayTime.value_or(playTimeSeconds(size, info)); }
 };
 
 struct ListEntries {
@@ -38,7 +41,8 @@ enum class UnreadableFile { Skip, Stop };
 
 // Gathers the entries of the sounds (in list order) in folder: a missing file is skipped, every
 // found file gets its size, the player's Open (an open error is shown by the player and the
-// entry is kept) and the player's ReadWaveInfo. Only headers are read.
+// entry is kept) and the player's ReadWaveInfo (the facts of a type other than WAV through
+// it). Only headers are read.
 ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, IFileSystem& files,
                               CWavePlayer& player, UnreadableFile onUnreadable);
 

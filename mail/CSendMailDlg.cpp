@@ -10,10 +10,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CSendMailDlg::CSendMailDlg(const QString& soundName, const QString& to, QWidget* parent)
-    : QDialog(parent),
-      m_header(
-          new QLabel(QStringLiteral("Sending sound ") + soundName + QStringLiteral(".wav"), this)),
+CSendMailDlg::CSendMailDlg(const QString& soundFile, const QString& to, QWidget* parent)
+    : QDialog(parent), m_header(new QLabel(QStringLiteral("Sending sound ") + soundFile, this)),
       m_send(addButton(QStringLiteral("Send E-Mail"), QStringLiteral(":/art/mail.svg"))),
       m_close(addButton(QStringLiteral("Close"), QStringLiteral(":/art/close.svg"))),
       m_saveAddress(

@@ -13,7 +13,8 @@ class CIconButton;
 class CSendMailDlg : public QDialog {
     Q_OBJECT
 public:
-    CSendMailDlg(const QString& soundName, const QString& to, QWidget* parent = nullptr);
+    // soundFile: the sound's file name ("Bell.wav").
+    CSendMailDlg(const QString& soundFile, const QString& to, QWidget* parent = nullptr);
 
     void setSaveAddress(std::function<void(const QString&)> saveAddress);
 

@@ -28,9 +28,9 @@ SendMailCommand::SendMailCommand(CommandTable& commands, const FeatureContext& c
 }
 
 std::optional<MailFields>
-SendMailCommand::askFields(const QString& soundName, const QString& to,
+SendMailCommand::askFields(const QString& soundFile, const QString& to,
                            const std::function<void(const QString&)>& saveAddress) {
-    CSendMailDlg dialog(soundName, to, m_frame.dialogParent());
+    CSendMailDlg dialog(soundFile, to, m_frame.dialogParent());
     dialog.setSaveAddress(saveAddress);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -23,7 +23,7 @@ public:
                     IMailTransport& transport);
 
     std::optional<MailFields>
-    askFields(const QString& soundName, const QString& to,
+    askFields(const QString& soundFile, const QString& to,
               const std::function<void(const QString&)>& saveAddress) override;
     std::stop_token beginSend() override;
     void endSend() override;

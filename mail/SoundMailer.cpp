@@ -27,9 +27,9 @@ constexpr int kNoMailProgramStatus = 3;
 const QString kAddressNotSaved =
     QStringLiteral("The address could not be saved: the data file cannot be written.");
 
-QString vanished(const QString& name) {
-    return QStringLiteral("The sound \"") + name +
-           QStringLiteral(".wav\" is no longer in this folder. Nothing was sent.");
+QString vanished(const QString& fileName) {
+    return QStringLiteral("The sound \"") + fileName +
+           QStringLiteral("\" is no longer in this folder. Nothing was sent.");
 }
 
 QStringList addressesOf(const QString& field) {
@@ -75,15 +75,16 @@ void SoundMailer::sendSelectedSound() {
     const QString& name = sound.name;
     const std::optional<QString> path = soundPath(sound.file);
     if (!path) {
-        warn(vanished(name));
+        warn(vanished(soundFileText(name, sound.file)));
         return;
     }
     // A missing default address is reported, but its stand-in text is no address.
     QString to = readReported(m_parts.settings, m_parts.ui, keys::kMailTo, MsgIcon::Exclamation);
     if (to == settings::kMissing)
         to.clear();
-    const std::optional<MailFields> fields = m_parts.windows.askFields(
-        name, to, [this](const QString& address) { saveAddress(address); });
+    const std::optional<MailFields> fields =
+        m_parts.windows.askFields(soundFileText(name, sound.file), to,
+                                  [this](const QString& address) { saveAddress(address); });
     if (!fields)
         return;
     send(name, *path, *fields);

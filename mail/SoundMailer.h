@@ -26,8 +26,9 @@ class IMailWindows {
 public:
     virtual ~IMailWindows() = default;
     // Nothing when the dialog was closed without "Send E-Mail". saveAddress stores a To field.
+    // soundFile: the sound's file name as soundFileText gives it ("Bell.wav", "Bell.flac").
     virtual std::optional<MailFields>
-    askFields(const QString& soundName, const QString& to,
+    askFields(const QString& soundFile, const QString& to,
               const std::function<void(const QString&)>& saveAddress) = 0;
     // The token is stopped when the user cancels the send.
     virtual std::stop_token beginSend() = 0;

@@ -4,13 +4,17 @@
 #include "core/CommandIds.h"
 #include "core/CommandTable.h"
 #include "core/FeatureContext.h"
+#include "core/FolderScan.h"
 #include "core/Settings.h"
 #include "core/WindowFrame.h"
 #include "options/CPPage1.h"
+#include "options/CPPage5.h"
 #include "options/CPropSheet.h"
 #include "options/MainDirectoryChange.h"
 #include "platform/Launcher.h"
 #include "platform/Services.h"
+
+#include <QCheckBox>
 
 OptionsCommand::OptionsCommand(CommandTable& commands, const FeatureContext& context,
                                ILinkOpener& links, IFolders& folders)
@@ -29,6 +33,9 @@ void OptionsCommand::run() {
         m_context, [this] { openHelp(); }, m_frame.dialogParent());
     sheet.general().setMainDirectoryName(oldName);
     sheet.general().setEditorPath(editor);
+    // The box is stored the moment it changes, and the list follows it at once.
+    QObject::connect(&sheet.misc().allSoundsBox(), &QAbstractButton::clicked, &sheet,
+                     [this] { m_browser.showSoundFiles(shownSoundFiles(m_context.settings)); });
     if (sheet.exec() == QDialog::Accepted) {
         MainDirectoryChange change(settings, m_context.places, m_folders, m_context.ui);
         if (change.rename(oldName, sheet.general().mainDirectoryName().trimmed()))

@@ -30,12 +30,22 @@ bool isAscii(const char* name, size_t length) {
     return std::all_of(name, name + length, [](char c) { return (c & 0x80) == 0; });
 }
 
+// The suffix the name ends in, if any.
+const QByteArray* matchingSuffix(const char* name, size_t length,
+                                 const QList<QByteArray>& suffixes) {
+    for (const QByteArray& suffix : suffixes)
+        if (endsWith(name, length, suffix))
+            return &suffix;
+    return nullptr;
+}
+
 // Records the entry's name: shown without its last dropped bytes when dropping. Plain ASCII
-// names ending in the suffix as given, the usual kind, skip the general decoder.
+// names ending in the usual suffix as given, the usual kind, skip the general decoder.
 void appendName(ListedNames& listed, const char* name, size_t length, const QByteArray& suffix,
-                size_t dropped) {
+                size_t dropped, bool usualSuffix) {
     const bool plainEnd =
-        dropped == 0 || std::memcmp(name + length - dropped, suffix.constData(), dropped) == 0;
+        dropped == 0 ||
+        (usualSuffix && std::memcmp(name + length - dropped, suffix.constData(), dropped) == 0);
     if (plainEnd && isAscii(name, length)) {
         listed.names.append(QString::fromLatin1(name, qsizetype(length - dropped)));
         return;
@@ -47,7 +57,7 @@ void appendName(ListedNames& listed, const char* name, size_t length, const QByt
     }
     const QString shown = nativename::shown(file).chopped(qsizetype(dropped));
     listed.names.append(shown);
-    if (shown + QLatin1String(suffix) == file)
+    if (usualSuffix && shown + QLatin1String(suffix) == file)
         return;
     listed.files.resize(listed.names.size() - 1);
     listed.files.append(file);
@@ -57,17 +67,26 @@ void appendName(ListedNames& listed, const char* name, size_t length, const QByt
 
 std::optional<ListedNames> listRegularFilesEndingWith(const QString& folder,
                                                       const QByteArray& suffix, Suffix keep) {
+    return listRegularFilesEndingWithAny(folder, {suffix}, keep);
+}
+
+std::optional<ListedNames> listRegularFilesEndingWithAny(const QString& folder,
+                                                         const QList<QByteArray>& suffixes,
+                                                         Suffix keep) {
+    if (suffixes.isEmpty())
+        return ListedNames();
     DIR* dir = ::opendir(nativename::encode(folder).constData());
     if (!dir)
         return std::nullopt;
     ListedNames listed;
     const int fd = ::dirfd(dir);
-    const size_t dropped = keep == Suffix::Drop ? size_t(suffix.size()) : 0;
     while (const dirent* entry = ::readdir(dir)) {
         const size_t length = std::strlen(entry->d_name);
-        if (!endsWith(entry->d_name, length, suffix) || !isRegular(fd, *entry))
+        const QByteArray* suffix = matchingSuffix(entry->d_name, length, suffixes);
+        if (suffix == nullptr || !isRegular(fd, *entry))
             continue;
-        appendName(listed, entry->d_name, length, suffix, dropped);
+        const size_t dropped = keep == Suffix::Drop ? size_t(suffix->size()) : 0;
+        appendName(listed, entry->d_name, length, *suffix, dropped, suffix == &suffixes.front());
     }
     ::closedir(dir);
     if (!listed.files.isEmpty())

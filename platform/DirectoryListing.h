@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -25,3 +27,9 @@ struct ListedNames {
 std::optional<ListedNames> listRegularFilesEndingWith(const QString& folder,
                                                       const QByteArray& suffix,
                                                       Suffix keep = Suffix::Keep);
+// The same for the files ending in any of suffixes, each name shown without the suffix it ends
+// in. The first suffix is the usual one: a name whose file is not simply the name followed by
+// suffixes[0] has its file name in files.
+std::optional<ListedNames> listRegularFilesEndingWithAny(const QString& folder,
+                                                         const QList<QByteArray>& suffixes,
+                                                         Suffix keep = Suffix::Keep);

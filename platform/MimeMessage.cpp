@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <utility>
 
 namespace {
 
@@ -29,6 +30,21 @@ QString attachmentName(const MailAttachment& attachment) {
     // A name that is not UTF-8 is no text: it goes out as it is shown.
     return nativename::shown(attachment.fileName.isEmpty() ? QFileInfo(attachment.path).fileName()
                                                            : attachment.fileName);
+}
+
+// The attachment's media type by its extension: a WAV file, and anything not known, as
+// audio/wav.
+QByteArray audioType(const QString& name) {
+    static const std::pair<const char*, const char*> kTypes[] = {
+        {".flac", "audio/flac"}, {".ogg", "audio/ogg"},   {".oga", "audio/ogg"},
+        {".opus", "audio/ogg"},  {".mp3", "audio/mpeg"},  {".aif", "audio/aiff"},
+        {".aiff", "audio/aiff"}, {".aifc", "audio/aiff"}, {".au", "audio/basic"},
+        {".snd", "audio/basic"}, {".caf", "audio/x-caf"},
+    };
+    for (const auto& [ending, type] : kTypes)
+        if (name.endsWith(QLatin1StringView(ending), Qt::CaseInsensitive))
+            return type;
+    return "audio/wav";
 }
 
 } // namespace
@@ -74,10 +90,9 @@ QByteArray MimeMessageStream::openAttachment(const MailAttachment& attachment) {
         return {};
     }
     const QString name = attachmentName(attachment);
-    return "--" + m_frame.boundary + '\n' +
-           "Content-Type: audio/wav;\n name=" + mime::quotedWords(name) + '\n' +
-           "Content-Transfer-Encoding: base64\n" + "Content-Disposition: attachment;\n " +
-           mime::parameter("filename", name) + "\n\n";
+    return "--" + m_frame.boundary + '\n' + "Content-Type: " + audioType(name) +
+           ";\n name=" + mime::quotedWords(name) + '\n' + "Content-Transfer-Encoding: base64\n" +
+           "Content-Disposition: attachment;\n " + mime::parameter("filename", name) + "\n\n";
 }
 
 QByteArray MimeMessageStream::nextBlock() {

@@ -17,7 +17,8 @@ struct MimeFrame {
 
 // Writes one mail as a MIME message, piece by piece, so that a large sound is read and encoded
 // a block at a time and never held whole: the headers (RFC 5322), a multipart/mixed body with
-// the note as a text part, then each attachment as audio/wav in base64 under its file name.
+// the note as a text part, then each attachment in base64 under its file name, as audio/wav or
+// the media type of its extension (audio/flac ...).
 // Lines end with a bare newline, as programs of the sendmail family expect on their input.
 class MimeMessageStream {
 public:

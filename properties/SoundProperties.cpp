@@ -27,10 +27,29 @@ std::array<QString, 6> advancedTexts(const WaveInfo& info) {
             QString::number(info.blockAlign),       QString::number(info.bitsPerSample)};
 }
 
+namespace {
+
+// A sound of another type than WAV: its type by its extension, its format as libsndfile reads
+// it (bits only where samples have a fixed size) and its play time as frames over rate.
+void showOtherType(SoundProperties& shown, const SoundFacts& facts) {
+    const QString extension = shown.fileName.mid(shown.fileName.lastIndexOf(QLatin1Char('.')));
+    shown.type = QStringLiteral("%1 sound (%2)").arg(facts.formatText, extension.toLower());
+    const WaveInfo info = shownInfo(facts);
+    shown.format = facts.bitsPerSample > 0 ? formatText(info)
+                                           : QStringLiteral("%1, %2 Hz, %3")
+                                                 .arg(info.channelsText)
+                                                 .arg(info.samplesPerSecond)
+                                                 .arg(info.formatText);
+    shown.playTime = formatSeconds(facts.playSeconds) + QStringLiteral(" sec");
+    shown.advanced = advancedTexts(info);
+}
+
+} // namespace
+
 SoundProperties readSoundProperties(IFileSystem& files, CWavePlayer& player, const QString& folder,
                                     const SoundRow& row) {
     SoundProperties shown;
-    shown.fileName = row.name + QStringLiteral(".wav");
+    shown.fileName = soundFileText(row.name, row.file);
     shown.file = pathhelp::join(folder, row.file);
     shown.type = QStringLiteral("Multimedia wave (.wav)");
     shown.location = folder;
@@ -42,7 +61,10 @@ SoundProperties readSoundProperties(IFileSystem& files, CWavePlayer& player, con
         if (!files.isWritable(path))
             shown.attributes = QStringLiteral("Read-Only");
     }
-    player.ReadWaveInfo(path);
+    if (!player.ReadWaveInfo(path) && player.readOtherType()) {
+        showOtherType(shown, player.soundFacts());
+        return shown;
+    }
     const WaveInfo& info = player.waveInfo();
     shown.format = formatText(info);
     shown.playTime =

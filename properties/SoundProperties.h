@@ -10,7 +10,7 @@ struct SoundRow;
 
 // The read-only facts the properties dialog shows about one sound, all as display text.
 struct SoundProperties {
-    QString fileName; // name + ".wav"
+    QString fileName; // name + ".wav", or name + its own extension for another type
     QString type;
     QString location;   // the folder
     QString size;       // empty when the file is gone

@@ -18,11 +18,29 @@ QString rateErrorText(const QString& path, qint64 rate) {
         .arg(rate);
 }
 
-QString openErrorText(const QString& path) {
+// What libsndfile says of error, without its closing full stop.
+QString sndfileReason(int error) {
+    const char* text = sf_error_number(error);
+    QString reason = text != nullptr ? QString::fromUtf8(text).trimmed() : QString();
+    if (reason.endsWith(u'.'))
+        reason.chop(1);
+    return reason.isEmpty() ? QStringLiteral("its format is not known") : reason;
+}
+
+// libsndfile's reason is for the other types: a ".wav" file that is no RIFF WAVE is no sound.
+QString notWaveText(const QString& path, int sndfileError) {
+    if (path.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive))
+        return QStringLiteral("The file %1 is not a sound file.").arg(quoted(path));
+    return QStringLiteral("The sound file %1 cannot be read: %2.")
+        .arg(quoted(path), sndfileReason(sndfileError));
+}
+
+// sndfileError: why libsndfile could not open it.
+QString openErrorText(const QString& path, int sndfileError) {
     const WaveShape shape = inspectWaveShape(path);
     switch (shape.kind) {
     case WaveShape::NotWave:
-        return QStringLiteral("The file %1 is not a sound file.").arg(quoted(path));
+        return notWaveText(path, sndfileError);
     case WaveShape::Damaged:
         return QStringLiteral("The sound file %1 is damaged and cannot be played.")
             .arg(quoted(path));
@@ -64,7 +82,7 @@ std::expected<SoundDecoder, QString> SoundDecoder::open(const QString& path) {
     SF_INFO info{};
     SNDFILE* file = sf_open_fd(opened->release(), SFM_READ, &info, SF_TRUE);
     if (file == nullptr)
-        return std::unexpected(openErrorText(path));
+        return std::unexpected(openErrorText(path, sf_error(nullptr)));
     if (!playableShape(info)) {
         sf_close(file);
         return std::unexpected(rateErrorText(path, info.samplerate));

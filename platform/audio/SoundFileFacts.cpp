@@ -40,7 +40,58 @@ QString majorFormatName(int format) {
     return name.left(name.indexOf(QLatin1String(" ("))).trimmed();
 }
 
+// One libsndfile list (SFC_GET_FORMAT_MAJOR or _SUBTYPE, with their counts): true when it
+// holds format.
+bool listHolds(int countCommand, int entryCommand, int format) {
+    int count = 0;
+    if (sf_command(nullptr, countCommand, &count, sizeof count) != 0)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        SF_FORMAT_INFO info{};
+        info.format = i;
+        if (sf_command(nullptr, entryCommand, &info, sizeof info) == 0 && info.format == format)
+            return true;
+    }
+    return false;
+}
+
+bool readsMajor(int major) {
+    return listHolds(SFC_GET_FORMAT_MAJOR_COUNT, SFC_GET_FORMAT_MAJOR, major);
+}
+
+bool readsSubtype(int subtype) {
+    return listHolds(SFC_GET_FORMAT_SUBTYPE_COUNT, SFC_GET_FORMAT_SUBTYPE, subtype);
+}
+
+struct OtherType {
+    const char* ending;
+    int major;
+    int subtype; // 0: any the container holds
+};
+
+constexpr OtherType kOtherTypes[] = {
+    {".flac", SF_FORMAT_FLAC, 0},
+    {".ogg", SF_FORMAT_OGG, SF_FORMAT_VORBIS},
+    {".oga", SF_FORMAT_OGG, SF_FORMAT_VORBIS},
+    {".opus", SF_FORMAT_OGG, SF_FORMAT_OPUS},
+    {".mp3", SF_FORMAT_MPEG, SF_FORMAT_MPEG_LAYER_III},
+    {".aif", SF_FORMAT_AIFF, 0},
+    {".aiff", SF_FORMAT_AIFF, 0},
+    {".aifc", SF_FORMAT_AIFF, 0},
+    {".au", SF_FORMAT_AU, 0},
+    {".snd", SF_FORMAT_AU, 0},
+    {".caf", SF_FORMAT_CAF, 0},
+};
+
 } // namespace
+
+QList<QByteArray> readableSoundFileEndings() {
+    QList<QByteArray> endings;
+    for (const OtherType& type : kOtherTypes)
+        if (readsMajor(type.major) && (type.subtype == 0 || readsSubtype(type.subtype)))
+            endings.append(QByteArray(type.ending));
+    return endings;
+}
 
 std::expected<SoundFileFacts, QString> readSoundFileFacts(const QString& path) {
     const auto decoder = SoundDecoder::open(path);

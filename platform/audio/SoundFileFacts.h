@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 #include <expected>
@@ -15,3 +17,8 @@ struct SoundFileFacts {
 
 // Reads the header of any file type libsndfile reads; the error is a text for the user.
 std::expected<SoundFileFacts, QString> readSoundFileFacts(const QString& path);
+
+// The endings (".flac") of the file types besides WAV that the program lists when asked to list
+// them all: FLAC, Ogg Vorbis, Opus, MP3, AIFF, AU/SND and CAF, each only where the installed
+// libsndfile reads it, as its own list of formats says.
+QList<QByteArray> readableSoundFileEndings();

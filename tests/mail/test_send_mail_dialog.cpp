@@ -25,7 +25,7 @@
 namespace {
 
 TEST(SendMailDialogTest, StartsWithTheAddressTheFixedSubjectAndTheSoundsName) {
-    CSendMailDlg dialog(QStringLiteral("Bell"), QStringLiteral("a@b.org"));
+    CSendMailDlg dialog(QStringLiteral("Bell.wav"), QStringLiteral("a@b.org"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" Send Sound By E-Mail"));
     EXPECT_EQ(dialog.header(), QStringLiteral("Sending sound Bell.wav"));
     EXPECT_EQ(dialog.to(), QStringLiteral("a@b.org"));

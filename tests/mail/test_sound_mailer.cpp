@@ -70,7 +70,7 @@ protected:
 
 TEST_F(SoundMailerTest, SendsTheSoundsOwnFileWhileTheWindowsAreDisabledThenRefreshes) {
     send();
-    EXPECT_EQ(windows.askedName, QStringLiteral("Bell"));
+    EXPECT_EQ(windows.askedName, QStringLiteral("Bell.wav"));
     EXPECT_EQ(windows.askedTo, QStringLiteral("a@b.org"));
     ASSERT_EQ(transport.sent.size(), 1);
     const OutgoingMail& mail = transport.sent.first();

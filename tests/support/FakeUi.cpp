@@ -59,12 +59,14 @@ MsgResult FakeUi::messageBox(const QString& text, const QString& caption, MsgBut
 }
 
 std::optional<QString> FakeUi::openFileName(const OpenFileRequest& request) {
-    m_calls.push_back({UiCall::Kind::OpenFile,
-                       request.title,
-                       {},
-                       MsgButtons::Ok,
-                       MsgIcon::None,
-                       request.startFolder});
+    m_calls.push_back(
+        {UiCall::Kind::OpenFile,
+         request.title,
+         {},
+         MsgButtons::Ok,
+         MsgIcon::None,
+         request.startFolder,
+         request.filterName + QStringLiteral(" (") + request.pattern + QLatin1Char(')')});
     if (m_fileAnswers.empty()) {
         ADD_FAILURE() << "unexpected open-file dialog: " << request.title.toStdString();
         return std::nullopt;

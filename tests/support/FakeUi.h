@@ -16,6 +16,7 @@ struct UiCall {
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
     QString startFolder;
+    QString filter = {}; // a file picker's: "Wave Sounds (*.wav)"
 };
 
 class FakeUi final : public IUi {
