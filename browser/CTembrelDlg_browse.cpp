@@ -110,12 +110,15 @@ void CTembrelDlg::readStatus() {
     const std::optional<qint64> length = m_services.files.fileSize(path);
     if (!length)
         return; // the previous lines stay, as does the play time
-    // An unreadable header keeps the last WAV file's values. A sound of another type plays for
-    // its frames over its rate: its bytes say nothing of its length.
+    // An unreadable WAV header keeps the last WAV file's values. A sound of another type plays
+    // for its frames over its rate: its bytes say nothing of its length.
     if (!m_player->ReadWaveInfo(path) && m_player->readOtherType()) {
         const SoundFacts& facts = m_player->soundFacts();
         m_playTime = facts.playSeconds;
         m_statusLine1 = statusPlayTimeLine(m_playTime, shownInfo(facts).channelsText);
+    } else if (m_player->readUnreadableOther()) {
+        m_playTime = 0;
+        m_statusLine1 = statusPlayTimeLine(m_playTime, unreadableInfo().channelsText);
     } else {
         m_playTime = playTimeSeconds(*length, m_player->waveInfo());
         m_statusLine1 = statusPlayTimeLine(m_playTime, m_player->waveInfo().channelsText);

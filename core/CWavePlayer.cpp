@@ -63,6 +63,7 @@ float CWavePlayer::gainFor(const QString& path) const {
 bool CWavePlayer::ReadWaveInfo(const QString& path) {
     auto facts = readSoundFacts(path);
     m_otherType = facts && !facts->wave;
+    m_unreadableOther = !facts && !path.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive);
     if (!facts)
         return false;
     m_facts = std::move(*facts);

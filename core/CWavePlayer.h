@@ -43,6 +43,9 @@ public:
     // True when the last ReadWaveInfo read a sound of another type than WAV: its facts are
     // soundFacts(), its play time frames over rate.
     bool readOtherType() const { return m_otherType; }
+    // True when the last ReadWaveInfo got no facts from a file not named ".wav": nothing of the
+    // last WAV file stands for it (it shows unreadableFacts()).
+    bool readUnreadableOther() const { return m_unreadableOther; }
     // The facts of the last file read that gave any, WAV or not.
     const SoundFacts& soundFacts() const { return m_facts; }
 
@@ -55,6 +58,7 @@ private:
     WaveInfo m_info;
     SoundFacts m_facts;
     bool m_otherType = false;
+    bool m_unreadableOther = false;
     bool m_loop = false;
     bool m_openSucceeded = false;
     State m_state = Stopped;

@@ -121,6 +121,13 @@ void useSoundFileFacts(SoundFileFactsReader reader) {
     g_otherTypes.store(reader);
 }
 
+WaveInfo unreadableInfo() {
+    WaveInfo info;
+    info.channelsText = QStringLiteral("Unreadable");
+    info.formatText = info.channelsText;
+    return info;
+}
+
 WaveInfo shownInfo(const SoundFacts& facts) {
     WaveInfo info;
     info.channels = uint32_t(std::max(facts.channels, 0));

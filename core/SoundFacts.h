@@ -33,3 +33,6 @@ void useSoundFileFacts(SoundFileFactsReader reader);
 // The facts of a sound of another type than WAV in the form the windows and lists show a WAV
 // file's: channels, rate, bits and their texts; the numbers only a WAV header has stay 0.
 WaveInfo shownInfo(const SoundFacts& facts);
+// What stands for a file of another type that gives no facts: all zeros, "Unreadable" for its
+// channels and format, and no play time.
+WaveInfo unreadableInfo();

@@ -82,6 +82,9 @@ ListEntries gatherListEntries(const QString& folder, const ListedNames& sounds, 
         } else if (player.readOtherType()) {
             entry.info = shownInfo(player.soundFacts());
             entry.otherPlayTime = player.soundFacts().playSeconds;
+        } else if (player.readUnreadableOther()) {
+            entry.info = unreadableInfo();
+            entry.otherPlayTime = 0;
         } else {
             entry.info = lastRead;
         }

@@ -44,6 +44,15 @@ void showOtherType(SoundProperties& shown, const SoundFacts& facts) {
     shown.advanced = advancedTexts(info);
 }
 
+// A file of another type that libsndfile cannot read (playing it says why).
+void showUnreadable(SoundProperties& shown) {
+    const QString extension = shown.fileName.mid(shown.fileName.lastIndexOf(QLatin1Char('.')));
+    shown.type = QStringLiteral("Sound file (%1)").arg(extension.toLower());
+    shown.format = unreadableInfo().formatText;
+    shown.playTime = formatSeconds(0) + QStringLiteral(" sec");
+    shown.advanced = advancedTexts(unreadableInfo());
+}
+
 } // namespace
 
 SoundProperties readSoundProperties(IFileSystem& files, CWavePlayer& player, const QString& folder,
@@ -63,6 +72,10 @@ SoundProperties readSoundProperties(IFileSystem& files, CWavePlayer& player, con
     }
     if (!player.ReadWaveInfo(path) && player.readOtherType()) {
         showOtherType(shown, player.soundFacts());
+        return shown;
+    }
+    if (player.readUnreadableOther()) {
+        showUnreadable(shown);
         return shown;
     }
     const WaveInfo& info = player.waveInfo();

@@ -152,6 +152,8 @@ TEST_F(AllSounds, AFileLibsndfileCannotReadIsListedAndPlayingItSaysWhy) {
     program.writeFile(program.library() + "/Broken.flac", QByteArray(4000, 'x'));
     program.writeFile(program.library() + "/Broken.wav", QByteArray(4000, 'x'));
     EXPECT_EQ(listRows(), (QStringList{"Broken", "Broken"}));
+    window().list().setCurSel(window().list().fileOf(0) == "Broken.flac" ? 0 : 1);
+    EXPECT_EQ(window().statusLine1(), "0.00 sec, Unreadable   ") << "not the last WAV's time";
     const QString flac = program.library() + "/Broken.flac";
     const auto opened = SoundDecoder::open(flac);
     ASSERT_FALSE(opened.has_value());
