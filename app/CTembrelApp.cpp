@@ -161,10 +161,19 @@ int CTembrelApp::runIndexTask(const ConsoleTask& task, QTextStream& errors) {
             return 1;
         return searchFromCommandLine(indexFile, task.words, out, errors);
     }
-    IndexRun run{
-        indexFile, {}, indexplaces::depth(settings), task.folders.isEmpty(), errorsGoToTerminal()};
+    IndexRun run;
+    run.indexFile = indexFile;
+    run.depth = indexplaces::depth(settings);
+    run.wholeCollection = task.folders.isEmpty();
+    run.progressLine = errorsGoToTerminal();
+    run.collection = indexplaces::topFolders(settings, settings);
     if (run.wholeCollection)
-        run.tops = indexplaces::topFolders(settings, settings);
+        run.tops = run.collection;
+    // A window of this program directory that holds the index does the scan itself.
+    run.askWriter = [channel = instanceChannelPath(programdir::withSeparator())](
+                        const std::vector<QByteArray>& folders) {
+        return askRunningInstanceToRescan(channel, {folders.begin(), folders.end()});
+    };
     for (const QString& folder : task.folders)
         run.tops.push_back(indexPath(QFileInfo(folder).absoluteFilePath()));
     return indexFromCommandLine(run, errors);

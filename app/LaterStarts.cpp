@@ -2,6 +2,7 @@
 
 #include "app/MainWindowAssembly.h"
 #include "browser/CTembrelDlg.h"
+#include "library/SearchCommand.h"
 
 #include <QApplication>
 
@@ -20,6 +21,15 @@ void bringToFront(QWidget& window) {
 
 LaterStarts::LaterStarts(MainWindowAssembly& mainWindow) : m_mainWindow(mainWindow) {
     connect(&m_server, &InstanceServer::requested, this, &LaterStarts::take);
+    // "--index" run while this window holds the index: the window does the scan.
+    connect(&m_server, &InstanceServer::rescanRequested, this,
+            [this](const QList<QByteArray>& folders) {
+                LibraryKeeper& keeper = m_mainWindow.search().keeper();
+                if (folders.isEmpty())
+                    keeper.rescan();
+                else
+                    keeper.rescanFolders({folders.begin(), folders.end()});
+            });
     m_waitForDialogs.setInterval(kDialogCheckMs);
     connect(&m_waitForDialogs, &QTimer::timeout, this, &LaterStarts::showWhenFree);
 }

@@ -13,6 +13,7 @@
 #include "directories/OpenFolderCommand.h"
 #include "files/OperationCommands.h"
 #include "library/EvenLoudness.h"
+#include "library/IndexScanner.h"
 #include "library/SearchCommand.h"
 #include "library/SoundLoudness.h"
 #include "lists/ListCommands.h"
@@ -97,6 +98,11 @@ void MainWindowAssembly::installFeatures() {
                                                m_settings, m_services.ui,
                                                [this](const QString& path) { showSound(path); });
     m_search->installTags(m_commands, view, view);
+    // The folder watch tells the index which folder to bring up to date.
+    QObject::connect(m_window.get(), &CTembrelDlg::folderChangedOnDisk, &m_search->keeper(),
+                     [keeper = &m_search->keeper()](const QString& folder) {
+                         keeper->rescanFolders({indexPath(folder)});
+                     });
     installLoudness();
     m_properties = std::make_unique<PropertiesCommand>(
         m_commands, context,

@@ -79,7 +79,10 @@ CTembrelDlg::CTembrelDlg(const MainSettings& startValues, const IProgramPlaces& 
       m_flatScrollBar(startValues.flatScrollBar == 1),
       m_soundFiles(startValues.allSounds == 1 ? SoundFiles::All : SoundFiles::Wav) {
     m_watcher = new FolderWatcher(this);
-    connect(m_watcher, &FolderWatcher::folderChanged, this, &CTembrelDlg::followFolder);
+    connect(m_watcher, &FolderWatcher::folderChanged, this, [this] {
+        followFolder();
+        emit folderChangedOnDisk(m_currentFolder);
+    });
     m_currentFolder = places.mainDirectory();
     ScanFolder(m_currentFolder);
 

@@ -108,6 +108,10 @@ protected:
     void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
+signals:
+    // The folder watch saw the shown folder change on disk (after it was read again).
+    void folderChangedOnDisk(const QString& folder);
+
 private:
     void endPlayAll();
     QString rowFile(int row) const;

@@ -24,6 +24,14 @@ QString progressText(const ScanReport& report) {
 int indexFromCommandLine(const IndexRun& run, QTextStream& errors) {
     const WriterLock lock(indexplaces::lockFile(run.indexFile));
     if (!lock.held()) {
+        if (run.askWriter &&
+            run.askWriter(run.wholeCollection ? std::vector<QByteArray>() : run.tops)) {
+            errors << "The running Tembrel window keeps the sound index "
+                   << nativename::shown(run.indexFile)
+                   << "; it was asked to bring it up to date and does so in the background."
+                   << Qt::endl;
+            return 0;
+        }
         errors << "Another Tembrel is writing the sound index " << nativename::shown(run.indexFile)
                << "; try again when it is done." << Qt::endl;
         return 1;
@@ -35,6 +43,7 @@ int indexFromCommandLine(const IndexRun& run, QTextStream& errors) {
     if (!index)
         return 1;
     IndexScanner scanner(*index, run.depth);
+    scanner.setCollection(run.collection);
     if (run.progressLine)
         scanner.onProgress([&](const ScanReport& progress) {
             errors << '\r' << progressText(progress) << Qt::flush;

@@ -107,13 +107,24 @@ ScanReport IndexScanner::finished() {
     return m_report;
 }
 
+QByteArray IndexScanner::collectionTopOf(const QByteArray& folder) const {
+    for (const QByteArray& top : m_collection)
+        if (folder == top || isBelow(folder, top))
+            return top;
+    return folder;
+}
+
 void IndexScanner::scanTop(const QByteArray& top) {
     foldertree::FolderState state;
     const foldertree::StatOutcome outcome = foldertree::statFolder(top, state);
     if (outcome == foldertree::StatOutcome::Folder) {
+        const QByteArray root = collectionTopOf(top);
+        const int depth = int(top.count('/') - root.count('/'));
+        if (depth > m_depth)
+            return; // deeper than the collection is indexed
         if (m_known.contains(top) && m_known[top].offline)
             markOffline(top, false);
-        visit(top, top, 0);
+        visit(top, root, depth);
         return;
     }
     m_report.offline.append(shownPath(top));

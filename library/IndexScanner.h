@@ -41,6 +41,10 @@ public:
     }
     // Stops a scan running on another thread after the folder it is at.
     void cancel() { m_cancelled = true; }
+    // The top folders of the whole collection. A scan that starts below one of them (a folder
+    // brought up to date on its own) names its folders and counts its depth from that top, as
+    // a scan of the whole collection does.
+    void setCollection(std::vector<QByteArray> tops) { m_collection = std::move(tops); }
 
     // What a scan forgets of the folders it did not reach: every one (the tops are the whole
     // collection), or only those below the tops (some folders of it are brought up to date).
@@ -56,6 +60,8 @@ private:
     ScanReport scanWithWriter(const std::vector<QByteArray>& tops, Covers covers);
     ScanReport finished();
     void scanTop(const QByteArray& top);
+    // The collection top folder is at or below; folder itself when it is below none.
+    QByteArray collectionTopOf(const QByteArray& folder) const;
     void visit(const QByteArray& folder, const QByteArray& top, int depth);
     // Lists the folder and writes what changed; the subfolders found, or nothing if unreadable.
     std::optional<std::vector<QByteArray>> reread(const QByteArray& folder, const QByteArray& top,
@@ -70,6 +76,7 @@ private:
     ISoundIndex& m_index;
     std::optional<IndexWriter> m_writer; // while a scan runs
     int m_depth;
+    std::vector<QByteArray> m_collection;
     std::function<void(const ScanReport&)> m_progress;
     std::atomic<bool> m_cancelled = false;
     std::map<QByteArray, Known> m_known;

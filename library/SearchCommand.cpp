@@ -63,10 +63,10 @@ void SearchCommand::showTags(const QString& path) {
     // A sound newer than the last rescan: its folder is read into the index at once.
     TagsDialog dialog(
         *index, bytes,
-        [index, folder] {
-            return IndexScanner(*index, 0)
-                .scan({folder}, IndexScanner::Covers::TopsOnly)
-                .problems.isEmpty();
+        [index, folder, covered = m_keeper->covered()] {
+            IndexScanner scanner(*index, covered.depth);
+            scanner.setCollection(covered.tops);
+            return scanner.scan({folder}, IndexScanner::Covers::TopsOnly).problems.isEmpty();
         },
         &m_window);
     dialog.exec();

@@ -26,13 +26,38 @@ QString privateFolder() {
     return config;
 }
 
-// The request's bytes: its length, then the file's own name bytes (a name that is not UTF-8
-// arrives unchanged).
-QByteArray requestBytes(const QString& soundFile) {
-    const QByteArray name = QFile::encodeName(soundFile);
+// A request is its length, then its bytes: a sound file's own name bytes (a name that is not
+// UTF-8 arrives unchanged), or, for a command, a NUL (which no path holds), the command's name
+// and its arguments, each after a NUL.
+const QByteArray kRescan = QByteArrayLiteral("rescan");
+
+QByteArray framed(const QByteArray& request) {
     QByteArray bytes;
-    QDataStream(&bytes, QIODevice::WriteOnly) << quint32(name.size());
-    return bytes + name;
+    QDataStream(&bytes, QIODevice::WriteOnly) << quint32(request.size());
+    return bytes + request;
+}
+
+QByteArray rescanRequest(const QList<QByteArray>& folders) {
+    QByteArray request = '\0' + kRescan;
+    for (const QByteArray& folder : folders)
+        request += '\0' + folder;
+    // Too many folders for one request: the whole collection is asked for instead.
+    return request.size() > qsizetype(kLongestRequest) ? '\0' + kRescan : request;
+}
+
+bool send(const QString& channel, const QByteArray& request) {
+    QLocalSocket socket;
+    socket.connectToServer(channel);
+    if (!socket.waitForConnected(kHandOverMs))
+        return false;
+    socket.write(framed(request));
+    if (!socket.waitForBytesWritten(kHandOverMs))
+        return false;
+    while (socket.bytesAvailable() == 0)
+        if (!socket.waitForReadyRead(kHandOverMs))
+            return false;
+    char answer = 0;
+    return socket.getChar(&answer) && answer == kTaken;
 }
 
 } // namespace
@@ -47,18 +72,11 @@ QString instanceChannelPath(const QString& programDir) {
 }
 
 bool handToRunningInstance(const QString& channel, const QString& soundFile) {
-    QLocalSocket socket;
-    socket.connectToServer(channel);
-    if (!socket.waitForConnected(kHandOverMs))
-        return false;
-    socket.write(requestBytes(soundFile));
-    if (!socket.waitForBytesWritten(kHandOverMs))
-        return false;
-    while (socket.bytesAvailable() == 0)
-        if (!socket.waitForReadyRead(kHandOverMs))
-            return false;
-    char answer = 0;
-    return socket.getChar(&answer) && answer == kTaken;
+    return send(channel, QFile::encodeName(soundFile));
+}
+
+bool askRunningInstanceToRescan(const QString& channel, const QList<QByteArray>& folders) {
+    return send(channel, rescanRequest(folders));
 }
 
 InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {
@@ -97,10 +115,21 @@ void InstanceServer::takeConnection() {
             if (bytes.size() < qsizetype(4 + length))
                 return;
             socket->read(4 + length);
-            socket->putChar(kTaken);
+            const QByteArray request = bytes.mid(4, length);
+            if (!request.startsWith('\0')) {
+                socket->putChar(kTaken);
+                socket->flush();
+                socket->disconnectFromServer();
+                emit requested(QFile::decodeName(request));
+                return;
+            }
+            const QList<QByteArray> parts = request.mid(1).split('\0');
+            const bool known = parts.front() == kRescan;
+            socket->putChar(known ? kTaken : '0');
             socket->flush();
             socket->disconnectFromServer();
-            emit requested(QFile::decodeName(bytes.mid(4, length)));
+            if (known)
+                emit rescanRequested(parts.mid(1));
         });
     }
 }

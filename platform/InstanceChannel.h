@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
@@ -17,6 +18,10 @@ QString instanceChannelPath(const QString& programDir);
 // takes it within a few seconds (this start is then the first).
 bool handToRunningInstance(const QString& channel, const QString& soundFile);
 
+// Asks the program listening on channel to bring the sound index up to date for folders (the
+// file system's bytes; none: the whole collection). False when none takes the request.
+bool askRunningInstanceToRescan(const QString& channel, const QList<QByteArray>& folders);
+
 // The first program's end of the channel.
 class InstanceServer : public QObject {
     Q_OBJECT
@@ -29,6 +34,8 @@ public:
 signals:
     // A later start asked for soundFile to be shown (empty: only to come to the front).
     void requested(const QString& soundFile);
+    // A later program asked for the sound index to be brought up to date (no folders: all).
+    void rescanRequested(const QList<QByteArray>& folders);
 
 private:
     void takeConnection();

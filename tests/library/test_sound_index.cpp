@@ -1,3 +1,5 @@
+#include "library/IndexCommandLine.h"
+#include "library/IndexPlaces.h"
 #include "library/IndexScanner.h"
 #include "library/SqliteSoundIndex.h"
 #include "platform/NativeName.h"
@@ -9,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <cmath>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -199,6 +202,42 @@ TEST_F(SoundIndexTest, LinkLoopsAndUnreadableFoldersAreSurvived) {
     if (::geteuid() != 0) {
         EXPECT_EQ(report.problems.size(), 1);
     }
+}
+
+TEST_F(SoundIndexTest, AFolderBroughtUpToDateAloneIsNamedAndLimitedFromItsTop) {
+    const QByteArray deep = folder("Drums") + "/Deep";
+    ::mkdir(deep.constData(), 0755);
+    ::mkdir((deep + "/Deeper").constData(), 0755);
+    scan(2);
+    writeBytes(deep + "/snare.wav", wav(1));
+    writeBytes(deep + "/Deeper/far.wav", wav(1));
+    IndexScanner scanner(*index, 2);
+    scanner.setCollection({top});
+    EXPECT_EQ(scanner.scan({deep}, IndexScanner::Covers::TopsOnly).soundsRead, 1);
+    EXPECT_EQ(names(QStringLiteral("drums snare")), QStringList{QStringLiteral("snare.wav")});
+    EXPECT_TRUE(names(QStringLiteral("far")).isEmpty()) << "deeper than the collection goes";
+}
+
+TEST_F(SoundIndexTest, AnIndexRunWhileAnotherProgramHoldsTheIndexAsksThatOne) {
+    const QString file = dbDir.filePath(QStringLiteral("library.db"));
+    const WriterLock window(indexplaces::lockFile(file));
+    IndexRun run;
+    run.indexFile = file;
+    run.tops = {top};
+    run.wholeCollection = false;
+    std::vector<QByteArray> asked;
+    run.askWriter = [&](const std::vector<QByteArray>& folders) {
+        asked = folders;
+        return true;
+    };
+    QString text;
+    QTextStream errors(&text);
+    EXPECT_EQ(indexFromCommandLine(run, errors), 0);
+    EXPECT_EQ(asked, std::vector<QByteArray>{top});
+    EXPECT_TRUE(text.contains(QStringLiteral("asked"))) << text.toStdString();
+    run.askWriter = [](const std::vector<QByteArray>&) { return false; }; // nobody listens
+    EXPECT_EQ(indexFromCommandLine(run, errors), 1);
+    EXPECT_TRUE(text.contains(QStringLiteral("try again"))) << text.toStdString();
 }
 
 TEST_F(SoundIndexTest, TagsRoundTripAndSurviveRescanAndReopen) {

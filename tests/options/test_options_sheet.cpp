@@ -29,6 +29,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -189,6 +190,16 @@ TEST_F(BareSheet, PickedFoldersAreStoredOrTheEditKeepsItsText) {
     page.copyToButton().click();
     EXPECT_TRUE(ui.messageTexts().last().contains("its name is not UTF-8 text"));
     EXPECT_EQ(stored("Copy To Directory", "Directory"), settings::kMissing) << "nothing stored";
+}
+
+TEST_F(BareSheet, TheIndexDepthShowsEightUntilChangedAndIsStoredAsItChanges) {
+    ui.answer(MsgResult::Ok); // the missing Copy To folder
+    open(sheet.directories());
+    QSpinBox& depth = sheet.directories().indexDepthBox();
+    EXPECT_EQ(depth.value(), 8);
+    EXPECT_EQ(stored("Directories", "Index_Depth"), settings::kMissing) << "nothing written yet";
+    depth.setValue(3);
+    EXPECT_EQ(stored("Directories", "Index_Depth"), "3");
 }
 
 TEST_F(SheetFixture, TheEditorPickerTakesOnlyPrograms) {
