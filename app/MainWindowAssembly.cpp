@@ -55,49 +55,35 @@ void MainWindowAssembly::showSound(const QString& path) {
     showStartSound(path, m_services.files, *m_view, *m_view, m_services.ui);
 }
 
-SchemeContext schemeContext(Services& services, const IProgramPlaces& places) {
-    return {services.ui,
-            *services.registry,
-            services.files,
-            services.desktop,
-            services.sounds,
-            places.helpPage(QStringLiteral("belvane.html")),
-            userDataHome() + QStringLiteral("/sounds"),
-            services.eventSounds};
-}
-
 // One line a feature; each declares its own commands in the table.
 void MainWindowAssembly::installFeatures() {
     MainWindowView& view = *m_view;
-    const FeatureContext context{
-        m_services, m_settings, m_settings, m_window->player(), {view, view, view}};
+    m_mailTransport = std::make_unique<SendmailTransport>(
+        [&settings = m_settings] { return mailCommand(settings); });
+    const FeatureContext context{m_services,         m_settings,    m_settings, m_window->player(),
+                                 {view, view, view}, m_startValues, m_links,    m_folders,
+                                 *m_mailTransport};
     installBrowserCommands(m_commands, *m_window);
-    m_recording = std::make_unique<RecordCommand>(m_commands, context, m_startValues);
+    m_recording = std::make_unique<RecordCommand>(m_commands, context);
     installListCommands(m_commands, context);
     m_operations = std::make_unique<OperationCommands>(m_commands, context);
     m_window->setDropHandler([operations = m_operations.get()](const QStringList& files) {
         operations->insertDropped(files);
     });
-    m_mailTransport = std::make_unique<SendmailTransport>(
-        [&settings = m_settings] { return mailCommand(settings); });
-    m_sendMail = std::make_unique<SendMailCommand>(m_commands, context, *m_mailTransport);
+    m_sendMail = std::make_unique<SendMailCommand>(m_commands, context);
     installOpenFolderCommand(m_commands, context);
     m_favorites = std::make_unique<FavoritesCommand>(m_commands, context);
     installMainMenus(m_commands, *m_window, m_links, m_services.ui);
-    m_options = std::make_unique<OptionsCommand>(m_commands, context, m_links, m_folders);
+    m_options = std::make_unique<OptionsCommand>(m_commands, context);
     if (m_services.registry)
-        m_schemes = std::make_unique<SchemeCommands>(m_commands, context,
-                                                     schemeContext(m_services, m_settings));
+        m_schemes = std::make_unique<SchemeCommands>(m_commands, context);
     else
         SchemeCommands::declareUnavailable(m_commands);
     installMainKeys(*m_window);
     installBrowsePreview(*m_window, m_settings);
     installWaveStrip();
     // Over the list as it is once the strip below it has taken its place.
-    m_search = std::make_unique<SearchCommand>(*m_window, m_window->list().geometry(), m_settings,
-                                               m_settings, m_services.ui,
-                                               [this](const QString& path) { showSound(path); });
-    m_search->installTags(m_commands, view, view);
+    m_search = std::make_unique<SearchCommand>(m_commands, context);
     // The folder watch tells the index which folder to bring up to date.
     QObject::connect(m_window.get(), &CTembrelDlg::folderChangedOnDisk, &m_search->keeper(),
                      [keeper = &m_search->keeper()](const QString& folder) {

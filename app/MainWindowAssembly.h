@@ -20,7 +20,6 @@ class RegionDragOut;
 class RegionSaver;
 class FavoritesCommand;
 class MainWindowView;
-struct SchemeContext;
 class OperationCommands;
 class OptionsCommand;
 class RecordCommand;
@@ -29,9 +28,6 @@ class IMailTransport;
 class SchemeCommands;
 class SearchCommand;
 struct Services;
-
-// What the scheme features use, from the services (which must hold a registry store).
-SchemeContext schemeContext(Services& services, const IProgramPlaces& places);
 
 // The main window with every feature wired to it: the settings facade, the command table, the
 // window and, one line each, the features that add their commands. The application object

@@ -94,3 +94,7 @@ void MainWindowView::restore() {
 QCursor MainWindowView::busyCursor() const {
     return m_window.busyCursor();
 }
+
+QRect MainWindowView::listArea() const {
+    return m_window.list().geometry();
+}

@@ -34,6 +34,7 @@ public:
     void moveToCorner() override;
     void restore() override;
     QCursor busyCursor() const override;
+    QRect listArea() const override;
 
 private:
     CTembrelDlg& m_window;

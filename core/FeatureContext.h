@@ -2,10 +2,14 @@
 
 class CWavePlayer;
 class IBrowserWindow;
+class IFolders;
+class ILinkOpener;
+class IMailTransport;
 class IProgramPlaces;
 class ISettings;
 class ISoundList;
 class IWindowFrame;
+struct MainSettings;
 struct Services;
 
 // The parts of the main window a feature works on.
@@ -23,4 +27,12 @@ struct FeatureContext {
     const IProgramPlaces& places;
     CWavePlayer& player;
     WindowParts window;
+    // The window's copy of the settings read at start; new recordings follow its name.
+    MainSettings& startValues;
+    // How the links in the program's windows open.
+    ILinkOpener& links;
+    // How folders are renamed.
+    IFolders& folders;
+    // What a mailed sound goes out through.
+    IMailTransport& mail;
 };

@@ -3,6 +3,7 @@
 #include "core/WindowPlacement.h"
 
 #include <QCursor>
+#include <QRect>
 
 class QWidget;
 
@@ -13,4 +14,6 @@ public:
     virtual QWidget* dialogParent() = 0;
     // The cursor theme's busy cursor.
     virtual QCursor busyCursor() const = 0;
+    // Where the sound list sits in the dialog parent.
+    virtual QRect listArea() const = 0;
 };

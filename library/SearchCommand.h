@@ -3,26 +3,17 @@
 #include "library/LibraryKeeper.h"
 #include "library/SearchPanel.h"
 
-#include <QRect>
 #include <memory>
 
 class CommandTable;
-class IBrowserWindow;
-class ISettings;
-class ISoundList;
-class IProgramPlaces;
-class IUi;
+struct FeatureContext;
 
 // Search over the whole collection in the main window: Ctrl+F shows the search panel over the
-// list area of window; the index is rescanned in the background at start and each time a
-// search starts, and the panel follows each rescan. The selected sound's tags are kept from
-// its pop-up menu.
+// window's list; the index is rescanned in the background at start and each time a search
+// starts, and the panel follows each rescan. "Sound Tags..." keeps the selected sound's tags.
 class SearchCommand {
 public:
-    SearchCommand(QWidget& window, const QRect& listArea, const ISettings& settings,
-                  const IProgramPlaces& places, IUi& ui, SearchPanel::OpenSound openSound);
-    // "Sound Tags...": the selected sound's tags and loudness.
-    void installTags(CommandTable& commands, ISoundList& list, IBrowserWindow& browser);
+    SearchCommand(CommandTable& commands, const FeatureContext& context);
     ~SearchCommand();
 
     SearchPanel& panel() { return *m_panel; }
@@ -31,6 +22,7 @@ public:
     LibraryKeeper& keeper() { return *m_keeper; }
 
 private:
+    void declareTags(CommandTable& commands, const FeatureContext& context);
     void showTags(const QString& path);
 
     QWidget& m_window;

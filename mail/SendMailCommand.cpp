@@ -17,11 +17,10 @@ constexpr int kCancelWindowDelayMs = 400;
 
 } // namespace
 
-SendMailCommand::SendMailCommand(CommandTable& commands, const FeatureContext& context,
-                                 IMailTransport& transport)
+SendMailCommand::SendMailCommand(CommandTable& commands, const FeatureContext& context)
     : m_frame(context.window.frame), m_title(context.services.ui.appTitle()),
       m_mailer({context.services.ui, context.settings, context.window.list, context.window.browser,
-                *this, transport, context.services.launcher}) {
+                *this, context.mail, context.services.launcher}) {
     commands.declare({cmd::SendMail, QStringLiteral("Send Sound &By E-Mail"), {}, [this] {
                           m_mailer.sendSelectedSound();
                       }});

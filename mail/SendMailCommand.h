@@ -18,9 +18,7 @@ class IWindowFrame;
 // message goes out, but for a small window that offers to cancel a send that takes a while.
 class SendMailCommand final : public IMailWindows {
 public:
-    // transport: what the message goes out through.
-    SendMailCommand(CommandTable& commands, const FeatureContext& context,
-                    IMailTransport& transport);
+    SendMailCommand(CommandTable& commands, const FeatureContext& context);
 
     std::optional<MailFields>
     askFields(const QString& soundFile, const QString& to,

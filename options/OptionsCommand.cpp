@@ -16,11 +16,10 @@
 
 #include <QCheckBox>
 
-OptionsCommand::OptionsCommand(CommandTable& commands, const FeatureContext& context,
-                               ILinkOpener& links, IFolders& folders)
-    : m_context{context.settings, context.services.ui, context.places, links}, m_folders(folders),
-      m_desktop(context.services.desktop), m_browser(context.window.browser),
-      m_frame(context.window.frame) {
+OptionsCommand::OptionsCommand(CommandTable& commands, const FeatureContext& context)
+    : m_context{context.settings, context.services.ui, context.places, context.links},
+      m_folders(context.folders), m_desktop(context.services.desktop),
+      m_browser(context.window.browser), m_frame(context.window.frame) {
     commands.declare({cmd::Options, QStringLiteral("Program &Options"), {}, [this] { run(); }});
 }
 

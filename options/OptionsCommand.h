@@ -15,9 +15,7 @@ class IWindowFrame;
 // Cancel the window redraws its status lines. The other pages store their changes at once.
 class OptionsCommand {
 public:
-    // links: how the sheet's links open; folders: how the main directory is renamed.
-    OptionsCommand(CommandTable& commands, const FeatureContext& context, ILinkOpener& links,
-                   IFolders& folders);
+    OptionsCommand(CommandTable& commands, const FeatureContext& context);
     void run();
 
 private:

@@ -38,13 +38,20 @@ bool LocalFileSystem::removeFile(const QString& path) {
 bool LocalFileSystem::trashFile(const QString& path) {
     if (!statRegularFile(path))
         return false;
-    // Qt's Trash spells every name as UTF-8; a name with other bytes could only be trashed
-    // under another name, so it is deleted, as where no Trash takes a file.
+    // Qt's Trash spells every name as UTF-8; a name with other bytes is moved into the home
+    // Trash by its bytes. Where no Trash takes a file, it is deleted.
     // Qt makes its Trash in the working directory (the sound folder) when the folder that
     // holds the Trash is missing, as on a new account; it belongs in the user's data folder.
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QDir().mkpath(dataHome);
+    if (nativename::holdsForeignBytes(path)) {
+        if (moveToHomeTrash(nativename::encode(path),
+                            nativename::encode(dataHome + QStringLiteral("/Trash"))))
+            return true;
+        return removeFile(path);
+    }
     QString trashed;
-    if (!nativename::holdsForeignBytes(path) && QFile::moveToTrash(path, &trashed)) {
+    if (QFile::moveToTrash(path, &trashed)) {
         escapeTrashInfoPath(trashed, path);
         return true;
     }

@@ -12,3 +12,8 @@ QByteArray escapedTrashPath(const QByteArray& path);
 // `trashedPath` (TRASH/files/NAME) without escaping it; this escapes it in place. A line that
 // is already escaped, or is not the path the file came from, is left alone.
 bool escapeTrashInfoPath(const QString& trashedPath, const QString& originalPath);
+
+// Moves the file at path (its bytes, which need not be UTF-8) into the home Trash under
+// trashFolder ($XDG_DATA_HOME/Trash), keeping its name's bytes. False, with the file left
+// where it was, when the Trash cannot take it (another file system, no room, no rights).
+bool moveToHomeTrash(const QByteArray& path, const QByteArray& trashFolder);

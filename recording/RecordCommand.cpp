@@ -7,11 +7,10 @@
 #include "platform/Services.h"
 #include "recording/RecordDlg.h"
 
-RecordCommand::RecordCommand(CommandTable& commands, const FeatureContext& context,
-                             MainSettings& startValues)
+RecordCommand::RecordCommand(CommandTable& commands, const FeatureContext& context)
     : m_ui(context.services.ui), m_makeRecorder(context.services.makeRecorder),
       m_recording(context.services.ui, context.player, context.window.list, context.window.browser,
-                  context.window.frame, context.settings, startValues) {
+                  context.window.frame, context.settings, context.startValues) {
     commands.declare({cmd::Record, QStringLiteral("&Record"), {}, [this] { run(); }});
 }
 

@@ -17,7 +17,6 @@ class ISettings;
 class ISoundList;
 class IUi;
 class IWindowFrame;
-struct MainSettings;
 
 // The main window's Record command: runs the Record dialog inside a NewRecording. Lives as
 // long as the main window and keeps the last dialog until the next recording.
@@ -26,9 +25,7 @@ class RecordCommand : public QObject {
 public:
     using RecorderFactory = std::function<std::unique_ptr<IRecordingDevice>()>;
 
-    // startValues: the window's copy of the settings taken at start, whose recording name
-    // the recordings follow.
-    RecordCommand(CommandTable& commands, const FeatureContext& context, MainSettings& startValues);
+    RecordCommand(CommandTable& commands, const FeatureContext& context);
     ~RecordCommand() override;
 
     void run();

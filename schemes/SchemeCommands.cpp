@@ -15,9 +15,8 @@ constexpr const char* kBuilderText = "&Belvane";
 
 } // namespace
 
-SchemeCommands::SchemeCommands(CommandTable& commands, const FeatureContext& context,
-                               SchemeContext schemes)
-    : m_context(std::move(schemes)), m_window(context.window.browser),
+SchemeCommands::SchemeCommands(CommandTable& commands, const FeatureContext& context)
+    : m_context(schemeContext(context.services, context.places)), m_window(context.window.browser),
       m_frame(context.window.frame) {
     for (const EventSlot& slot : kEventSlots)
         commands.declare(

@@ -14,8 +14,8 @@ class IWindowFrame;
 // opens the one scheme builder on the current folder (replacing any earlier one).
 class SchemeCommands {
 public:
-    // schemes: the registry store and the places the schemes are kept.
-    SchemeCommands(CommandTable& commands, const FeatureContext& context, SchemeContext schemes);
+    // Needs the registry store of context's services.
+    SchemeCommands(CommandTable& commands, const FeatureContext& context);
     ~SchemeCommands();
     // Without a registry store the same items show, disabled.
     static void declareUnavailable(CommandTable& commands);

@@ -10,6 +10,8 @@ class IFileSystem;
 class IDesktop;
 class ISoundPlayer;
 class IEventSoundForm;
+class IProgramPlaces;
+struct Services;
 
 // What the scheme features reach the outside world through.
 struct SchemeContext {
@@ -26,3 +28,6 @@ struct SchemeContext {
         return {ui, registry, files, desktop, soundThemesDir, eventSounds};
     }
 };
+
+// The scheme features' context over the program's services; services.registry must be set.
+SchemeContext schemeContext(Services& services, const IProgramPlaces& places);

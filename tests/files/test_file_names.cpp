@@ -117,11 +117,21 @@ TEST_F(FileNamesTest, ANameThatIsNotUtf8ReachesItsFileFromEveryCommand) {
     EXPECT_FALSE(rawExists(latin1));
     EXPECT_EQ(bytesOf(program.library() + "/cafe.wav"), wav);
 
+    const QByteArray dataHome = QFile::encodeName(program.path() + "share");
+    qputenv("XDG_DATA_HOME", dataHome); // the fixture restores it
     select(QString(QChar::ReplacementCharacter) + "t" + QChar::ReplacementCharacter);
     ui.answer(MsgResult::Ok);
     w.onCommand(cmd::Delete);
     EXPECT_FALSE(rawExists(other));
     EXPECT_EQ(listRows(), QStringList{"cafe"});
+    EXPECT_TRUE(rawExists(dataHome + "/Trash/files/\xe9t\xe9.wav")) << "in the Trash, not gone";
+    char info[512] = {};
+    if (FILE* file =
+            std::fopen((dataHome + "/Trash/info/\xe9t\xe9.wav.trashinfo").constData(), "r")) {
+        std::fread(info, 1, sizeof info - 1, file);
+        std::fclose(file);
+    }
+    EXPECT_TRUE(QByteArray(info).contains("/%E9t%E9.wav\nDeletionDate=")) << info;
     EXPECT_EQ(ui.calls().size(), 4u) << "no failure was reported";
 }
 

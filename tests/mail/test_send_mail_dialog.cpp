@@ -72,6 +72,7 @@ public:
     void moveToCorner() override {}
     void restore() override {}
     QCursor busyCursor() const override { return QCursor(Qt::BusyCursor); }
+    QRect listArea() const override { return {}; }
     QWidget window;
 };
 
@@ -108,9 +109,15 @@ public:
 // The command over fakes, a sound "Bell" in the shown folder and a main window on screen.
 struct MailCommandRig {
     explicit MailCommandRig(IMailTransport& transport)
-        : command(commands,
-                  {services, settings, quiet.settings, quiet.player, {list, browser, frame}},
-                  transport) {
+        : command(commands, {services,
+                             settings,
+                             quiet.settings,
+                             quiet.player,
+                             {list, browser, frame},
+                             quiet.startValues,
+                             quiet.links,
+                             quiet.folders,
+                             transport}) {
         QFile(QDir(dir.path()).filePath(QStringLiteral("Bell.wav"))).open(QIODevice::WriteOnly);
         settings.values[QStringLiteral("Default_Mail/To")] = QStringLiteral("a@b.org");
         list.rows = {QStringLiteral("Bell")};

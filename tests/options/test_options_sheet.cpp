@@ -44,6 +44,7 @@ public:
     void moveToCorner() override {}
     void restore() override {}
     QCursor busyCursor() const override { return {}; }
+    QRect listArea() const override { return {}; }
 };
 
 struct SheetFixture : ::testing::Test {
@@ -242,11 +243,16 @@ struct CommandFixture : SheetFixture {
     FakeFrame frame;
     QuietFeatureParts quiet;
     Services services{ui, quiet.playback, quiet.sounds, quiet.files, launcher, desktop, {}, {}};
-    OptionsCommand command{
-        commands,
-        {services, settings, settings, quiet.player, {quiet.list, browser, frame}},
-        links,
-        folders};
+    OptionsCommand command{commands,
+                           {services,
+                            settings,
+                            settings,
+                            quiet.player,
+                            {quiet.list, browser, frame},
+                            quiet.startValues,
+                            links,
+                            folders,
+                            quiet.mail}};
 };
 
 TEST_F(CommandFixture, OkWithANewNameRenamesTheFolderAndTheWindowShowsIt) {

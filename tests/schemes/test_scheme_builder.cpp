@@ -41,6 +41,7 @@ public:
     void moveToCorner() override {}
     void restore() override {}
     QCursor busyCursor() const override { return {}; }
+    QRect listArea() const override { return {}; }
     QString folder;
     QString played;
     int stops = 0;

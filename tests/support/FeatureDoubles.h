@@ -5,9 +5,12 @@
 #include "core/FeatureContext.h"
 #include "core/Settings.h"
 #include "platform/FileSystem.h"
+#include "platform/LinkOpener.h"
 #include "platform/Services.h"
 #include "tests/support/FakeAudio.h"
+#include "tests/support/FakeFolders.h"
 #include "tests/support/FakeLauncher.h"
+#include "tests/support/FakeMailTransport.h"
 #include "tests/support/FakeUi.h"
 
 #include <QTemporaryDir>
@@ -25,6 +28,11 @@ struct QuietFeatureParts {
         void removeRow(int) override {}
     };
 
+    class NoLinks final : public ILinkOpener {
+    public:
+        int OpenLink(const QString&) override { return 0; }
+    };
+
     FakeUi ui;
     FakePlaybackDevice playback;
     FakeSoundPlayer sounds;
@@ -36,4 +44,8 @@ struct QuietFeatureParts {
     EmptyList list;
     QTemporaryDir programDir;
     DataFileSettings settings{programDir.path() + QStringLiteral("/")};
+    MainSettings startValues;
+    NoLinks links;
+    FakeFolders folders;
+    FakeMailTransport mail;
 };
