@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -154,13 +155,19 @@ TEST_F(SchemeBuilderTest, CommandsAssignTheLastPlayedSoundAndOpenOneBuilder) {
     FakeBrowser browser;
     browser.folder = folder;
     QuietFeatureParts quiet;
-    SchemeCommands schemes(commands,
-                           {quiet.services,
-                            quiet.settings,
-                            quiet.settings,
-                            quiet.player,
-                            {quiet.list, browser, browser}},
-                           context);
+    quiet.services.registry = &registry;
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    const auto restore = qScopeGuard([&dataHome] { qputenv("XDG_DATA_HOME", dataHome); });
+    SchemeCommands schemes(commands, {quiet.services,
+                                      quiet.settings,
+                                      quiet.settings,
+                                      quiet.player,
+                                      {quiet.list, browser, browser},
+                                      quiet.startValues,
+                                      quiet.links,
+                                      quiet.folders,
+                                      quiet.mail});
 
     browser.played = folder + "/ding.wav";
     ASSERT_TRUE(commands.run(cmd::AssignDefaultSound));
