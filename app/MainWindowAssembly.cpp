@@ -62,7 +62,7 @@ void MainWindowAssembly::installFeatures() {
         [&settings = m_settings] { return mailCommand(settings); });
     const FeatureContext context{m_services,         m_settings,    m_settings, m_window->player(),
                                  {view, view, view}, m_startValues, m_links,    m_folders,
-                                 *m_mailTransport};
+                                 *m_mailTransport,   m_shared};
     installBrowserCommands(m_commands, *m_window);
     m_recording = std::make_unique<RecordCommand>(m_commands, context);
     installListCommands(m_commands, context);
@@ -90,9 +90,9 @@ void MainWindowAssembly::installFeatures() {
                          keeper->rescanFolders({indexPath(folder)});
                      });
     installLoudness();
-    m_properties = std::make_unique<PropertiesCommand>(
-        m_commands, context,
-        PropertiesParts{m_search->keeper().index(), m_loudness.get(), m_peakLoader.get()});
+    m_shared.index = m_search->keeper().index();
+    m_shared.loudness = m_loudness.get();
+    m_properties = std::make_unique<PropertiesCommand>(m_commands, context);
 }
 
 // The loudness the index keeps, measured here when a window or a play needs it first; with
@@ -111,6 +111,7 @@ void MainWindowAssembly::installWaveStrip() {
     constexpr int kStripHeight = 36;
     m_peakCache = std::make_unique<PeakCache>(PeakCache::defaultFolder());
     m_peakLoader = std::make_unique<PeakLoader>(*m_services.peakReader, *m_peakCache);
+    m_shared.peaks = m_peakLoader.get();
     auto* strip = new WaveStrip(m_window.get());
     m_window->addBottomStrip(*strip, kStripHeight);
     m_strip = std::make_unique<StripFeature>(*strip, *m_peakLoader, *m_view, *m_view);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CommandTable.h"
+#include "core/FeatureContext.h"
 #include "core/Settings.h"
 #include "platform/Folders.h"
 #include "platform/LinkOpener.h"
@@ -68,6 +69,7 @@ private:
     std::unique_ptr<MainWindowView> m_view;
     // Mail goes through the data file's sendmail-compatible program.
     std::unique_ptr<IMailTransport> m_mailTransport;
+    SharedParts m_shared;
     // Features: they go before the window they were wired to.
     std::unique_ptr<RecordCommand> m_recording;
     std::unique_ptr<OperationCommands> m_operations;

@@ -9,6 +9,9 @@ class IProgramPlaces;
 class ISettings;
 class ISoundList;
 class IWindowFrame;
+class ISoundIndex;
+class PeakLoader;
+class SoundLoudness;
 struct MainSettings;
 struct Services;
 
@@ -17,6 +20,15 @@ struct WindowParts {
     ISoundList& list;
     IBrowserWindow& browser;
     IWindowFrame& frame;
+};
+
+// What some features make for others, set as the features that make them are built. Each may
+// stay missing (no index without its database, no outlines without a peak reader), and a
+// feature then goes without it; features look here when a command runs, not when built.
+struct SharedParts {
+    ISoundIndex* index = nullptr;      // the collection's index: tags, search
+    SoundLoudness* loudness = nullptr; // loudness, measured when not known yet
+    PeakLoader* peaks = nullptr;       // sound outlines for waveform strips
 };
 
 // What every feature is built with, next to the command table it declares its commands in.
@@ -35,4 +47,5 @@ struct FeatureContext {
     IFolders& folders;
     // What a mailed sound goes out through.
     IMailTransport& mail;
+    const SharedParts& shared;
 };

@@ -8,10 +8,9 @@
 #include "platform/Services.h"
 #include "properties/CSoundPropertiesDlg.h"
 
-PropertiesCommand::PropertiesCommand(CommandTable& commands, const FeatureContext& context,
-                                     PropertiesParts parts)
+PropertiesCommand::PropertiesCommand(CommandTable& commands, const FeatureContext& context)
     : m_services(context.services), m_player(context.player), m_list(context.window.list),
-      m_browser(context.window.browser), m_frame(context.window.frame), m_parts(parts) {
+      m_browser(context.window.browser), m_frame(context.window.frame), m_shared(context.shared) {
     commands.declare(
         {cmd::Properties, QStringLiteral("Sound &Properties"), {}, [this] { showProperties(); }});
 }
@@ -20,7 +19,7 @@ void PropertiesCommand::showProperties() {
     SoundProperties properties = readSoundProperties(
         m_services.files, m_player, m_browser.currentFolder(), m_list.row(m_list.selectedRow()));
     CSoundPropertiesDlg dialog(std::move(properties), m_services.sounds, m_frame.dialogParent(),
-                               {&m_player, m_parts.index, m_parts.loudness, m_parts.peaks});
+                               {&m_player, m_shared.index, m_shared.loudness, m_shared.peaks});
     dialog.exec();
     m_browser.repaint();
 }

@@ -117,7 +117,8 @@ struct MailCommandRig {
                              quiet.startValues,
                              quiet.links,
                              quiet.folders,
-                             transport}) {
+                             transport,
+                             quiet.shared}) {
         QFile(QDir(dir.path()).filePath(QStringLiteral("Bell.wav"))).open(QIODevice::WriteOnly);
         settings.values[QStringLiteral("Default_Mail/To")] = QStringLiteral("a@b.org");
         list.rows = {QStringLiteral("Bell")};

@@ -252,7 +252,8 @@ struct CommandFixture : SheetFixture {
                             quiet.startValues,
                             links,
                             folders,
-                            quiet.mail}};
+                            quiet.mail,
+                            quiet.shared}};
 };
 
 TEST_F(CommandFixture, OkWithANewNameRenamesTheFolderAndTheWindowShowsIt) {

@@ -167,7 +167,8 @@ TEST_F(SchemeBuilderTest, CommandsAssignTheLastPlayedSoundAndOpenOneBuilder) {
                                       quiet.startValues,
                                       quiet.links,
                                       quiet.folders,
-                                      quiet.mail});
+                                      quiet.mail,
+                                      quiet.shared});
 
     browser.played = folder + "/ding.wav";
     ASSERT_TRUE(commands.run(cmd::AssignDefaultSound));

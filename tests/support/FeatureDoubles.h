@@ -48,4 +48,5 @@ struct QuietFeatureParts {
     NoLinks links;
     FakeFolders folders;
     FakeMailTransport mail;
+    SharedParts shared;
 };
