@@ -92,7 +92,7 @@ int CTembrelApp::runSchemeBuilder() {
 int CTembrelApp::runBrowser(const StartOptions& options) {
     // One window per user and program directory: a later start hands its sound over and ends.
     const QString channel = instanceChannelPath(programdir::withSeparator());
-    if (handToRunningInstance(channel, options.soundFile))
+    if (handToRunningInstance(channel, options.anySoundFile()))
         return 0;
     // Constructing the main window reads its settings and scans the main directory before
     // any window of the program shows.
@@ -104,8 +104,8 @@ int CTembrelApp::runBrowser(const StartOptions& options) {
                 return std::nullopt;
             return LibraryKeeper::Loudness{facts->integrated, facts->truePeak};
         });
-    if (!options.soundFile.isEmpty())
-        m_mainWindow->showSound(options.soundFile);
+    if (!options.anySoundFile().isEmpty())
+        m_mainWindow->showSound(options.anySoundFile());
     CTembrelDlg& window = m_mainWindow->window();
     LaterStarts laterStarts(*m_mainWindow);
     laterStarts.listen(channel);

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "core/FolderScan.h"
+
 #include <QDir>
 
 static bool isSwitch(const QString& argument) {
@@ -19,6 +21,9 @@ StartOptions parseStartOptions(const QStringList& arguments, const QString& work
                 options.soundFile = QDir::cleanPath(QDir(workingFolder).absoluteFilePath(argument));
             continue;
         }
+        if (options.otherSoundFile.isEmpty() && isSoundFileName(argument, SoundFiles::All))
+            options.otherSoundFile =
+                QDir::cleanPath(QDir(workingFolder).absoluteFilePath(argument));
         if (isSwitch(argument)) {
             const QString name = argument.mid(1);
             if (name.compare(QStringLiteral("Embedding"), Qt::CaseInsensitive) == 0 ||

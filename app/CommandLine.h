@@ -10,6 +10,11 @@ struct StartOptions {
     bool schemeBuilderOnly = false; // first plain argument is exactly "blv"
     bool showSplash = true;         // off with the "Embedding" or "Automation" switch
     QString soundFile;              // the first argument ending in ".wav", made absolute
+    // The first argument ending as another sound type does (".flac", ...), made absolute:
+    // shown only by a window that lists all sound files; otherwise it counts as a word.
+    QString otherSoundFile;
+    // The sound to show: the ".wav" one, else the other.
+    QString anySoundFile() const { return soundFile.isEmpty() ? otherSoundFile : soundFile; }
 };
 
 // An argument ending in ".wav" (any letter case) is a sound file to show, even one starting

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "core/FolderScan.h"
 #include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,17 @@ TEST(StartOptions, ARelativeSoundIsTakenFromTheStartFolderNotFromTheCurrentOne) 
     EXPECT_EQ(parseStartOptions({"sub/../sub/a b.wav"}, "/home/u/my dir").soundFile,
               QStringLiteral("/home/u/my dir/sub/a b.wav"));
     EXPECT_EQ(parseStartOptions({"../x.WAV"}, "/home/u").soundFile, QStringLiteral("/home/x.WAV"));
+}
+
+TEST(StartOptions, ASoundOfAnotherTypeIsKeptApartAndStillCountsAsTheStartWord) {
+    useOtherSoundEndings({".flac"});
+    const StartOptions flac = parseStartOptions({"a b.FLAC", "blv"}, "/start");
+    EXPECT_EQ(flac.otherSoundFile, QStringLiteral("/start/a b.FLAC"));
+    EXPECT_TRUE(flac.soundFile.isEmpty());
+    EXPECT_FALSE(flac.schemeBuilderOnly) << "read as before where only WAV files are shown";
+    const StartOptions both = parseStartOptions({"/x/a.flac", "/x/b.wav"}, "/start");
+    EXPECT_EQ(both.anySoundFile(), QStringLiteral("/x/b.wav"));
+    useOtherSoundEndings({});
 }
 
 TEST(ConsoleTask, IndexTakesFoldersAndSearchTakesEveryWordAfterIt) {
