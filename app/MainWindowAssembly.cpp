@@ -9,6 +9,7 @@
 #include "browser/StartSound.h"
 #include "core/CWavePlayer.h"
 #include "core/FeatureContext.h"
+#include "core/FolderScan.h"
 #include "directories/FavoritesCommand.h"
 #include "directories/OpenFolderCommand.h"
 #include "files/OperationCommands.h"
@@ -52,6 +53,9 @@ MainWindowAssembly::~MainWindowAssembly() {
 }
 
 void MainWindowAssembly::showSound(const QString& path) {
+    // A sound of a type the window does not list is not shown, as if it were not named.
+    if (!isSoundFileName(path, shownSoundFiles(m_settings)))
+        return;
     showStartSound(path, m_services.files, *m_view, *m_view, m_services.ui);
 }
 
@@ -116,6 +120,8 @@ void MainWindowAssembly::installWaveStrip() {
     m_window->addBottomStrip(*strip, kStripHeight);
     m_strip = std::make_unique<StripFeature>(*strip, *m_peakLoader, *m_view, *m_view);
     QObject::connect(&m_window->list(), &SortedListBox::currentSelectionChanged, m_strip.get(),
+                     &StripFeature::showSelected);
+    QObject::connect(m_window.get(), &CTembrelDlg::listReplaced, m_strip.get(),
                      &StripFeature::showSelected);
     m_strip->showSelected();
     CTembrelDlg* window = m_window.get();

@@ -111,6 +111,9 @@ protected:
 signals:
     // The folder watch saw the shown folder change on disk (after it was read again).
     void folderChangedOnDisk(const QString& folder);
+    // The list was read again (another folder, or the same one changed) with its selection
+    // signals held back; whoever follows the selected sound looks again.
+    void listReplaced();
 
 private:
     void endPlayAll();

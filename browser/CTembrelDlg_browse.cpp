@@ -43,6 +43,7 @@ void CTembrelDlg::RefreshList() {
         m_list->setCurSel(0);
     }
     UpdateStatus();
+    emit listReplaced();
 }
 
 void CTembrelDlg::followFolder() {
@@ -60,6 +61,7 @@ void CTembrelDlg::followFolder() {
         m_list->setCurSel(kept >= 0 ? kept : std::min(row, m_list->count() - 1));
     }
     UpdateStatus();
+    emit listReplaced();
 }
 
 int CTembrelDlg::findFileRow(const QString& file) const {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -35,10 +36,14 @@ TEST_F(FolderFollow, AnotherFolderIsWatchedInsteadOfTheFirst) {
     QDir().mkpath(other);
     addSound("x", {}, other);
     CTembrelDlg& w = window();
+    // The list is read with its selection signals held back: the waveform strip hears of it.
+    QSignalSpy replaced(&w, &CTembrelDlg::listReplaced);
     w.setCurrentFolder(other);
+    EXPECT_EQ(replaced.count(), 1);
     addSound("y", {}, other);
     addSound("b");
     QTRY_COMPARE_WITH_TIMEOUT(listRows(), (QStringList{"x", "y"}), 2000);
+    EXPECT_GE(replaced.count(), 2) << "a folder changed on disk is a new list too";
 }
 
 TEST_F(FolderFollow, AFolderRemovedAndMadeAgainIsFollowedAndNothingNamelessIsPlayedOrDeleted) {
