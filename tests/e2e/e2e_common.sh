@@ -98,3 +98,41 @@ wait_for_exit() {
     kill -0 "$pid" 2>/dev/null && fail "$1"
     pid=
 }
+
+# Two program directories under $work, "from" and "to", each with the program, its data file
+# and an empty collection.
+make_two_programs() {
+    top=$work
+    for side in from to; do
+        mkdir -p "$top/$side/Library"
+        cp "$top/tembrel" "$top/$side/tembrel"
+        work="$top/$side"
+        write_data_file
+    done
+    work=$top
+}
+
+# The windows of the programs $pid and $other, side by side, as $from and $to.
+place_two_windows() {
+    from=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Tembrel$' | head -n 1)
+    to=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$other" --name '^Tembrel$' | head -n 1)
+    [ -n "$from" ] && [ -n "$to" ] || fail "the windows did not appear: $(cat "$work/log.to")"
+    xdotool windowmove "$from" 0 0
+    xdotool windowmove "$to" 500 0
+}
+
+# With the button down: past the drag distance (by DX DY steps), over to the other window's
+# list, and let go there.
+drag_to_other_window() {
+    for _ in 1 2 3 4 5 6; do
+        xdotool mousemove_relative -- "$1" "$2"
+        sleep 0.1
+    done
+    xdotool mousemove 650 120
+    sleep 0.5
+    for _ in 1 2 3; do
+        xdotool mousemove_relative 4 4
+        sleep 0.2
+    done
+    xdotool mouseup 1
+}

@@ -11,14 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 need_display
 start_work
-top=$work
-for side in from to; do
-    mkdir -p "$top/$side/Library"
-    cp "$top/tembrel" "$top/$side/tembrel"
-    work="$top/$side"
-    write_data_file
-done
-work=$top
+make_two_programs
 mkdir -p "$top/tmp" "$top/cache"
 # Two seconds of 16-bit mono at 8000 Hz whose sample n is n - 8000: every frame tells where it
 # came from.
@@ -39,11 +32,7 @@ pid=$!
 XDG_CACHE_HOME="$top/cache" QT_QPA_PLATFORM=xcb "$top/to/tembrel" -Embedding >"$work/log.to" 2>&1 &
 other=$!
 
-from=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^Tembrel$' | head -n 1)
-to=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$other" --name '^Tembrel$' | head -n 1)
-[ -n "$from" ] && [ -n "$to" ] || fail "the windows did not appear: $(cat "$work/log.to")"
-xdotool windowmove "$from" 0 0
-xdotool windowmove "$to" 500 0
+place_two_windows
 sleep 1.5 # the outline is read on a worker
 
 # The strip runs along the bottom of the window, under the transport bar.
@@ -58,17 +47,7 @@ sleep 0.3
 
 # From inside the region, out of the window and over the other one's list.
 xdotool mousemove --window "$from" 130 "$strip_y" mousedown 1
-for _ in 1 2 3 4 5 6; do
-    xdotool mousemove_relative 8 -4
-    sleep 0.1
-done
-xdotool mousemove 650 120
-sleep 0.5
-for _ in 1 2 3; do
-    xdotool mousemove_relative 4 4
-    sleep 0.2
-done
-xdotool mouseup 1
+drag_to_other_window 8 -4
 
 arrived="$top/to/Library/Ramp (region).wav"
 for _ in $(seq 1 50); do
