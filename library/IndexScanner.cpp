@@ -4,6 +4,7 @@
 #include "platform/NativeName.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -71,6 +72,9 @@ ScanReport IndexScanner::scanWithWriter(const std::vector<QByteArray>& tops, Cov
         for (const KnownFolder& folder : index.foldersUnder({}))
             m_known[folder.path] = {folder.modified, folder.offline};
     });
+    m_firstFill = m_known.empty();
+    if (m_firstFill)
+        m_writer->use([](ISoundIndex& index) { index.setFirstFill(true); });
     for (const QByteArray& top : tops) {
         if (m_cancelled)
             break;
@@ -103,6 +107,8 @@ ScanReport IndexScanner::scanWithWriter(const std::vector<QByteArray>& tops, Cov
 // What the scan did, once every write is done.
 ScanReport IndexScanner::finished() {
     m_writer->flush();
+    if (std::exchange(m_firstFill, false))
+        m_writer->use([](ISoundIndex& index) { index.setFirstFill(false); });
     m_report.problems += m_writer->takeProblems();
     return m_report;
 }

@@ -83,6 +83,7 @@ private:
     std::set<std::pair<quint64, quint64>> m_visited;
     std::set<QByteArray> m_seen;
     std::vector<QByteArray> m_offlineTops;
+    bool m_firstFill = false; // the index was empty when the scan began
     ScanReport m_report;
 };
 

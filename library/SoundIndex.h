@@ -63,6 +63,11 @@ public:
     virtual bool dropFolders(const std::vector<QByteArray>& folders) = 0;
     // Marks root and every folder below it as on a missing drive, or back again.
     virtual bool markOffline(const QByteArray& root, bool offline) = 0;
+    // While an empty index is filled for the first time, its writes need only survive the
+    // program being killed, not the system going down: a first fill is no loss, and a damaged
+    // index is set aside and built again from the files. Ending the first fill makes all that
+    // was written as safe as any later write.
+    virtual void setFirstFill(bool filling) = 0;
 
     // At most limit sounds matching the query.
     virtual std::vector<IndexedSound> find(const SoundQuery& query, int limit) = 0;

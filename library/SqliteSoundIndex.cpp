@@ -25,7 +25,8 @@ CREATE TABLE IF NOT EXISTS tags(
     WITHOUT ROWID;
 CREATE INDEX IF NOT EXISTS tags_by_name ON tags(tag);
 CREATE VIRTUAL TABLE IF NOT EXISTS words USING fts5(
-    name, folder, tags, text, prefix='2 3', tokenize='unicode61 remove_diacritics 2');
+    name, folder, tags, text, prefix='2 3', columnsize=0,
+    tokenize='unicode61 remove_diacritics 2');
 )";
 
 // Paths strictly below folder sort between folder + "/" and folder + "0" ('0' follows '/').
@@ -151,6 +152,7 @@ std::unique_ptr<SqliteSoundIndex> SqliteSoundIndex::open(const QString& file, QS
 SqliteSoundIndex::SqliteSoundIndex(sqlite3* db) : m_db(db) {}
 
 SqliteSoundIndex::~SqliteSoundIndex() {
+    m_settling = {};
     m_statements.clear();
     sqlite3_close(m_db);
 }
@@ -222,7 +224,7 @@ bool SqliteSoundIndex::dropSound(qint64 id) {
 }
 
 // A sound of a folder that was not in the index: nothing to replace, no tags yet.
-bool SqliteSoundIndex::insertSound(qint64 folderId, const QString& folderText,
+bool SqliteSoundIndex::insertSound(qint64 folderId, const QByteArray& folderWords,
                                    const IndexedSound& sound) {
     SqliteStatement& write =
         cached("INSERT INTO sounds(folder, name, size, modified, format, channels, rate, bits, "
@@ -232,12 +234,12 @@ bool SqliteSoundIndex::insertSound(qint64 folderId, const QString& folderText,
                                  "VALUES(?1, ?2, ?3, '', ?4)")
                               .bind(1, sqlite3_last_insert_rowid(m_db))
                               .bind(2, nameWords(sound.name))
-                              .bind(3, folderText)
+                              .bindText(3, folderWords)
                               .bind(4, sound.text)
                               .run();
 }
 
-bool SqliteSoundIndex::putSound(qint64 folderId, const QString& folderText,
+bool SqliteSoundIndex::putSound(qint64 folderId, const QByteArray& folderWords,
                                 const IndexedSound& sound) {
     SqliteStatement& existing = cached("SELECT id FROM sounds WHERE folder = ?1 AND name = ?2");
     existing.bind(1, folderId).bind(2, sound.name);
@@ -261,7 +263,7 @@ bool SqliteSoundIndex::putSound(qint64 folderId, const QString& folderText,
                   "(SELECT coalesce(group_concat(tag, ' '), '') FROM tags WHERE sound = ?1), ?4)")
         .bind(1, rowId)
         .bind(2, nameWords(sound.name))
-        .bind(3, folderText)
+        .bindText(3, folderWords)
         .bind(4, sound.text)
         .run();
 }
@@ -293,11 +295,11 @@ bool SqliteSoundIndex::writeFolder(const FolderUpdate& update) {
         if (const std::optional<qint64> soundId = this->soundId(update.folder + '/' + name))
             ok = dropSound(*soundId);
     }
+    const QByteArray folderWords = update.searchText.toUtf8(); // every sound of it has them
     for (const IndexedSound& sound : update.put) {
         if (!ok)
             break;
-        ok = fresh ? insertSound(*id, update.searchText, sound)
-                   : putSound(*id, update.searchText, sound);
+        ok = fresh ? insertSound(*id, folderWords, sound) : putSound(*id, folderWords, sound);
     }
     return ok;
 }
@@ -342,6 +344,25 @@ bool SqliteSoundIndex::markOffline(const QByteArray& root, bool offline) {
                .bind(4, belowEnd(root))
                .run() ||
            fail();
+}
+
+void SqliteSoundIndex::setFirstFill(bool filling) {
+    // What a killed program wrote is with the system already, so the log stays whole without
+    // waiting for the disk. Once the fill is over the log is copied into the file and the disk
+    // waited for, on a connection of its own, so that the index is in use meanwhile.
+    if (filling) {
+        m_settling = {};
+        exec("PRAGMA synchronous=OFF");
+        return;
+    }
+    exec("PRAGMA synchronous=NORMAL");
+    m_settling = std::jthread([file = QByteArray(sqlite3_db_filename(m_db, "main"))] {
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK)
+            sqlite3_exec(db, "PRAGMA synchronous=NORMAL; PRAGMA wal_checkpoint(PASSIVE)", nullptr,
+                         nullptr, nullptr);
+        sqlite3_close(db);
+    });
 }
 
 std::vector<IndexedSound> SqliteSoundIndex::find(const SoundQuery& query, int limit) {

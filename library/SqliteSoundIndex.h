@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 
 struct sqlite3;
 class SqliteStatement;
@@ -26,6 +27,7 @@ public:
     bool applyFolders(std::span<const FolderUpdate> updates) override;
     bool dropFolders(const std::vector<QByteArray>& folders) override;
     bool markOffline(const QByteArray& root, bool offline) override;
+    void setFirstFill(bool filling) override;
     std::vector<IndexedSound> find(const SoundQuery& query, int limit) override;
     std::optional<IndexedSound> sound(const QByteArray& path) override;
     QStringList tags(const QByteArray& path) override;
@@ -43,12 +45,13 @@ private:
     bool commitOrUndo(bool ok);
     std::optional<qint64> soundId(const QByteArray& path);
     bool writeFolder(const FolderUpdate& update);
-    bool insertSound(qint64 folderId, const QString& folderText, const IndexedSound& sound);
-    bool putSound(qint64 folderId, const QString& folderText, const IndexedSound& sound);
+    bool insertSound(qint64 folderId, const QByteArray& folderWords, const IndexedSound& sound);
+    bool putSound(qint64 folderId, const QByteArray& folderWords, const IndexedSound& sound);
     bool dropSound(qint64 id);
     bool refreshTagWords(qint64 id);
 
     sqlite3* m_db;
     std::map<std::string, std::unique_ptr<SqliteStatement>> m_statements;
     QString m_error;
+    std::jthread m_settling; // makes a first fill safe on disk
 };

@@ -25,7 +25,10 @@ SqliteStatement& SqliteStatement::bind(int index, const QByteArray& blob) {
 }
 
 SqliteStatement& SqliteStatement::bind(int index, const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
+    return bindText(index, text.toUtf8());
+}
+
+SqliteStatement& SqliteStatement::bindText(int index, const QByteArray& utf8) {
     sqlite3_bind_text(m_statement, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
     return *this;
 }

@@ -20,6 +20,7 @@ public:
     SqliteStatement& reset();
     SqliteStatement& bind(int index, const QByteArray& blob);
     SqliteStatement& bind(int index, const QString& text);
+    SqliteStatement& bindText(int index, const QByteArray& utf8);
     SqliteStatement& bind(int index, qint64 value);
     SqliteStatement& bind(int index, double value);
     SqliteStatement& bind(int index, std::optional<double> value);
