@@ -57,7 +57,9 @@ void IndexScanner::markOffline(const QByteArray& top, bool offline) {
 
 ScanReport IndexScanner::scan(const std::vector<QByteArray>& tops, Covers covers) {
     m_writer.emplace(m_index);
+    m_readAhead.emplace();
     const ScanReport report = scanWithWriter(tops, covers);
+    m_readAhead.reset();
     m_writer.reset();
     return report;
 }
@@ -160,11 +162,24 @@ void IndexScanner::forgetBelow(const QByteArray& folder) {
         m_known.erase(path);
 }
 
+void IndexScanner::askAhead(const std::vector<QByteArray>& subfolders) {
+    std::vector<QByteArray> fresh;
+    for (const QByteArray& subfolder : subfolders)
+        if (!m_known.contains(subfolder) && !m_seen.contains(subfolder))
+            fresh.push_back(subfolder);
+    m_readAhead->ask(fresh);
+}
+
 void IndexScanner::visit(const QByteArray& folder, const QByteArray& top, int depth) {
     if (m_cancelled || m_seen.contains(folder))
         return;
+    std::optional<NewFolderRead> ahead = m_readAhead->take(folder);
     foldertree::FolderState state;
-    if (foldertree::statFolder(folder, state) != foldertree::StatOutcome::Folder) {
+    const foldertree::StatOutcome outcome =
+        ahead ? ahead->outcome : foldertree::statFolder(folder, state);
+    if (ahead)
+        state = ahead->state;
+    if (outcome != foldertree::StatOutcome::Folder) {
         forgetBelow(folder); // removed while the scan went on
         return;
     }
@@ -181,38 +196,40 @@ void IndexScanner::visit(const QByteArray& folder, const QByteArray& top, int de
     }
     // Until every subfolder is done the folder keeps a time no folder has, so that a scan cut
     // short (the program killed) lists it again next time instead of trusting its children.
-    const std::optional<std::vector<QByteArray>> subfolders = reread(folder, top, kUnfinished);
+    const std::optional<std::vector<QByteArray>> subfolders =
+        reread(folder, top, kUnfinished, std::move(ahead));
     if (!subfolders)
         return;
-    if (depth < m_depth)
+    if (depth < m_depth) {
+        askAhead(*subfolders);
         for (const QByteArray& subfolder : *subfolders)
             visit(subfolder, top, depth + 1);
+    }
     if (m_cancelled)
         return;
     m_writer->add({folder, state.modified, searchText(folder, top), {}, {}});
     m_known[folder] = {state.modified, false};
 }
 
-std::optional<std::vector<QByteArray>>
-IndexScanner::reread(const QByteArray& folder, const QByteArray& top, qint64 modified) {
-    // Every sound of a folder new to the index is read: its head comes with the listing.
-    const bool known = m_known.contains(folder);
-    const std::optional<foldertree::FolderContents> contents =
-        foldertree::readFolder(folder, known ? 0 : kSoundHeadBytes);
-    if (!contents) {
-        problem(QStringLiteral("%1 cannot be read").arg(shownPath(folder)));
-        for (const auto& [path, known] : m_known)
-            if (isBelow(path, folder))
-                m_seen.insert(path); // kept as they were: nothing says they are gone
+std::optional<std::vector<QByteArray>> IndexScanner::takeNewFolder(NewFolderRead read,
+                                                                   FolderUpdate& update) {
+    if (!read.listed)
         return std::nullopt;
-    }
-    std::map<QByteArray, const IndexedSound*> before;
+    m_report.soundsRead += int(read.sounds.size());
+    update.put = std::move(read.sounds);
+    return std::move(read.subfolders);
+}
+
+std::optional<std::vector<QByteArray>> IndexScanner::compareWithIndex(const QByteArray& folder,
+                                                                      FolderUpdate& update) {
+    const std::optional<foldertree::FolderContents> contents = foldertree::readFolder(folder);
+    if (!contents)
+        return std::nullopt;
     std::vector<IndexedSound> indexed;
-    if (known) // a folder new to the index has no sounds there
-        m_writer->use([&](ISoundIndex& index) { indexed = index.soundsIn(folder); });
+    m_writer->use([&](ISoundIndex& index) { indexed = index.soundsIn(folder); });
+    std::map<QByteArray, const IndexedSound*> before;
     for (const IndexedSound& sound : indexed)
         before[sound.name] = &sound;
-    FolderUpdate update{folder, modified, searchText(folder, top), {}, {}};
     for (const foldertree::SoundFile& file : contents->sounds) {
         const auto old = before.find(file.name);
         const bool same = old != before.end() && old->second->size == file.size &&
@@ -227,11 +244,35 @@ IndexScanner::reread(const QByteArray& folder, const QByteArray& top, qint64 mod
     for (const auto& [name, sound] : before)
         update.gone.push_back(name);
     m_report.soundsGone += int(update.gone.size());
+    return contents->folders;
+}
+
+std::optional<std::vector<QByteArray>> IndexScanner::reread(const QByteArray& folder,
+                                                            const QByteArray& top, qint64 modified,
+                                                            std::optional<NewFolderRead> ahead) {
+    FolderUpdate update{folder, modified, searchText(folder, top), {}, {}};
+    std::optional<std::vector<QByteArray>> names;
+    if (m_known.contains(folder)) {
+        names = compareWithIndex(folder, update);
+    } else if (ahead) {
+        names = takeNewFolder(std::move(*ahead), update);
+    } else {
+        NewFolderRead read;
+        listNewFolder(folder, read);
+        names = takeNewFolder(std::move(read), update);
+    }
+    if (!names) {
+        problem(QStringLiteral("%1 cannot be read").arg(shownPath(folder)));
+        for (const auto& [path, known] : m_known)
+            if (isBelow(path, folder))
+                m_seen.insert(path); // kept as they were: nothing says they are gone
+        return std::nullopt;
+    }
     m_writer->add(std::move(update));
     ++m_report.foldersRead;
     std::vector<QByteArray> subfolders;
     std::set<QByteArray> present;
-    for (const QByteArray& name : contents->folders) {
+    for (const QByteArray& name : *names) {
         subfolders.push_back(folder + '/' + name);
         present.insert(subfolders.back());
     }

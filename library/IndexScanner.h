@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/FolderReadAhead.h"
 #include "library/IndexWriter.h"
 #include "library/SoundIndex.h"
 #include "platform/FolderTree.h"
@@ -63,9 +64,19 @@ private:
     // The collection top folder is at or below; folder itself when it is below none.
     QByteArray collectionTopOf(const QByteArray& folder) const;
     void visit(const QByteArray& folder, const QByteArray& top, int depth);
-    // Lists the folder and writes what changed; the subfolders found, or nothing if unreadable.
+    // Asks for the subfolders new to the index to be read ahead.
+    void askAhead(const std::vector<QByteArray>& subfolders);
+    // Lists the folder (or takes it as read ahead) and writes what changed; the subfolders
+    // found, or nothing if unreadable.
     std::optional<std::vector<QByteArray>> reread(const QByteArray& folder, const QByteArray& top,
-                                                  qint64 modified);
+                                                  qint64 modified,
+                                                  std::optional<NewFolderRead> ahead);
+    // Puts every sound of a folder new to the index; the names of its subfolders.
+    std::optional<std::vector<QByteArray>> takeNewFolder(NewFolderRead read, FolderUpdate& update);
+    // Puts the sounds that are new or changed since the index was written, names those gone;
+    // the names of its subfolders.
+    std::optional<std::vector<QByteArray>> compareWithIndex(const QByteArray& folder,
+                                                            FolderUpdate& update);
     std::vector<QByteArray> knownChildren(const QByteArray& folder) const;
     void forgetBelow(const QByteArray& folder);
     void problem(const QString& text);
@@ -74,7 +85,8 @@ private:
     void markOffline(const QByteArray& top, bool offline);
 
     ISoundIndex& m_index;
-    std::optional<IndexWriter> m_writer; // while a scan runs
+    std::optional<IndexWriter> m_writer;        // while a scan runs
+    std::optional<FolderReadAhead> m_readAhead; // while a scan runs
     int m_depth;
     std::vector<QByteArray> m_collection;
     std::function<void(const ScanReport&)> m_progress;

@@ -6,10 +6,10 @@ namespace {
 
 // Large enough that a transaction's fixed cost (and each new FTS5 segment) is shared by many
 // sounds, small enough that a killed scan loses little.
-constexpr qsizetype kBatchSounds = 2000;
+constexpr qsizetype kBatchSounds = 10000;
 constexpr qsizetype kBatchFolders = 200;
 // Batches waiting beyond this make the scanner wait (memory stays bounded).
-constexpr size_t kMostQueued = 2;
+constexpr size_t kMostQueued = 3;
 
 QString failure(const std::vector<FolderUpdate>& batch, const QString& error) {
     const QString first = nativename::shown(nativename::decode(batch.front().folder));
