@@ -1,3 +1,4 @@
+#include "library/FolderReadAhead.h"
 #include "library/IndexCommandLine.h"
 #include "library/IndexPlaces.h"
 #include "library/IndexScanner.h"
@@ -128,6 +129,54 @@ TEST_F(SoundIndexTest, FindsByWordPrefixInNameAndFolderWithFilters) {
     const std::optional<IndexedSound> latin = index->sound(top + "/caf\xe9 latin.wav");
     ASSERT_TRUE(latin);
     EXPECT_EQ(latin->channels, 1);
+}
+
+TEST_F(SoundIndexTest, ANewTreeReadAheadIsIndexedWholeAndThenTrusted) {
+    int sounds = 0;
+    for (const char* pack : {"Alpha", "Beta", "Gamma"}) {
+        const QByteArray packFolder = folder(pack);
+        for (int f = 0; f < 4; ++f) {
+            const QByteArray sub = packFolder + "/Part" + QByteArray::number(f);
+            ::mkdir(sub.constData(), 0755);
+            for (int s = 0; s <= f; ++s, ++sounds)
+                writeBytes(sub + "/tone" + QByteArray::number(s) + ".wav", wav(1.0 + s, 2));
+        }
+    }
+    const ScanReport first = scan();
+    EXPECT_EQ(first.soundsRead, sounds);
+    EXPECT_EQ(first.foldersRead, 1 + 3 + 3 * 4);
+    EXPECT_EQ(names(QStringLiteral("gamma part3")).size(), 4);
+    EXPECT_EQ(names(QStringLiteral("beta tone2 ch:stereo sec:>2.5")).size(), 2);
+    const ScanReport again = scan();
+    EXPECT_EQ(again.soundsRead, 0);
+    EXPECT_EQ(again.foldersRead, 0);
+    EXPECT_EQ(again.foldersUnchanged, first.foldersRead);
+}
+
+TEST(FolderReadAhead, GivesEachAskedFolderItsOwnListingInAnyOrder) {
+    QTemporaryDir dir;
+    const QByteArray top = bytesOf(dir.path());
+    for (const char* name : {"/a", "/b", "/b/inner"})
+        ::mkdir((top + name).constData(), 0755);
+    writeBytes(top + "/a/one.wav", wav(1.0));
+    writeBytes(top + "/b/two.wav", wav(2.0));
+    writeBytes(top + "/b/three.wav", wav(3.0));
+    {
+        FolderReadAhead ahead(2);
+        ahead.ask({top + "/a", top + "/b", top + "/gone"});
+        const std::optional<NewFolderRead> b = ahead.take(top + "/b");
+        ASSERT_TRUE(b && b->listed);
+        EXPECT_EQ(b->sounds.size(), 2u);
+        EXPECT_EQ(b->subfolders, std::vector<QByteArray>{"inner"});
+        const std::optional<NewFolderRead> a = ahead.take(top + "/a");
+        ASSERT_TRUE(a && a->listed);
+        ASSERT_EQ(a->sounds.size(), 1u);
+        EXPECT_EQ(a->sounds[0].name, "one.wav");
+        EXPECT_NEAR(a->sounds[0].seconds, 1.0, 0.01);
+        EXPECT_EQ(ahead.take(top + "/gone")->outcome, foldertree::StatOutcome::Missing);
+        EXPECT_FALSE(ahead.take(top + "/b/inner")); // never asked for
+        ahead.ask({top + "/b/inner", top + "/a"});  // left untaken: the end must not wait
+    }
 }
 
 TEST_F(SoundIndexTest, ReadsTitlesCommentsAndDescriptionsAsWords) {
