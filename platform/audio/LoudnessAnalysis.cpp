@@ -1,0 +1,295 @@
+#include "platform/audio/LoudnessAnalysis.h"
+
+#include "platform/audio/TruePeak.h"
+#include "platform/audio/VectorLanes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// Steps in a lane's stretch: longer stretches spend less on settling the filters, shorter ones
+// keep the chunk of a sound of many channels small.
+int64_t segmentSteps(int channels) {
+    return channels <= 2 ? 4 : 1;
+}
+// The true peak is looked for in blocks this long: short enough that a block's bound is tight.
+constexpr int64_t kPeakBlockFrames = 512;
+
+// One step of the 16 x 16 transpose: rows i and i + W swap their off-diagonal blocks of W.
+template <int W, size_t... I>
+inline __attribute__((always_inline)) void swapBlocks(Lanes& upper, Lanes& lower,
+                                                      std::index_sequence<I...>) {
+    const Lanes a = upper, b = lower;
+    upper = __builtin_shufflevector(a, b, ((I & W) ? kLanes + I - W : I)...);
+    lower = __builtin_shufflevector(a, b, ((I & W) ? kLanes + I : I + W)...);
+}
+
+template <int W> inline __attribute__((always_inline)) void swapAllBlocks(Lanes (&rows)[kLanes]) {
+    for (int i = 0; i < kLanes; ++i)
+        if ((i & W) == 0)
+            swapBlocks<W>(rows[i], rows[i + W], std::make_index_sequence<kLanes>());
+}
+
+inline __attribute__((always_inline)) void transpose(Lanes (&rows)[kLanes]) {
+    swapAllBlocks<8>(rows);
+    swapAllBlocks<4>(rows);
+    swapAllBlocks<2>(rows);
+    swapAllBlocks<1>(rows);
+}
+
+struct LaneFilter {
+    float b0, b1, b2, a1, a2; // the shelf
+    float c1, c2;             // the high pass's feedback (its feed forward is 1, -2, 1)
+};
+
+struct LaneRun {
+    const float* frames; // interleaved; lane j starts at frame j * segmentFrames
+    int64_t segmentFrames;
+    int64_t historyFrames;
+    int64_t stepFrames;
+    int64_t steps; // per lane
+};
+
+struct LaneState {
+    Lanes s1{}, s2{}, h1{}, h2{}, sum{};
+
+    inline __attribute__((always_inline)) void add(const LaneFilter& f, const Lanes& x) {
+        const Lanes y = f.b0 * x + s1;
+        s1 = f.b1 * x - f.a1 * y + s2;
+        s2 = f.b2 * x - f.a2 * y;
+        const Lanes z = y + h1;
+        h1 = -2 * y - f.c1 * z + h2;
+        h2 = y - f.c2 * z;
+        sum += z * z;
+    }
+};
+
+// Loads sixteen frames of each lane and turns them so that rows[c][t] holds every lane's sample
+// of channel c at time t.
+template <int Channels>
+inline __attribute__((always_inline)) void loadRows(const LaneRun& run, int64_t t0,
+                                                    Lanes (&rows)[Channels][kLanes]) {
+    for (int j = 0; j < kLanes; ++j) {
+        const float* at = run.frames + (j * run.segmentFrames + t0) * Channels;
+        if constexpr (Channels == 1) {
+            rows[0][j] = LOAD_LANES(at);
+        } else {
+            const Lanes a = LOAD_LANES(at), b = LOAD_LANES(at + kLanes);
+            rows[0][j] = __builtin_shufflevector(a, b, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22,
+                                                 24, 26, 28, 30);
+            rows[1][j] = __builtin_shufflevector(a, b, 1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23,
+                                                 25, 27, 29, 31);
+        }
+    }
+    for (auto& channelRows : rows)
+        transpose(channelRows);
+}
+
+// Runs the K-weighting down all sixteen lanes of every channel at once and writes each lane's
+// sum of squares per step (after its history) to energy[(channel * 16 + lane) * steps + step].
+template <int Channels>
+inline __attribute__((always_inline)) void weighLanes(const LaneRun& run, const LaneFilter& f,
+                                                      float* energy) {
+    LaneState state[Channels];
+    int64_t untilStep = run.historyFrames, step = -1;
+    for (int64_t t0 = 0; step < run.steps; t0 += kLanes) {
+        Lanes rows[Channels][kLanes];
+        loadRows<Channels>(run, t0, rows);
+        for (int t = 0; t < kLanes; ++t) {
+            for (int c = 0; c < Channels; ++c)
+                state[c].add(f, rows[c][t]);
+            if (--untilStep > 0)
+                continue;
+            for (int c = 0; c < Channels; ++c) {
+                if (step >= 0)
+                    for (int j = 0; j < kLanes; ++j)
+                        energy[(c * kLanes + j) * run.steps + step] = state[c].sum[j];
+                state[c].sum = Lanes{};
+            }
+            untilStep = run.stepFrames;
+            if (++step == run.steps)
+                break;
+        }
+    }
+}
+
+WIDEST_VECTORS void weighMonoLanes(const LaneRun& run, const LaneFilter& f, float* energy) {
+    weighLanes<1>(run, f, energy);
+}
+
+WIDEST_VECTORS void weighStereoLanes(const LaneRun& run, const LaneFilter& f, float* energy) {
+    weighLanes<2>(run, f, energy);
+}
+
+// The largest magnitude of x[0, count) and the largest magnitude of its second differences
+// between samples stride apart (which read x[-stride] and up to x[count - 1 + stride]).
+WIDEST_VECTORS void peakAndBend(const float* x, int64_t count, int64_t stride, float& peak,
+                                float& bend) {
+    Lanes p{}, b{};
+    int64_t i = 0;
+    for (; i + kLanes <= count; i += kLanes) {
+        const Lanes here = LOAD_LANES(x + i);
+        const Lanes d = LOAD_LANES(x + i + stride) - 2 * here + LOAD_LANES(x + i - stride);
+        const Lanes ah = here < 0 ? -here : here, ad = d < 0 ? -d : d;
+        p = ah > p ? ah : p;
+        b = ad > b ? ad : b;
+    }
+    float largest = 0, bent = 0;
+    for (int j = 0; j < kLanes; ++j) {
+        largest = std::max(largest, p[j]);
+        bent = std::max(bent, b[j]);
+    }
+    for (; i < count; ++i) {
+        largest = std::max(largest, std::abs(x[i]));
+        bent = std::max(bent, std::abs(x[i + stride] - 2 * x[i] + x[i - stride]));
+    }
+    peak = largest;
+    bend = bent;
+}
+
+// A channel's share of the loudness: mono is heard from both speakers; of five or more
+// channels the fourth is the low-frequency one and the ones past the front three surround.
+std::vector<float> channelWeights(int channels) {
+    if (channels == 1)
+        return {2.0f};
+    std::vector<float> weights(size_t(channels), 1.0f);
+    if (channels == 4) {
+        weights[2] = weights[3] = 1.41f;
+        return weights;
+    }
+    if (channels == 5) {
+        weights[3] = weights[4] = 1.41f;
+        return weights;
+    }
+    for (int c = 3; c < channels; ++c)
+        weights[size_t(c)] = c == 3 ? 0.0f : 1.41f;
+    return weights;
+}
+
+} // namespace
+
+LoudnessAnalysis::LoudnessAnalysis(int sampleRate, int channels, bool truePeak)
+    : m_channels(channels), m_truePeak(truePeak),
+      m_stepFrames(std::max<int64_t>((int64_t(sampleRate) + 5) / 10, 1)),
+      m_segmentSteps(segmentSteps(channels)), m_segmentFrames(m_segmentSteps * m_stepFrames),
+      m_historyFrames(std::max<int64_t>(m_stepFrames, truepeak::kHistory + 2)),
+      m_chunkFrames(kLanes * m_segmentFrames), m_weighting(kWeightingFor(sampleRate)),
+      m_channelWeights(channelWeights(channels)),
+      m_laneEnergy(size_t(std::min(channels, 2) * kLanes * m_segmentSteps)) {}
+
+void LoudnessAnalysis::add(const float* chunk, int64_t frames) {
+    frames = std::clamp<int64_t>(frames, 0, m_chunkFrames);
+    const int64_t whole = frames / m_stepFrames;
+    const size_t first = m_stepEnergy.size();
+    m_stepEnergy.resize(first + size_t(whole));
+    if (whole > 0)
+        weigh(chunk, whole, first);
+    peaksOf(chunk, frames);
+}
+
+// Adds the chunk's K-weighted energy of its whole steps to the steps from first on.
+void LoudnessAnalysis::weigh(const float* chunk, int64_t whole, size_t first) {
+    const LaneFilter filter{float(m_weighting.shelf.b0),   float(m_weighting.shelf.b1),
+                            float(m_weighting.shelf.b2),   float(m_weighting.shelf.a1),
+                            float(m_weighting.shelf.a2),   float(m_weighting.highPass.a1),
+                            float(m_weighting.highPass.a2)};
+    LaneRun run{chunk, m_segmentFrames, m_historyFrames, m_stepFrames, m_segmentSteps};
+    auto addEnergy = [&](int channel, const float* energy) {
+        const double weight = m_channelWeights[size_t(channel)];
+        for (int64_t step = 0; step < whole; ++step)
+            m_stepEnergy[first + size_t(step)] += weight * energy[step];
+    };
+    if (m_channels == 1 || m_channels == 2) {
+        (m_channels == 1 ? weighMonoLanes : weighStereoLanes)(run, filter, m_laneEnergy.data());
+        for (int channel = 0; channel < m_channels; ++channel)
+            addEnergy(channel, m_laneEnergy.data() + channel * kLanes * m_segmentSteps);
+        return;
+    }
+    // More channels are rarer: each is copied out on its own and weighed as mono.
+    const int64_t planeFrames = m_historyFrames + m_chunkFrames + kTailFrames;
+    m_plane.resize(size_t(planeFrames));
+    run.frames = m_plane.data();
+    for (int channel = 0; channel < m_channels; ++channel) {
+        if (m_channelWeights[size_t(channel)] == 0)
+            continue;
+        for (int64_t i = 0; i < planeFrames; ++i)
+            m_plane[size_t(i)] = chunk[i * m_channels + channel];
+        weighMonoLanes(run, filter, m_laneEnergy.data());
+        addEnergy(channel, m_laneEnergy.data());
+    }
+}
+
+// The chunk's peak: the sample peak of each short block, and where a block's bound could beat
+// the peak found so far, its true peak. The bound takes the largest sample and bend of all
+// channels.
+void LoudnessAnalysis::peaksOf(const float* chunk, int64_t frames) {
+    const float* samples = chunk + m_historyFrames * m_channels;
+    const int64_t blocks = (frames + kPeakBlockFrames - 1) / kPeakBlockFrames;
+    const int64_t reachBack = m_truePeak ? truepeak::kHistory : 0;
+    m_blockPeak.resize(size_t(blocks));
+    m_blockBend.resize(size_t(blocks));
+    float found = float(m_peak);
+    for (int64_t block = 0; block < blocks; ++block) {
+        const int64_t from = block * kPeakBlockFrames;
+        const int64_t to = std::min(frames, from + kPeakBlockFrames);
+        peakAndBend(samples + (from - reachBack) * m_channels, (to - from + reachBack) * m_channels,
+                    m_channels, m_blockPeak[size_t(block)], m_blockBend[size_t(block)]);
+        found = std::max(found, m_blockPeak[size_t(block)]);
+    }
+    if (m_truePeak)
+        for (int64_t block = 0; block < blocks; ++block) {
+            if (truepeak::reachBound(m_blockPeak[size_t(block)], m_blockBend[size_t(block)]) <=
+                found)
+                continue;
+            const int64_t from = block * kPeakBlockFrames;
+            const int64_t to = std::min(frames, from + kPeakBlockFrames);
+            found = std::max(found, truePeakOf(samples, from, to));
+        }
+    m_peak = found;
+}
+
+float LoudnessAnalysis::truePeakOf(const float* samples, int64_t from, int64_t to) {
+    const int64_t count = to - from + truepeak::kHistory;
+    m_blockPlane.resize(size_t(count));
+    float peak = 0;
+    for (int channel = 0; channel < m_channels; ++channel) {
+        const float* in = samples + (from - truepeak::kHistory) * m_channels + channel;
+        for (int64_t i = 0; i < count; ++i)
+            m_blockPlane[size_t(i)] = in[i * m_channels];
+        peak = std::max(
+            peak, truepeak::oversampledPeak(m_blockPlane.data() + truepeak::kHistory, to - from));
+    }
+    return peak;
+}
+
+double LoudnessAnalysis::integrated() const {
+    constexpr int kBlockSteps = 4;
+    if (m_stepEnergy.size() < kBlockSteps)
+        return -INFINITY;
+    const double blockFrames = double(kBlockSteps * m_stepFrames);
+    std::vector<double> blocks;
+    blocks.reserve(m_stepEnergy.size());
+    const double silent = std::pow(10.0, (-70.0 + 0.691) / 10);
+    for (size_t step = 0; step + kBlockSteps <= m_stepEnergy.size(); ++step) {
+        double sum = 0;
+        for (int i = 0; i < kBlockSteps; ++i)
+            sum += m_stepEnergy[step + size_t(i)];
+        if (sum / blockFrames > silent)
+            blocks.push_back(sum / blockFrames);
+    }
+    auto meanAbove = [&](double gate) {
+        double sum = 0;
+        size_t count = 0;
+        for (double block : blocks)
+            if (block > gate) {
+                sum += block;
+                ++count;
+            }
+        return count ? sum / double(count) : 0.0;
+    };
+    const double relativeGate = meanAbove(0) * 0.1; // 10 LU below
+    const double mean = meanAbove(relativeGate);
+    return mean > 0 ? -0.691 + 10 * std::log10(mean) : -INFINITY;
+}
