@@ -9,11 +9,8 @@
 
 namespace {
 
-// Steps in a lane's stretch: longer stretches spend less on settling the filters, shorter ones
-// keep the chunk of a sound of many channels small.
-int64_t segmentSteps(int channels) {
-    return channels <= 2 ? 4 : 1;
-}
+// Steps in a lane's stretch: one keeps a stereo chunk (1.6 s) in the processor's cache.
+constexpr int64_t kSegmentSteps = 1;
 // The true peak is looked for in blocks this long: short enough that a block's bound is tight.
 constexpr int64_t kPeakBlockFrames = 512;
 
@@ -173,11 +170,13 @@ std::vector<float> channelWeights(int channels) {
 LoudnessAnalysis::LoudnessAnalysis(int sampleRate, int channels, bool truePeak)
     : m_channels(channels), m_truePeak(truePeak),
       m_stepFrames(std::max<int64_t>((int64_t(sampleRate) + 5) / 10, 1)),
-      m_segmentSteps(segmentSteps(channels)), m_segmentFrames(m_segmentSteps * m_stepFrames),
-      m_historyFrames(std::max<int64_t>(m_stepFrames, truepeak::kHistory + 2)),
+      m_segmentFrames(kSegmentSteps * m_stepFrames),
+      // 25 ms: the high pass's slowest pole has then decayed to well below 1% and what is left
+      // of its start changes a step's energy by less than 0.001 dB.
+      m_historyFrames(std::max<int64_t>(m_stepFrames / 4, truepeak::kHistory + 2)),
       m_chunkFrames(kLanes * m_segmentFrames), m_weighting(kWeightingFor(sampleRate)),
       m_channelWeights(channelWeights(channels)),
-      m_laneEnergy(size_t(std::min(channels, 2) * kLanes * m_segmentSteps)) {}
+      m_laneEnergy(size_t(std::min(channels, 2) * kLanes * kSegmentSteps)) {}
 
 void LoudnessAnalysis::add(const float* chunk, int64_t frames) {
     frames = std::clamp<int64_t>(frames, 0, m_chunkFrames);
@@ -195,7 +194,7 @@ void LoudnessAnalysis::weigh(const float* chunk, int64_t whole, size_t first) {
                             float(m_weighting.shelf.b2),   float(m_weighting.shelf.a1),
                             float(m_weighting.shelf.a2),   float(m_weighting.highPass.a1),
                             float(m_weighting.highPass.a2)};
-    LaneRun run{chunk, m_segmentFrames, m_historyFrames, m_stepFrames, m_segmentSteps};
+    LaneRun run{chunk, m_segmentFrames, m_historyFrames, m_stepFrames, kSegmentSteps};
     auto addEnergy = [&](int channel, const float* energy) {
         const double weight = m_channelWeights[size_t(channel)];
         for (int64_t step = 0; step < whole; ++step)
@@ -204,7 +203,7 @@ void LoudnessAnalysis::weigh(const float* chunk, int64_t whole, size_t first) {
     if (m_channels == 1 || m_channels == 2) {
         (m_channels == 1 ? weighMonoLanes : weighStereoLanes)(run, filter, m_laneEnergy.data());
         for (int channel = 0; channel < m_channels; ++channel)
-            addEnergy(channel, m_laneEnergy.data() + channel * kLanes * m_segmentSteps);
+            addEnergy(channel, m_laneEnergy.data() + channel * kLanes * kSegmentSteps);
         return;
     }
     // More channels are rarer: each is copied out on its own and weighed as mono.
@@ -262,6 +261,11 @@ float LoudnessAnalysis::truePeakOf(const float* samples, int64_t from, int64_t t
             peak, truepeak::oversampledPeak(m_blockPlane.data() + truepeak::kHistory, to - from));
     }
     return peak;
+}
+
+void LoudnessAnalysis::append(const LoudnessAnalysis& later) {
+    m_stepEnergy.insert(m_stepEnergy.end(), later.m_stepEnergy.begin(), later.m_stepEnergy.end());
+    m_peak = std::max(m_peak, later.m_peak);
 }
 
 double LoudnessAnalysis::integrated() const {

@@ -10,7 +10,7 @@
 // in chunks of interleaved float frames.
 //
 // Each chunk is K-weighted as sixteen stretches side by side in the lanes of a vector unit,
-// every stretch starting 100 ms early so its filters settle on the samples before it; the
+// every stretch starting 25 ms early so its filters settle on the samples before it; the
 // true peak is oversampled only where a cheap bound says it could beat the peak found so far.
 class LoudnessAnalysis {
 public:
@@ -18,6 +18,7 @@ public:
 
     // Frames a chunk holds (the last one may hold fewer).
     int64_t chunkFrames() const { return m_chunkFrames; }
+    int64_t stepFrames() const { return m_stepFrames; }
     // Frames before each chunk that add() reads: the end of the chunk before, zeros at first.
     int64_t historyFrames() const { return m_historyFrames; }
     // Frames after a chunk's end that add() may read and must be zeros past the signal's end.
@@ -26,6 +27,9 @@ public:
     // chunk points at historyFrames() frames before the chunk's first frame; frames is at most
     // chunkFrames(), and frames past it up to chunkFrames() + kTailFrames are readable zeros.
     void add(const float* chunk, int64_t frames);
+
+    // Takes on the analysis of what follows this one's last frame, which ended on a whole step.
+    void append(const LoudnessAnalysis& later);
 
     // LUFS; -inf for silence or less than 400 ms.
     double integrated() const;
@@ -39,8 +43,7 @@ private:
 
     int m_channels;
     bool m_truePeak;
-    int64_t m_stepFrames; // 100 ms
-    int64_t m_segmentSteps;
+    int64_t m_stepFrames;    // 100 ms
     int64_t m_segmentFrames; // one lane's stretch of a chunk
     int64_t m_historyFrames;
     int64_t m_chunkFrames;

@@ -4,10 +4,11 @@
 #include "platform/audio/SoundDecoder.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
-#include <future>
 #include <limits>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -24,7 +25,7 @@ public:
                          0.0f);
     }
     ~ChunkBuffer() {
-        constexpr size_t kMostKept = size_t(4) << 20; // floats: a few stereo chunks
+        constexpr size_t kMostKept = size_t(1) << 20; // floats: a stereo chunk or two
         if (m_samples.capacity() > kMostKept)
             std::vector<float>().swap(m_samples);
     }
@@ -35,27 +36,34 @@ public:
 
     // Decodes up to frames frames into the chunk, zeros after them; returns how many it read.
     int64_t decode(SoundDecoder& decoder, int64_t frames) {
-        frames = std::min(frames, m_chunk);
-        int64_t read = 0;
-        while (read < frames) {
-            const int64_t got = decoder.read(chunkAt(read), frames - read);
-            if (got <= 0)
-                break;
-            read += got;
-        }
+        const int64_t read = decodeInto(decoder, chunkAt(0), std::min(frames, m_chunk));
         std::fill(m_samples.begin() + (m_history + read) * m_channels, m_samples.end(), 0.0f);
         return read;
     }
 
-    // Takes the last history frames of before (which holds frames frames) as its history.
-    void follow(const ChunkBuffer& before, int64_t frames) {
-        // before's chunk frames [frames - history, frames) sit at [frames, frames + history)
-        std::copy_n(before.m_samples.begin() + frames * m_channels, m_history * m_channels,
+    // Decodes the history frames that come before the first chunk.
+    void decodeHistory(SoundDecoder& decoder) { decodeInto(decoder, m_samples.data(), m_history); }
+
+    // Takes the end of the chunk just measured (of frames frames) as the next one's history.
+    void moveOn(int64_t frames) {
+        // the chunk's frames [frames - history, frames) sit at [frames, frames + history)
+        std::copy_n(m_samples.begin() + frames * m_channels, m_history * m_channels,
                     m_samples.begin());
     }
 
 private:
     float* chunkAt(int64_t frame) { return m_samples.data() + (m_history + frame) * m_channels; }
+
+    static int64_t decodeInto(SoundDecoder& decoder, float* into, int64_t frames) {
+        int64_t read = 0;
+        while (read < frames) {
+            const int64_t got = decoder.read(into + read * decoder.channels(), frames - read);
+            if (got <= 0)
+                break;
+            read += got;
+        }
+        return read;
+    }
 
     int m_channels;
     int64_t m_history;
@@ -63,36 +71,91 @@ private:
     std::vector<float>& m_samples;
 };
 
-// Measures each chunk on a second thread while the next is decoded here; chunks are measured
-// in order, one at a time.
-void measureWhileDecoding(SoundDecoder& decoder, LoudnessAnalysis& analysis, int64_t frames) {
-    thread_local std::vector<float> storage[2];
-    ChunkBuffer buffers[2] = {ChunkBuffer(analysis, decoder.channels(), storage[0]),
-                              ChunkBuffer(analysis, decoder.channels(), storage[1])};
-    int current = 0;
-    int64_t inChunk = buffers[0].decode(decoder, frames);
-    frames -= inChunk;
-    while (inChunk > 0) {
-        ChunkBuffer& chunk = buffers[current];
-        ChunkBuffer& next = buffers[1 - current];
-        const auto measure = [&analysis, &chunk, inChunk] { analysis.add(chunk.data(), inChunk); };
-        std::future<void> measuring;
-        try {
-            measuring = std::async(std::launch::async, measure);
-        } catch (const std::system_error&) {
-            measure(); // no thread to spare: one after the other
-        }
-        int64_t inNext = 0;
-        if (frames > 0 && inChunk == analysis.chunkFrames()) {
-            next.follow(chunk, inChunk);
-            inNext = next.decode(decoder, frames);
-            frames -= inNext;
-        }
-        if (measuring.valid())
-            measuring.get();
-        current = 1 - current;
-        inChunk = inNext;
+// Decodes and measures frames [from, from + count) (fewer where the sound ends first); after
+// the start the filters first settle on the frames just before from.
+void measureStretch(SoundDecoder& decoder, LoudnessAnalysis& analysis, int64_t from, int64_t count,
+                    std::vector<float>& storage) {
+    ChunkBuffer buffer(analysis, decoder.channels(), storage);
+    if (from > 0) {
+        if (!decoder.seek(from - analysis.historyFrames()))
+            return;
+        buffer.decodeHistory(decoder);
     }
+    while (count > 0) {
+        const int64_t frames = buffer.decode(decoder, count);
+        if (frames > 0)
+            analysis.add(buffer.data(), frames);
+        if (frames < analysis.chunkFrames())
+            return;
+        count -= frames;
+        buffer.moveOn(frames);
+    }
+}
+
+// A long sound is measured in pieces that two threads take in turn, each decoding its pieces
+// with a decoder of its own and measuring them in its own cache: whichever thread is faster
+// takes more. Pieces are whole chunks; the last runs to the sound's end.
+class Pieces {
+public:
+    Pieces(const SoundDecoder& decoder, const LoudnessAnalysis& analysis, int64_t count,
+           bool truePeak)
+        : m_count(count), m_pieceFrames(kChunksPerPiece * analysis.chunkFrames()) {
+        const int major = decoder.format() & SF_FORMAT_TYPEMASK;
+        const bool exactSeek = major != SF_FORMAT_OGG && major != SF_FORMAT_MPEG;
+        const int64_t frames = std::min(count, decoder.frames());
+        const int64_t pieces = exactSeek ? frames / m_pieceFrames : 0;
+        for (int64_t piece = 0; piece < pieces; ++piece)
+            m_analyses.emplace_back(decoder.sampleRate(), decoder.channels(), truePeak);
+    }
+
+    // Too short to share out, or of a kind that does not seek to the exact frame.
+    bool worthSharing() const { return m_analyses.size() >= 2; }
+
+    // Takes pieces until none is left.
+    void measureWith(SoundDecoder& decoder, std::vector<float>& storage) {
+        for (size_t piece = m_next++; piece < m_analyses.size(); piece = m_next++) {
+            const int64_t from = int64_t(piece) * m_pieceFrames;
+            const bool last = piece + 1 == m_analyses.size();
+            measureStretch(decoder, m_analyses[piece], from, last ? m_count - from : m_pieceFrames,
+                           storage);
+        }
+    }
+
+    void addInOrderTo(LoudnessAnalysis& analysis) const {
+        for (const LoudnessAnalysis& piece : m_analyses)
+            analysis.append(piece);
+    }
+
+private:
+    static constexpr int64_t kChunksPerPiece = 8;
+
+    int64_t m_count;
+    int64_t m_pieceFrames;
+    std::vector<LoudnessAnalysis> m_analyses;
+    std::atomic<size_t> m_next = 0;
+};
+
+// Measures count frames from the start (or up to the end) of the file the decoder reads.
+void measureFrames(const QString& path, SoundDecoder& decoder, LoudnessAnalysis& analysis,
+                   int64_t count, bool truePeak) {
+    thread_local std::vector<float> storage[2];
+    Pieces pieces(decoder, analysis, count, truePeak);
+    auto secondDecoder =
+        pieces.worthSharing() ? SoundDecoder::open(path) : std::unexpected(QString());
+    if (!secondDecoder) {
+        measureStretch(decoder, analysis, 0, count, storage[0]);
+        return;
+    }
+    std::thread beside;
+    try {
+        beside = std::thread([&] { pieces.measureWith(*secondDecoder, storage[1]); });
+    } catch (const std::system_error&) {
+        // no thread to spare: this one takes every piece
+    }
+    pieces.measureWith(decoder, storage[0]);
+    if (beside.joinable())
+        beside.join();
+    pieces.addInOrderTo(analysis);
 }
 
 } // namespace
@@ -109,7 +172,7 @@ std::expected<LoudnessFacts, QString> measureLoudness(const QString& path, doubl
     const int64_t frames = quick
                                ? std::max<int64_t>(1, int64_t(limitSeconds * decoder->sampleRate()))
                                : std::numeric_limits<int64_t>::max();
-    measureWhileDecoding(*decoder, analysis, frames);
+    measureFrames(path, *decoder, analysis, frames, !quick);
     LoudnessFacts facts;
     facts.estimate = quick;
     facts.integrated = analysis.integrated();

@@ -13,8 +13,8 @@ struct LoudnessFacts {
     bool operator==(const LoudnessFacts&) const = default;
 };
 
-// Decodes the file once and measures its integrated loudness and true peak, the measuring of one
-// stretch running beside the decoding of the next. With a limit above 0 it is a quick estimate:
+// Decodes the file once and measures its integrated loudness and true peak; a long sound is
+// shared out in pieces to two threads. With a limit above 0 it is a quick estimate:
 // of the first limitSeconds only, and the sample peak stands for the true peak. The error names
 // the file and what is wrong with it.
 std::expected<LoudnessFacts, QString> measureLoudness(const QString& path, double limitSeconds = 0);

@@ -83,7 +83,9 @@ const Reach& reach() {
     return computed;
 }
 
-float scalarPeak(const float* samples, int64_t from, int64_t to) {
+// Inlined: a call out of the vector code would leave the wide registers in use past its end.
+inline __attribute__((always_inline)) float scalarPeak(const float* samples, int64_t from,
+                                                       int64_t to) {
     float peak = 0;
     for (int64_t n = from; n < to; ++n)
         for (const auto& taps : kFilter) {
