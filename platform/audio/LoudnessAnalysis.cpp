@@ -14,112 +14,6 @@ constexpr int64_t kSegmentSteps = 1;
 // The true peak is looked for in blocks this long: short enough that a block's bound is tight.
 constexpr int64_t kPeakBlockFrames = 512;
 
-// One step of the 16 x 16 transpose: rows i and i + W swap their off-diagonal blocks of W.
-template <int W, size_t... I>
-inline __attribute__((always_inline)) void swapBlocks(Lanes& upper, Lanes& lower,
-                                                      std::index_sequence<I...>) {
-    const Lanes a = upper, b = lower;
-    upper = __builtin_shufflevector(a, b, ((I & W) ? kLanes + I - W : I)...);
-    lower = __builtin_shufflevector(a, b, ((I & W) ? kLanes + I : I + W)...);
-}
-
-template <int W> inline __attribute__((always_inline)) void swapAllBlocks(Lanes (&rows)[kLanes]) {
-    for (int i = 0; i < kLanes; ++i)
-        if ((i & W) == 0)
-            swapBlocks<W>(rows[i], rows[i + W], std::make_index_sequence<kLanes>());
-}
-
-inline __attribute__((always_inline)) void transpose(Lanes (&rows)[kLanes]) {
-    swapAllBlocks<8>(rows);
-    swapAllBlocks<4>(rows);
-    swapAllBlocks<2>(rows);
-    swapAllBlocks<1>(rows);
-}
-
-struct LaneFilter {
-    float b0, b1, b2, a1, a2; // the shelf
-    float c1, c2;             // the high pass's feedback (its feed forward is 1, -2, 1)
-};
-
-struct LaneRun {
-    const float* frames; // interleaved; lane j starts at frame j * segmentFrames
-    int64_t segmentFrames;
-    int64_t historyFrames;
-    int64_t stepFrames;
-    int64_t steps; // per lane
-};
-
-struct LaneState {
-    Lanes s1{}, s2{}, h1{}, h2{}, sum{};
-
-    inline __attribute__((always_inline)) void add(const LaneFilter& f, const Lanes& x) {
-        const Lanes y = f.b0 * x + s1;
-        s1 = f.b1 * x - f.a1 * y + s2;
-        s2 = f.b2 * x - f.a2 * y;
-        const Lanes z = y + h1;
-        h1 = -2 * y - f.c1 * z + h2;
-        h2 = y - f.c2 * z;
-        sum += z * z;
-    }
-};
-
-// Loads sixteen frames of each lane and turns them so that rows[c][t] holds every lane's sample
-// of channel c at time t.
-template <int Channels>
-inline __attribute__((always_inline)) void loadRows(const LaneRun& run, int64_t t0,
-                                                    Lanes (&rows)[Channels][kLanes]) {
-    for (int j = 0; j < kLanes; ++j) {
-        const float* at = run.frames + (j * run.segmentFrames + t0) * Channels;
-        if constexpr (Channels == 1) {
-            rows[0][j] = LOAD_LANES(at);
-        } else {
-            const Lanes a = LOAD_LANES(at), b = LOAD_LANES(at + kLanes);
-            rows[0][j] = __builtin_shufflevector(a, b, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22,
-                                                 24, 26, 28, 30);
-            rows[1][j] = __builtin_shufflevector(a, b, 1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23,
-                                                 25, 27, 29, 31);
-        }
-    }
-    for (auto& channelRows : rows)
-        transpose(channelRows);
-}
-
-// Runs the K-weighting down all sixteen lanes of every channel at once and writes each lane's
-// sum of squares per step (after its history) to energy[(channel * 16 + lane) * steps + step].
-template <int Channels>
-inline __attribute__((always_inline)) void weighLanes(const LaneRun& run, const LaneFilter& f,
-                                                      float* energy) {
-    LaneState state[Channels];
-    int64_t untilStep = run.historyFrames, step = -1;
-    for (int64_t t0 = 0; step < run.steps; t0 += kLanes) {
-        Lanes rows[Channels][kLanes];
-        loadRows<Channels>(run, t0, rows);
-        for (int t = 0; t < kLanes; ++t) {
-            for (int c = 0; c < Channels; ++c)
-                state[c].add(f, rows[c][t]);
-            if (--untilStep > 0)
-                continue;
-            for (int c = 0; c < Channels; ++c) {
-                if (step >= 0)
-                    for (int j = 0; j < kLanes; ++j)
-                        energy[(c * kLanes + j) * run.steps + step] = state[c].sum[j];
-                state[c].sum = Lanes{};
-            }
-            untilStep = run.stepFrames;
-            if (++step == run.steps)
-                break;
-        }
-    }
-}
-
-WIDEST_VECTORS void weighMonoLanes(const LaneRun& run, const LaneFilter& f, float* energy) {
-    weighLanes<1>(run, f, energy);
-}
-
-WIDEST_VECTORS void weighStereoLanes(const LaneRun& run, const LaneFilter& f, float* energy) {
-    weighLanes<2>(run, f, energy);
-}
-
 // The largest magnitude of x[0, count) and the largest magnitude of its second differences
 // between samples stride apart (which read x[-stride] and up to x[count - 1 + stride]).
 WIDEST_VECTORS void peakAndBend(const float* x, int64_t count, int64_t stride, float& peak,
@@ -167,16 +61,16 @@ std::vector<float> channelWeights(int channels) {
 
 } // namespace
 
-LoudnessAnalysis::LoudnessAnalysis(int sampleRate, int channels, bool truePeak)
-    : m_channels(channels), m_truePeak(truePeak),
-      m_stepFrames(std::max<int64_t>((int64_t(sampleRate) + 5) / 10, 1)),
+LoudnessAnalysis::LoudnessAnalysis(int sampleRate, int channels, bool truePeak, int lanes)
+    : m_channels(channels), m_lanes(lanes == 16 && weighingLanes() == 16 ? 16 : 8),
+      m_truePeak(truePeak), m_stepFrames(std::max<int64_t>((int64_t(sampleRate) + 5) / 10, 1)),
       m_segmentFrames(kSegmentSteps * m_stepFrames),
       // 25 ms: the high pass's slowest pole has then decayed to well below 1% and what is left
       // of its start changes a step's energy by less than 0.001 dB.
       m_historyFrames(std::max<int64_t>(m_stepFrames / 4, truepeak::kHistory + 2)),
-      m_chunkFrames(kLanes * m_segmentFrames), m_weighting(kWeightingFor(sampleRate)),
+      m_chunkFrames(m_lanes * m_segmentFrames), m_weighting(kWeightingFor(sampleRate)),
       m_channelWeights(channelWeights(channels)),
-      m_laneEnergy(size_t(std::min(channels, 2) * kLanes * kSegmentSteps)) {}
+      m_laneEnergy(size_t(std::min(channels, 2) * m_lanes * kSegmentSteps)) {}
 
 void LoudnessAnalysis::add(const float* chunk, int64_t frames) {
     frames = std::clamp<int64_t>(frames, 0, m_chunkFrames);
@@ -201,9 +95,9 @@ void LoudnessAnalysis::weigh(const float* chunk, int64_t whole, size_t first) {
             m_stepEnergy[first + size_t(step)] += weight * energy[step];
     };
     if (m_channels == 1 || m_channels == 2) {
-        (m_channels == 1 ? weighMonoLanes : weighStereoLanes)(run, filter, m_laneEnergy.data());
+        weighLanes(m_lanes, m_channels, run, filter, m_laneEnergy.data());
         for (int channel = 0; channel < m_channels; ++channel)
-            addEnergy(channel, m_laneEnergy.data() + channel * kLanes * kSegmentSteps);
+            addEnergy(channel, m_laneEnergy.data() + channel * m_lanes * kSegmentSteps);
         return;
     }
     // More channels are rarer: each is copied out on its own and weighed as mono.
@@ -215,7 +109,7 @@ void LoudnessAnalysis::weigh(const float* chunk, int64_t whole, size_t first) {
             continue;
         for (int64_t i = 0; i < planeFrames; ++i)
             m_plane[size_t(i)] = chunk[i * m_channels + channel];
-        weighMonoLanes(run, filter, m_laneEnergy.data());
+        weighLanes(m_lanes, 1, run, filter, m_laneEnergy.data());
         addEnergy(channel, m_laneEnergy.data());
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/audio/KWeighting.h"
+#include "platform/audio/LaneWeighting.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,12 +10,13 @@
 // The integrated loudness (gated, of 400 ms blocks every 100 ms) and the peak of a signal given
 // in chunks of interleaved float frames.
 //
-// Each chunk is K-weighted as sixteen stretches side by side in the lanes of a vector unit,
+// Each chunk is K-weighted as 16 (or 8) stretches side by side in the lanes of a vector unit,
 // every stretch starting 25 ms early so its filters settle on the samples before it; the
 // true peak is oversampled only where a cheap bound says it could beat the peak found so far.
 class LoudnessAnalysis {
 public:
-    LoudnessAnalysis(int sampleRate, int channels, bool truePeak);
+    // lanes: how many stretches run side by side, as weighingLanes() (8 to compare in tests).
+    LoudnessAnalysis(int sampleRate, int channels, bool truePeak, int lanes = weighingLanes());
 
     // Frames a chunk holds (the last one may hold fewer).
     int64_t chunkFrames() const { return m_chunkFrames; }
@@ -42,6 +44,7 @@ private:
     float truePeakOf(const float* samples, int64_t from, int64_t to);
 
     int m_channels;
+    int m_lanes;
     bool m_truePeak;
     int64_t m_stepFrames;    // 100 ms
     int64_t m_segmentFrames; // one lane's stretch of a chunk

@@ -1,8 +1,10 @@
 #include "platform/audio/LoudnessMeter.h"
+#include "platform/audio/LoudnessAnalysis.h"
 #include "tests/support/WavBytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <ebur128.h>
 #include <functional>
@@ -162,4 +164,40 @@ TEST(LoudnessMeter, AgreesWithLibebur128OnNoiseAndChannelCountsAndPeaksBetweenSa
     const QString silentPath =
         writeFloatWav(dir, "silent.wav", 48000, 2, std::vector<float>(2 * 96000));
     EXPECT_EQ(measureLoudness(silentPath)->truePeak, -INFINITY);
+}
+
+namespace {
+
+// Feeds interleaved frames to the analysis chunk by chunk, as the meter does.
+void analyse(LoudnessAnalysis& analysis, const std::vector<float>& samples, int channels) {
+    const int64_t history = analysis.historyFrames(), chunk = analysis.chunkFrames();
+    const int64_t frames = int64_t(samples.size()) / channels;
+    std::vector<float> buffer(size_t((history + chunk + LoudnessAnalysis::kTailFrames) * channels));
+    for (int64_t at = 0; at < frames; at += chunk) {
+        const int64_t count = std::min(chunk, frames - at);
+        std::fill(buffer.begin() + history * channels, buffer.end(), 0.0f);
+        std::copy_n(samples.begin() + at * channels, count * channels,
+                    buffer.begin() + history * channels);
+        analysis.add(buffer.data(), count);
+        std::copy_n(buffer.begin() + count * channels, history * channels, buffer.begin());
+    }
+}
+
+} // namespace
+
+// Processors without AVX-512 run eight lanes where others run sixteen: both read the same.
+TEST(LoudnessMeter, EightLanesReadAsTheWidestLanesDo) {
+    std::mt19937 random(3);
+    std::normal_distribution<float> noise(0, 0.2f);
+    for (int channels : {1, 2, 3}) {
+        std::vector<float> samples(size_t(44100 * 7.7) * size_t(channels));
+        for (float& sample : samples)
+            sample = noise(random);
+        LoudnessAnalysis eight(44100, channels, true, 8), widest(44100, channels, true);
+        analyse(eight, samples, channels);
+        analyse(widest, samples, channels);
+        EXPECT_NEAR(eight.integrated(), widest.integrated(), 0.001) << channels;
+        EXPECT_NEAR(eight.peak(), widest.peak(), 1e-6) << channels;
+        EXPECT_GT(eight.integrated(), -20.0) << channels;
+    }
 }
