@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // The K-weighting of many stretches of a signal side by side, one stretch per lane of the
-// vector unit: 16 lanes where the processor has AVX-512, 8 elsewhere.
+// vector unit: 16 lanes where the processor has AVX-512, 8 elsewhere (widestLanes()).
 
 struct LaneFilter {
     float b0, b1, b2, a1, a2; // the shelf
@@ -18,11 +18,8 @@ struct LaneRun {
     int64_t steps; // per lane
 };
 
-// How many lanes run side by side at most on this processor: 16 or 8.
-int weighingLanes();
-
 // Runs the K-weighting down every lane of one or two channels at once and writes each lane's
 // sum of squares per step (after its history) to energy[(channel * lanes + lane) * steps + step].
-// lanes is 8, or 16 where weighingLanes() says so.
+// lanes is 8, or 16 where widestLanes() says so.
 void weighLanes(int lanes, int channels, const LaneRun& run, const LaneFilter& filter,
                 float* energy);

@@ -1,7 +1,8 @@
 #include "platform/audio/LoudnessAnalysis.h"
 
+#include "platform/audio/LaneWeighting.h"
+
 #include "platform/audio/TruePeak.h"
-#include "platform/audio/VectorLanes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,28 +17,48 @@ constexpr int64_t kPeakBlockFrames = 512;
 
 // The largest magnitude of x[0, count) and the largest magnitude of its second differences
 // between samples stride apart (which read x[-stride] and up to x[count - 1 + stride]).
-WIDEST_VECTORS void peakAndBend(const float* x, int64_t count, int64_t stride, float& peak,
-                                float& bend) {
-    Lanes p{}, b{};
+struct PeakAndBend {
+    float peak = 0;
+    float bend = 0;
+};
+
+template <int W>
+LANES_INLINE PeakAndBend peakAndBendOf(const float* x, int64_t count, int64_t stride) {
+    using V = typename Vector<W>::type;
+    V p{}, b{};
     int64_t i = 0;
-    for (; i + kLanes <= count; i += kLanes) {
-        const Lanes here = LOAD_LANES(x + i);
-        const Lanes d = LOAD_LANES(x + i + stride) - 2 * here + LOAD_LANES(x + i - stride);
-        const Lanes ah = here < 0 ? -here : here, ad = d < 0 ? -d : d;
-        p = ah > p ? ah : p;
-        b = ad > b ? ad : b;
+    for (; i + W <= count; i += W) {
+        V here, before, after, magnitude;
+        load<W>(x + i, here);
+        load<W>(x + i - stride, before);
+        load<W>(x + i + stride, after);
+        magnitudes<W>(here, magnitude);
+        keepLarger<W>(magnitude, p);
+        magnitudes<W>(after - 2 * here + before, magnitude);
+        keepLarger<W>(magnitude, b);
     }
-    float largest = 0, bent = 0;
-    for (int j = 0; j < kLanes; ++j) {
-        largest = std::max(largest, p[j]);
-        bent = std::max(bent, b[j]);
+    PeakAndBend found;
+    for (int j = 0; j < W; ++j) {
+        found.peak = std::max(found.peak, p[j]);
+        found.bend = std::max(found.bend, b[j]);
     }
     for (; i < count; ++i) {
-        largest = std::max(largest, std::abs(x[i]));
-        bent = std::max(bent, std::abs(x[i + stride] - 2 * x[i] + x[i - stride]));
+        found.peak = std::max(found.peak, std::abs(x[i]));
+        found.bend = std::max(found.bend, std::abs(x[i + stride] - 2 * x[i] + x[i - stride]));
     }
-    peak = largest;
-    bend = bent;
+    return found;
+}
+
+WIDE_BUILD PeakAndBend peakAndBend16(const float* x, int64_t count, int64_t stride) {
+    return peakAndBendOf<16>(x, count, stride);
+}
+
+NARROW_BUILD PeakAndBend peakAndBend8(const float* x, int64_t count, int64_t stride) {
+    return peakAndBendOf<8>(x, count, stride);
+}
+
+PeakAndBend peakAndBend(const float* x, int64_t count, int64_t stride) {
+    return widestLanes() == 16 ? peakAndBend16(x, count, stride) : peakAndBend8(x, count, stride);
 }
 
 // A channel's share of the loudness: mono is heard from both speakers; of five or more
@@ -62,7 +83,7 @@ std::vector<float> channelWeights(int channels) {
 } // namespace
 
 LoudnessAnalysis::LoudnessAnalysis(int sampleRate, int channels, bool truePeak, int lanes)
-    : m_channels(channels), m_lanes(lanes == 16 && weighingLanes() == 16 ? 16 : 8),
+    : m_channels(channels), m_lanes(lanes == 16 && widestLanes() == 16 ? 16 : 8),
       m_truePeak(truePeak), m_stepFrames(std::max<int64_t>((int64_t(sampleRate) + 5) / 10, 1)),
       m_segmentFrames(kSegmentSteps * m_stepFrames),
       // 25 ms: the high pass's slowest pole has then decayed to well below 1% and what is left
@@ -127,8 +148,10 @@ void LoudnessAnalysis::peaksOf(const float* chunk, int64_t frames) {
     for (int64_t block = 0; block < blocks; ++block) {
         const int64_t from = block * kPeakBlockFrames;
         const int64_t to = std::min(frames, from + kPeakBlockFrames);
-        peakAndBend(samples + (from - reachBack) * m_channels, (to - from + reachBack) * m_channels,
-                    m_channels, m_blockPeak[size_t(block)], m_blockBend[size_t(block)]);
+        const PeakAndBend measured = peakAndBend(samples + (from - reachBack) * m_channels,
+                                                 (to - from + reachBack) * m_channels, m_channels);
+        m_blockPeak[size_t(block)] = measured.peak;
+        m_blockBend[size_t(block)] = measured.bend;
         found = std::max(found, m_blockPeak[size_t(block)]);
     }
     if (m_truePeak)

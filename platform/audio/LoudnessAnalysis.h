@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/audio/KWeighting.h"
-#include "platform/audio/LaneWeighting.h"
+#include "platform/audio/VectorLanes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,8 +15,8 @@
 // true peak is oversampled only where a cheap bound says it could beat the peak found so far.
 class LoudnessAnalysis {
 public:
-    // lanes: how many stretches run side by side, as weighingLanes() (8 to compare in tests).
-    LoudnessAnalysis(int sampleRate, int channels, bool truePeak, int lanes = weighingLanes());
+    // lanes: how many stretches run side by side, as widestLanes() (8 to compare in tests).
+    LoudnessAnalysis(int sampleRate, int channels, bool truePeak, int lanes = widestLanes());
 
     // Frames a chunk holds (the last one may hold fewer).
     int64_t chunkFrames() const { return m_chunkFrames; }

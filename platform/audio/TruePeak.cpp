@@ -97,31 +97,45 @@ inline __attribute__((always_inline)) float scalarPeak(const float* samples, int
     return peak;
 }
 
-} // namespace
-
-// Sixteen outputs of every phase at a time; the widest vector unit the processor has is picked
-// when the program starts.
-WIDEST_VECTORS
-float oversampledPeak(const float* samples, int64_t count) {
-    Lanes peak{};
+// W outputs of every phase at a time.
+template <int W> LANES_INLINE float oversampledPeakOf(const float* samples, int64_t count) {
+    using V = typename Vector<W>::type;
+    V peak{};
     int64_t n = 0;
-    for (; n + kLanes <= count; n += kLanes) {
-        Lanes sums[kPhases] = {};
+    for (; n + W <= count; n += W) {
+        V sums[kPhases] = {};
 #pragma GCC unroll 12
         for (int k = 0; k < kTaps; ++k) {
-            const Lanes x = LOAD_LANES(samples + n - k);
+            V x;
+            load<W>(samples + n - k, x);
             for (int p = 0; p < kPhases; ++p)
                 sums[p] += kFilter[p][k] * x;
         }
-        for (const Lanes& sum : sums) {
-            const Lanes magnitude = sum < 0 ? -sum : sum;
-            peak = magnitude > peak ? magnitude : peak;
+        for (const V& sum : sums) {
+            V magnitude;
+            magnitudes<W>(sum, magnitude);
+            keepLarger<W>(magnitude, peak);
         }
     }
     float largest = scalarPeak(samples, n, count);
-    for (int lane = 0; lane < kLanes; ++lane)
+    for (int lane = 0; lane < W; ++lane)
         largest = std::max(largest, peak[lane]);
     return largest;
+}
+
+WIDE_BUILD float oversampledPeak16(const float* samples, int64_t count) {
+    return oversampledPeakOf<16>(samples, count);
+}
+
+NARROW_BUILD float oversampledPeak8(const float* samples, int64_t count) {
+    return oversampledPeakOf<8>(samples, count);
+}
+
+} // namespace
+
+float oversampledPeak(const float* samples, int64_t count) {
+    return widestLanes() == 16 ? oversampledPeak16(samples, count)
+                               : oversampledPeak8(samples, count);
 }
 
 float reachBound(float largestSample, float largestSecondDifference) {

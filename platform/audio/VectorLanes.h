@@ -1,18 +1,50 @@
 #pragma once
 
-// Sixteen floats worked on at once, in the widest vector unit the processor has: functions
-// marked WIDEST_VECTORS are built for several processor generations and the best one is picked
-// when the program starts (not under the sanitizers, whose start-up runs later).
-constexpr int kLanes = 16;
-typedef float Lanes __attribute__((vector_size(kLanes * sizeof(float))));
+#include <cstddef>
 
-// Sixteen floats from any float address (vector types may alias their elements).
-typedef float UnalignedLanes __attribute__((vector_size(sizeof(Lanes)), aligned(alignof(float))));
-#define LOAD_LANES(from) (*reinterpret_cast<const UnalignedLanes*>(from))
+// Vectors of W floats for the loudness measure. Each kernel is built twice: for 16 lanes where
+// the processor has AVX-512, and for 8 lanes (AVX2, or plain x86-64) elsewhere; widestLanes()
+// says which one this processor runs. Sixteen lanes do not fit AVX2's registers.
 
+#define LANES_INLINE inline __attribute__((always_inline))
+
+template <int W> struct Vector {
+    typedef float type __attribute__((vector_size(W * sizeof(float))));
+    // The same from any float address (vector types may alias their elements).
+    typedef float unaligned
+        __attribute__((vector_size(W * sizeof(float)), aligned(alignof(float))));
+    typedef int bits __attribute__((vector_size(W * sizeof(float))));
+};
+
+template <int W> LANES_INLINE void load(const float* from, typename Vector<W>::type& into) {
+    into = *reinterpret_cast<const typename Vector<W>::unaligned*>(from);
+}
+
+// The magnitudes, by clearing the sign bits.
+template <int W>
+LANES_INLINE void magnitudes(const typename Vector<W>::type& x, typename Vector<W>::type& out) {
+    out = (typename Vector<W>::type)((typename Vector<W>::bits)x & 0x7fffffff);
+}
+
+template <int W>
+LANES_INLINE void keepLarger(const typename Vector<W>::type& x, typename Vector<W>::type& largest) {
+    largest = x > largest ? x : largest;
+}
+
+// 16 with AVX-512, else 8.
+int widestLanes();
+
+// WIDE_BUILD marks the 16-lane kernels, NARROW_BUILD the 8-lane ones (built for AVX2 and for
+// plain x86-64, the better picked when the program loads). A kernel must not call out of
+// itself: a call would leave the wide registers in use after it and slow every system call.
+// Under the sanitizers, which start too late for a choice made at load, both are plain.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) &&                             \
     !defined(__SANITIZE_ADDRESS__)
-#define WIDEST_VECTORS __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
+#define WIDE_BUILD __attribute__((target("arch=x86-64-v4")))
+#define NARROW_BUILD __attribute__((target_clones("arch=x86-64-v3", "default")))
+#define PICKS_VECTOR_UNIT 1
 #else
-#define WIDEST_VECTORS
+#define WIDE_BUILD
+#define NARROW_BUILD
+#define PICKS_VECTOR_UNIT 0
 #endif
