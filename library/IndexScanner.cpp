@@ -57,7 +57,6 @@ void IndexScanner::markOffline(const QByteArray& top, bool offline) {
 
 ScanReport IndexScanner::scan(const std::vector<QByteArray>& tops, Covers covers) {
     m_writer.emplace(m_index);
-    m_readAhead.emplace();
     const ScanReport report = scanWithWriter(tops, covers);
     m_readAhead.reset();
     m_writer.reset();
@@ -167,13 +166,17 @@ void IndexScanner::askAhead(const std::vector<QByteArray>& subfolders) {
     for (const QByteArray& subfolder : subfolders)
         if (!m_known.contains(subfolder) && !m_seen.contains(subfolder))
             fresh.push_back(subfolder);
+    if (fresh.empty())
+        return;
+    if (!m_readAhead) // a rescan that finds nothing new starts no threads
+        m_readAhead.emplace();
     m_readAhead->ask(fresh);
 }
 
 void IndexScanner::visit(const QByteArray& folder, const QByteArray& top, int depth) {
     if (m_cancelled || m_seen.contains(folder))
         return;
-    std::optional<NewFolderRead> ahead = m_readAhead->take(folder);
+    std::optional<NewFolderRead> ahead = m_readAhead ? m_readAhead->take(folder) : std::nullopt;
     foldertree::FolderState state;
     const foldertree::StatOutcome outcome =
         ahead ? ahead->outcome : foldertree::statFolder(folder, state);

@@ -86,7 +86,7 @@ private:
 
     ISoundIndex& m_index;
     std::optional<IndexWriter> m_writer;        // while a scan runs
-    std::optional<FolderReadAhead> m_readAhead; // while a scan runs
+    std::optional<FolderReadAhead> m_readAhead; // once a scan finds new folders, until it ends
     int m_depth;
     std::vector<QByteArray> m_collection;
     std::function<void(const ScanReport&)> m_progress;
