@@ -1,5 +1,6 @@
 #include "platform/audio/LoudnessAnalysis.h"
 
+#include "platform/audio/KWeighting.h"
 #include "platform/audio/LaneWeighting.h"
 
 #include "platform/audio/TruePeak.h"
@@ -61,6 +62,11 @@ PeakAndBend peakAndBend(const float* x, int64_t count, int64_t stride) {
     return widestLanes() == 16 ? peakAndBend16(x, count, stride) : peakAndBend8(x, count, stride);
 }
 
+LaneFilter laneFilterFor(const KWeighting& w) {
+    return {float(w.shelf.b0), float(w.shelf.b1),    float(w.shelf.b2),   float(w.shelf.a1),
+            float(w.shelf.a2), float(w.highPass.a1), float(w.highPass.a2)};
+}
+
 // A channel's share of the loudness: mono is heard from both speakers; of five or more
 // channels the fourth is the low-frequency one and the ones past the front three surround.
 std::vector<float> channelWeights(int channels) {
@@ -89,7 +95,7 @@ LoudnessAnalysis::LoudnessAnalysis(int sampleRate, int channels, bool truePeak, 
       // 25 ms: the high pass's slowest pole has then decayed to well below 1% and what is left
       // of its start changes a step's energy by less than 0.001 dB.
       m_historyFrames(std::max<int64_t>(m_stepFrames / 4, truepeak::kHistory + 2)),
-      m_chunkFrames(m_lanes * m_segmentFrames), m_weighting(kWeightingFor(sampleRate)),
+      m_chunkFrames(m_lanes * m_segmentFrames), m_filter(laneFilterFor(kWeightingFor(sampleRate))),
       m_channelWeights(channelWeights(channels)),
       m_laneEnergy(size_t(std::min(channels, 2) * m_lanes * kSegmentSteps)) {}
 
@@ -105,10 +111,6 @@ void LoudnessAnalysis::add(const float* chunk, int64_t frames) {
 
 // Adds the chunk's K-weighted energy of its whole steps to the steps from first on.
 void LoudnessAnalysis::weigh(const float* chunk, int64_t whole, size_t first) {
-    const LaneFilter filter{float(m_weighting.shelf.b0),   float(m_weighting.shelf.b1),
-                            float(m_weighting.shelf.b2),   float(m_weighting.shelf.a1),
-                            float(m_weighting.shelf.a2),   float(m_weighting.highPass.a1),
-                            float(m_weighting.highPass.a2)};
     LaneRun run{chunk, m_segmentFrames, m_historyFrames, m_stepFrames, kSegmentSteps};
     auto addEnergy = [&](int channel, const float* energy) {
         const double weight = m_channelWeights[size_t(channel)];
@@ -116,7 +118,7 @@ void LoudnessAnalysis::weigh(const float* chunk, int64_t whole, size_t first) {
             m_stepEnergy[first + size_t(step)] += weight * energy[step];
     };
     if (m_channels == 1 || m_channels == 2) {
-        weighLanes(m_lanes, m_channels, run, filter, m_laneEnergy.data());
+        weighLanes(m_lanes, m_channels, run, m_filter, m_laneEnergy.data());
         for (int channel = 0; channel < m_channels; ++channel)
             addEnergy(channel, m_laneEnergy.data() + channel * m_lanes * kSegmentSteps);
         return;
@@ -130,7 +132,7 @@ void LoudnessAnalysis::weigh(const float* chunk, int64_t whole, size_t first) {
             continue;
         for (int64_t i = 0; i < planeFrames; ++i)
             m_plane[size_t(i)] = chunk[i * m_channels + channel];
-        weighLanes(m_lanes, 1, run, filter, m_laneEnergy.data());
+        weighLanes(m_lanes, 1, run, m_filter, m_laneEnergy.data());
         addEnergy(channel, m_laneEnergy.data());
     }
 }

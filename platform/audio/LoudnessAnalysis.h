@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/audio/KWeighting.h"
+#include "platform/audio/LaneWeighting.h"
 #include "platform/audio/VectorLanes.h"
 
 #include <cstddef>
@@ -50,7 +50,7 @@ private:
     int64_t m_segmentFrames; // one lane's stretch of a chunk
     int64_t m_historyFrames;
     int64_t m_chunkFrames;
-    KWeighting m_weighting;
+    LaneFilter m_filter; // the K-weighting at this rate
     std::vector<float> m_channelWeights;
     std::vector<float> m_laneEnergy;  // per channel and step of the chunk, its K-weighted sum
     std::vector<float> m_blockPeak;   // per peak block of the chunk, its largest sample
